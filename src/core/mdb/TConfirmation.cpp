@@ -1,0 +1,15 @@
+#include "mdb/TConfirmation.h"
+
+namespace corvane {
+
+namespace {
+TConfirmation* g_handler = nullptr;
+}
+
+void TConfirmation::Install(TConfirmation* handler) { g_handler = handler; }
+
+bool TConfirmation::Ask(const std::string& question) {
+    return g_handler == nullptr || g_handler->Confirm(question);
+}
+
+} // namespace corvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// Quantity kinds 0..23 and unit systems 0..7. Values are held in base units (m³/h, Pa, hPa,
+// W, Nm, 1/min, °C, kg/m³, mm, m²); these convert them for display, print and input.
+double ToDisplay(int quantity, int unitSystem, double value);
+double FromDisplay(int quantity, int unitSystem, double value);
+int DisplayDecimals(int decimals, int quantity, int unitSystem);
+std::string UnitLabel(int quantity, int unitSystem); // UTF-8
+std::string FormatQuantity(int decimals, int quantity, int unitSystem, double value);
+// 7 when the locale's code set can show Cyrillic (UTF-8 or CP1251), else 5.
+int MaxUnitSystem();
+
+} // namespace corvane
