@@ -132,6 +132,8 @@ public:
     virtual void SaveToDatabase();
     virtual void StoreRecord(TMdbRecord* record, bool tryUpdate, bool forceInsert);
     virtual void DeleteRecord(TMdbRecord* record);
+    // Window caption of the table's browser (set by the browser hook of each table).
+    virtual std::string BrowserCaption() const { return tableName_; }
 
 protected:
     // Raises "Mdb index error" unless 1 <= field <= FieldCount.
@@ -143,6 +145,10 @@ private:
     void ReleaseText(std::uint32_t handle);
     void SortView(int field, bool descending);
     void SortKeyIndex();
+    // Releases the texts of a record and its memory; the record must be out of every list.
+    void DisposeRecord(TMdbRecord* record);
+    // Key-field value, read straight from the slot for integer key fields.
+    std::int32_t KeyOf(const TMdbRecord* record) const;
 
     int maxFields_;
     int keyField_;
