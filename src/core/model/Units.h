@@ -13,5 +13,7 @@ std::string UnitLabel(int quantity, int unitSystem); // UTF-8
 std::string FormatQuantity(int decimals, int quantity, int unitSystem, double value);
 // 7 when the locale's code set can show Cyrillic (UTF-8 or CP1251), else 5.
 int MaxUnitSystem();
+// A stored unit system limited to 0..MaxUnitSystem().
+int ClampUnitSystem(int system);
 
 } // namespace corvane

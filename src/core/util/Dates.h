@@ -23,6 +23,8 @@ std::string DateToText(std::int32_t dayNumber);
 std::int32_t TextToDate(std::string_view text);
 // "yyyy-mm-dd", empty for day 0 (catalogue as text).
 std::string DateToIso(std::int32_t dayNumber);
+// Invalid texts give 0; TryIsoToDate tells them apart from the empty text (true, day 0).
 std::int32_t IsoToDate(std::string_view text);
+bool TryIsoToDate(std::string_view text, std::int32_t& dayNumber);
 
 } // namespace corvane
