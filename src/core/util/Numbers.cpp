@@ -100,9 +100,13 @@ std::size_t Val(std::string_view s, double& value) {
     return 0;
 }
 
-// Converts the text before the 1-based position p, dropping a dangling exponent letter.
+// Converts the text before the 1-based position p, dropping a dangling exponent ("e", and
+// also "e+" / "e-" so that "1.5e-" reads as 1.5 like "1.5e" does).
 double ConvertPrefix(const std::string& s, std::size_t p) {
     std::size_t len = p - 1;
+    if (len > 1 && (s[len - 1] == '+' || s[len - 1] == '-') &&
+        (s[len - 2] == 'e' || s[len - 2] == 'E'))
+        --len;
     if (len > 0 && (s[len - 1] == 'e' || s[len - 1] == 'E')) --len;
     double value = 0.0;
     if (Val(std::string_view(s).substr(0, len), value) != 0) return 0.0;
