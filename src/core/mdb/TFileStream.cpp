@@ -1,0 +1,111 @@
+#include "mdb/TFileStream.h"
+
+#include "mdb/EMdbError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane {
+
+namespace {
+
+std::string Reason(int error) {
+    return std::strerror(error);
+}
+
+} // namespace
+
+TFileStream::TFileStream(const std::string& path, TMode mode) : path_(path), mode_(mode) {
+    file_.reset(std::fopen(path.c_str(), mode == TMode::Read ? "rb" : "w+b"));
+    if (!file_) Fail("open");
+    if (mode_ == TMode::Read) readSize_ = Size();
+}
+
+TFileStream::TFileStream(int descriptor, const std::string& path, TMode mode)
+    : path_(path), mode_(mode) {
+    file_.reset(::fdopen(descriptor, mode == TMode::Read ? "rb" : "w+b"));
+    if (!file_) {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+        Fail("open");
+    }
+    if (mode_ == TMode::Read) readSize_ = Size();
+}
+
+TFileStream::~TFileStream() = default;
+
+std::FILE* TFileStream::Handle() const {
+    if (!file_) throw EMdbError("Cannot use file \"" + path_ + "\": it has been closed");
+    return file_.get();
+}
+
+void TFileStream::Fail(const char* action) const {
+    const int error = errno;
+    std::string message = std::string("Cannot ") + action + " file \"" + path_ + "\"";
+    if (error != 0) message += ": " + Reason(error);
+    throw EMdbError(message);
+}
+
+void TFileStream::ReadBuffer(void* buffer, std::size_t size) {
+    if (size == 0) return;
+    std::FILE* file = Handle();
+    errno = 0;
+    if (std::fread(buffer, 1, size, file) == size) return;
+    if (std::ferror(file)) {
+        std::clearerr(file);
+        Fail("read");
+    }
+    std::clearerr(file);
+    throw EMdbError("Unexpected end of file \"" + path_ + "\"");
+}
+
+void TFileStream::WriteBuffer(const void* buffer, std::size_t size) {
+    if (size == 0) return;
+    if (mode_ == TMode::Read)
+        throw EMdbError("Cannot write file \"" + path_ + "\": it is open for reading only");
+    errno = 0;
+    if (std::fwrite(buffer, 1, size, Handle()) != size) Fail("write");
+}
+
+std::int64_t TFileStream::Position() const {
+    errno = 0;
+    const off_t position = ::ftello(Handle());
+    if (position < 0) Fail("read the position of");
+    return position;
+}
+
+void TFileStream::Seek(std::int64_t position) {
+    if (position < 0) throw EMdbError("Cannot seek before the start of file \"" + path_ + "\"");
+    errno = 0;
+    if (::fseeko(Handle(), static_cast<off_t>(position), SEEK_SET) != 0) Fail("seek in");
+}
+
+std::int64_t TFileStream::Size() const {
+    if (mode_ == TMode::Read && readSize_ > 0) return readSize_;
+    std::FILE* file = Handle();
+    errno = 0;
+    // Written data may still sit in the stdio buffer.
+    if (mode_ != TMode::Read && std::fflush(file) != 0) Fail("write");
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) != 0) Fail("query the size of");
+    return info.st_size;
+}
+
+void TFileStream::Flush() {
+    std::FILE* file = Handle();
+    errno = 0;
+    if (std::fflush(file) != 0) Fail("write");
+    if (mode_ != TMode::Read && ::fsync(::fileno(file)) != 0) Fail("write");
+}
+
+void TFileStream::Close() {
+    if (!file_) return;
+    errno = 0;
+    const int result = std::fclose(file_.release());
+    if (result != 0) Fail("close");
+}
+
+} // namespace corvane

@@ -1,0 +1,182 @@
+// Table streams: the byte layout of a table in the data file, shared by every table class.
+//
+//   uint16 MdbNo, uint16 Version (24), int32 RecordCount, then RecordCount record blocks;
+//   a block is int32 WordCount followed by WordCount payload words, scrambled per record.
+//
+// The payload holds the stored fields in declaration order: one word per integer, float,
+// date and code field; a string is its length word L and, when L > 0, its Windows-1252
+// characters with a terminating zero byte, padded with zero bytes to (L div 4) + 1 words.
+
+#include "mdb/EMdbError.h"
+#include "mdb/TMdb.h"
+#include "mdb/TStream.h"
+#include "util/Codepage.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::uint16_t kStreamVersion = 24;
+constexpr std::int32_t kMaxPayloadWords = 16376;
+constexpr std::uint32_t kScrambleKey = 0x5C3E91A7u;
+
+[[noreturn]] void IllegalByteCount() {
+    throw EMdbError("Illegal byte count from stream!");
+}
+
+std::uint32_t LoadWord(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+void StoreWord(unsigned char* p, std::uint32_t value) {
+    p[0] = static_cast<unsigned char>(value);
+    p[1] = static_cast<unsigned char>(value >> 8);
+    p[2] = static_cast<unsigned char>(value >> 16);
+    p[3] = static_cast<unsigned char>(value >> 24);
+}
+
+// XOR with a key that rotates left by one bit per word and restarts for every record; the
+// same operation scrambles and unscrambles. Works on the little-endian bytes in place.
+void Scramble(unsigned char* payload, std::int32_t wordCount) {
+    std::uint32_t key = kScrambleKey;
+    for (std::int32_t i = 0; i < wordCount; ++i) {
+        unsigned char* word = payload + 4 * static_cast<std::size_t>(i);
+        StoreWord(word, LoadWord(word) ^ key);
+        key = std::rotl(key, 1);
+    }
+}
+
+// One record's payload while it is encoded or decoded: at most kMaxPayloadWords words.
+struct TPayload {
+    unsigned char Bytes[4 * kMaxPayloadWords];
+};
+
+bool IsWordField(TFieldType type) {
+    return type == ftInteger || type == ftFloat || type == ftDate || type == ftCode;
+}
+
+// Reads one record block into a new record of `table`; `bytes` has room for the largest
+// payload.
+void ReadRecord(TMdb& table, TStream& stream, unsigned char* bytes) {
+    TMdbRecord* record = table.NewRecord();
+    const std::int32_t wordCount = stream.ReadInt32();
+    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
+    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    Scramble(bytes, wordCount);
+
+    std::int32_t pos = 0;
+    const int fieldCount = table.FieldCount();
+    for (int i = 1; i <= fieldCount; ++i) {
+        const TMdbField& field = table.Field(i);
+        if (IsWordField(field.FieldType)) {
+            if (pos >= wordCount) IllegalByteCount();
+            record->Slots()[field.Slot] = LoadWord(bytes + 4 * pos++);
+        } else if (field.FieldType == ftString) {
+            if (pos >= wordCount) IllegalByteCount();
+            const auto length = static_cast<std::int32_t>(LoadWord(bytes + 4 * pos++));
+            if (length <= 0) continue;
+            const std::int64_t words = length / 4 + 1;
+            if (words > wordCount - pos) IllegalByteCount();
+            // The text ends at its first zero byte, and never beyond its stated length.
+            const char* chars = reinterpret_cast<const char*>(bytes + 4 * pos);
+            const std::size_t size = static_cast<std::size_t>(length);
+            const void* zero = std::memchr(chars, 0, size);
+            const std::size_t end = zero ? static_cast<const char*>(zero) - chars : size;
+            table.SetText(record, i, Cp1252ToUtf8(std::string_view(chars, end)));
+            pos += static_cast<std::int32_t>(words);
+        }
+    }
+    if (pos != wordCount) IllegalByteCount();
+}
+
+} // namespace
+
+void TMdb::WriteRecord(const TMdbRecord* record, TStream& stream) {
+    const auto payload = std::make_unique<TPayload>();
+    unsigned char* bytes = payload->Bytes;
+    std::int32_t count = 0;
+    const auto tooLarge = [this] {
+        throw EMdbError("Record of table " + tableName_ + " is too large for the stream!");
+    };
+
+    for (int i = 1; i <= fieldCount_; ++i) {
+        const TMdbField& field = fields_[i];
+        if (IsWordField(field.FieldType)) {
+            if (count >= kMaxPayloadWords) tooLarge();
+            StoreWord(bytes + 4 * count++, record->Slots()[field.Slot]);
+        } else if (field.FieldType == ftString) {
+            const std::string text = Utf8ToCp1252(GetText(record, i));
+            if (count >= kMaxPayloadWords) tooLarge();
+            // Refused before the length is narrowed, so the length word is always exact.
+            const std::size_t words = text.empty() ? 0 : text.size() / 4 + 1;
+            if (words > static_cast<std::size_t>(kMaxPayloadWords - count - 1)) tooLarge();
+            StoreWord(bytes + 4 * count++, static_cast<std::uint32_t>(text.size()));
+            if (words > 0) {
+                unsigned char* chars = bytes + 4 * count;
+                std::memset(chars, 0, 4 * words);
+                std::memcpy(chars, text.data(), text.size());
+                count += static_cast<std::int32_t>(words);
+            }
+        }
+    }
+
+    stream.WriteInt32(count);
+    Scramble(bytes, count);
+    stream.WriteBuffer(bytes, 4 * static_cast<std::size_t>(count));
+}
+
+void TMdb::SaveToStream(TStream& stream, bool viewOnly) {
+    // The identity number is at most 65535 (checked when the table is made).
+    stream.WriteUInt16(static_cast<std::uint16_t>(mdbNo_));
+    stream.WriteUInt16(kStreamVersion);
+    const int count = viewOnly ? ViewCount() : KeyIndexCount();
+    stream.WriteInt32(count);
+    for (int i = 0; i < count; ++i) {
+        const TMdbRecord* record = viewOnly ? ViewRecord(i) : KeyRecord(i);
+        WriteRecord(record, stream);
+    }
+}
+
+// A refused stream leaves the table empty: the records read before the fault are freed, not
+// kept. A partly read table cannot be told apart from a complete one by its users, and
+// records left in the list but not indexed would be seen by list walks (FindByValue, delete
+// guards) yet not by key look-ups.
+void TMdb::LoadFromStream(TStream& stream) {
+    FreeAllRecords();
+    try {
+        const std::uint16_t mdbNo = stream.ReadUInt16();
+        const std::uint16_t version = stream.ReadUInt16();
+        const std::int32_t recordCount = stream.ReadInt32();
+        if (mdbNo != mdbNo_) throw EMdbError("Illegal Mdb no from stream!");
+        if (version != kStreamVersion) throw EMdbError("Illegal version no from stream!");
+
+        if (recordCount > 0) {
+            // Every block holds its WordCount and at least one word per stored field. A count
+            // the rest of the stream cannot hold is refused before any record is made, so a
+            // damaged count never makes the table allocate without bound.
+            std::int64_t storedFields = 0;
+            for (int i = 1; i <= fieldCount_; ++i)
+                if (fields_[i].IsStored()) ++storedFields;
+            const std::int64_t minBlock = 4 + 4 * storedFields;
+            const std::int64_t remaining = stream.Size() - stream.Position();
+            if (recordCount > remaining / minBlock) IllegalByteCount();
+
+            const auto payload = std::make_unique<TPayload>();
+            for (std::int32_t r = 0; r < recordCount; ++r)
+                ReadRecord(*this, stream, payload->Bytes);
+        }
+        RebuildIndex(false);
+    } catch (...) {
+        FreeAllRecords();
+        throw;
+    }
+}
+
+} // namespace corvane
