@@ -86,6 +86,73 @@ float PowerCoefficient(const TPointValues& point) {
     return -1.0f;
 }
 
+// The parts of a conversion that depend only on the series geometry and the targets, not
+// on the point: a table evaluates all its points with the same targets, so they are kept
+// per thread and recomputed only when geometry or targets change.
+struct TTargetTerms {
+    // key
+    float MeasuredD2 = -2;
+    int Family = -1;
+    float TargetD2 = -2;
+    float Density = -2;
+    float Distance = -2;
+    // diameter step
+    bool DiameterStep = false;
+    bool ReferenceSize = false; // the measured diameter lies in 380..420 mm
+    double G = 1;
+    double D2 = -1;    // diameter used after the diameter step
+    double SoundG = 0; // 70·log10(g)
+    // scale-up of efficiencies and coefficients
+    double Efficiency = 1;
+    double Psi = 1;
+    double Phi = 1;
+    // density and distance
+    bool DensityStep = false;
+    double DensityRatio = 1;
+    double DensityDelta = 0;
+    bool DistanceStep = false;
+    double DistanceDelta = 0;
+};
+
+const TTargetTerms& TermsFor(const TSeriesGeometry& series, const TConvertTargets& targets) {
+    thread_local TTargetTerms terms;
+    if (terms.MeasuredD2 == series.MeasuredD2 && terms.Family == series.Family &&
+        terms.TargetD2 == targets.D2 && terms.Density == targets.Density &&
+        terms.Distance == targets.Distance)
+        return terms;
+    TTargetTerms t;
+    t.MeasuredD2 = series.MeasuredD2;
+    t.Family = series.Family;
+    t.TargetD2 = targets.D2;
+    t.Density = targets.Density;
+    t.Distance = targets.Distance;
+
+    const double d2m = series.MeasuredD2;
+    t.DiameterStep = targets.D2 > 0 && series.MeasuredD2 > 0 && targets.D2 != series.MeasuredD2;
+    t.ReferenceSize = d2m >= 380 && d2m <= 420;
+    t.D2 = d2m;
+    if (t.DiameterStep) {
+        t.G = targets.D2 / d2m;
+        t.D2 = targets.D2;
+        t.SoundG = 70.0 * std::log10(t.G);
+    }
+    const double st = SizeFactor(series.Family, t.D2);
+    const double sm = t.ReferenceSize ? 1.0 : SizeFactor(series.Family, d2m);
+    t.Efficiency = st / sm;
+    t.Phi = std::cbrt(t.Efficiency);
+    t.Psi = t.Phi * t.Phi;
+
+    t.DensityStep = DensityApplies(targets.Density);
+    if (t.DensityStep) {
+        t.DensityRatio = targets.Density / kStandardDensity;
+        t.DensityDelta = 20.0 * std::log10(t.DensityRatio);
+    }
+    t.DistanceStep = targets.Distance > 1;
+    if (t.DistanceStep) t.DistanceDelta = 20.0 * std::log10(static_cast<double>(targets.Distance));
+    terms = t;
+    return terms;
+}
+
 } // namespace
 
 double TipSpeedFactor(int family, double speed, double d2) {
@@ -118,34 +185,25 @@ int CorrectionFamily(int typeNumber) {
 
 void ConvertPoint(TPointValues& point, const TSeriesGeometry& series, float measuredSpeed,
                   const TConvertTargets& targets) {
-    const double d2m = series.MeasuredD2;
+    const TTargetTerms& terms = TermsFor(series, targets);
     const double nm = measuredSpeed;
 
     // Fan laws: diameter, then speed. Each quantity collects its factors and is multiplied
     // once at the end, so a missing value is tested once and rounded to float once.
-    double g = 1;
-    double d2 = d2m;
-    const bool diameterStep =
-        targets.D2 > 0 && series.MeasuredD2 > 0 && targets.D2 != series.MeasuredD2;
-    if (diameterStep) {
-        g = targets.D2 / d2m;
-        d2 = targets.D2;
+    const bool speedStep = targets.Speed > 0 && measuredSpeed > 0 && targets.Speed != measuredSpeed;
+    if (!terms.DiameterStep && !speedStep && !terms.DensityStep && !terms.DistanceStep) {
+        point.Lambda = PowerCoefficient(point);
+        return;
     }
     double h = 1;
     double n = nm;
-    const bool speedStep = targets.Speed > 0 && measuredSpeed > 0 && targets.Speed != measuredSpeed;
     if (speedStep) {
         h = targets.Speed / nm;
         n = targets.Speed;
         point.Speed = targets.Speed;
     }
-    const bool densityStep = DensityApplies(targets.Density);
-    const double distance = targets.Distance;
-    if (!diameterStep && !speedStep && !densityStep && !(distance > 1)) {
-        point.Lambda = PowerCoefficient(point);
-        return;
-    }
 
+    const double g = terms.G;
     const double g2 = g * g;
     const double g5 = g2 * g2 * g;
     double flow = g2 * g * h;
@@ -156,40 +214,43 @@ void ConvertPoint(TPointValues& point, const TSeriesGeometry& series, float meas
     double psi = 1;
     double phi = 1;
 
-    if (diameterStep || speedStep) {
+    if (terms.DiameterStep || speedStep) {
         // Scale-up from the model to the converted size and tip speed. Measurements taken
         // near 400 mm and 1500 1/min are the reference of the tables.
-        const double ft = TipSpeedFactor(series.Family, n, d2);
-        const double fm = (d2m >= 380 && d2m <= 420 && nm >= 1400 && nm <= 1600)
-                              ? 1.0
-                              : TipSpeedFactor(series.Family, nm, d2m);
-        const double st = SizeFactor(series.Family, d2);
-        const double sm = (d2m >= 380 && d2m <= 420) ? 1.0 : SizeFactor(series.Family, d2m);
-        const double tip = std::cbrt(ft / fm);
-        flow *= tip;
-        pressure *= tip * tip;
-        efficiency = st / sm;
-        phi = std::cbrt(efficiency);
-        psi = phi * phi;
-
-        const double soundDelta = 50.0 * std::log10(g * h) + 20.0 * std::log10(g);
-        Shift(point.Lp, soundDelta);
-        Shift(point.LpA, soundDelta);
+        if (series.Family != 2) {
+            const double d2m = series.MeasuredD2;
+            const double ft = TipSpeedFactor(series.Family, n, terms.D2);
+            const double fm = (terms.ReferenceSize && nm >= 1400 && nm <= 1600)
+                                  ? 1.0
+                                  : TipSpeedFactor(series.Family, nm, d2m);
+            if (ft != fm) {
+                const double tip = std::cbrt(ft / fm);
+                flow *= tip;
+                pressure *= tip * tip;
+            }
+            efficiency = terms.Efficiency;
+            psi = terms.Psi;
+            phi = terms.Phi;
+        }
+        if (point.Lp > 0 || point.LpA > 0) {
+            // 50·log10(g·h) + 20·log10(g)
+            const double delta =
+                terms.SoundG + (speedStep ? 50.0 / std::numbers::ln10 * std::log(h) : 0.0);
+            Shift(point.Lp, delta);
+            Shift(point.LpA, delta);
+        }
     }
 
-    if (densityStep) {
-        const double r = targets.Density / kStandardDensity;
-        pressure *= r;
-        power *= r;
-        const double soundDelta = 20.0 * std::log10(r);
-        Shift(point.Lp, soundDelta);
-        Shift(point.LpA, soundDelta);
+    if (terms.DensityStep) {
+        pressure *= terms.DensityRatio;
+        power *= terms.DensityRatio;
+        Shift(point.Lp, terms.DensityDelta);
+        Shift(point.LpA, terms.DensityDelta);
     }
 
-    if (distance > 1) {
-        const double delta = 20.0 * std::log10(distance);
-        ToDistance(point.Lp, delta);
-        ToDistance(point.LpA, delta);
+    if (terms.DistanceStep) {
+        ToDistance(point.Lp, terms.DistanceDelta);
+        ToDistance(point.LpA, terms.DistanceDelta);
     }
 
     Scale(point.Flow, flow);
