@@ -1,5 +1,6 @@
 #include "util/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -140,8 +141,9 @@ constexpr std::string_view kDigits = "0123456789";
 
 // Fixed-point text without locale: "-" sign, digits, "." and `decimals` decimals.
 std::string FixedText(double value, int decimals) {
-    if (decimals < 0) decimals = 0;
-    char buf[400];
+    // 100 decimals are far more than a double holds; the buffer fits DBL_MAX with them.
+    decimals = std::clamp(decimals, 0, 100);
+    char buf[512];
     const auto res =
         std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
     if (res.ec != std::errc()) return std::string();
