@@ -37,8 +37,7 @@ public:
     static constexpr int kFixedCols = 1;
     static constexpr int kKeyIndexSort = -99; // Sort(): sort KeyIndex by the key field
 
-    TMdb(int maxFields, int keyField, std::string tableName, TMdbQuery* query,
-         std::uint32_t mdbNo);
+    TMdb(int maxFields, int keyField, std::string tableName, TMdbQuery* query, std::uint32_t mdbNo);
     virtual ~TMdb();
     TMdb(const TMdb&) = delete;
     TMdb& operator=(const TMdb&) = delete;
@@ -74,7 +73,7 @@ public:
     void FreeAllRecords();
     virtual void RebuildIndex(bool flag);
     TMdbRecord* FirstRecord() const { return records_; } // head of the list, newest first
-    int RecordCount() const;                            // walks the list
+    int RecordCount() const;                             // walks the list
 
     int ViewCount() const { return static_cast<int>(view_.size()); }
     TMdbRecord* ViewRecord(int index) const; // 0-based; nullptr outside
@@ -110,8 +109,8 @@ public:
     std::int32_t Search(int field, bool backwards, std::string_view text) const;
     TMdbRecord* FindByKey(std::int32_t key) const;
     TMdbRecord* FindOtherByKey(std::int32_t key, TMdbRecord* record);
-    TMdbRecord* FindByValue(std::int32_t intValue, std::string_view text,
-                            const TMdbRecord* exclude, int field) const;
+    TMdbRecord* FindByValue(std::int32_t intValue, std::string_view text, const TMdbRecord* exclude,
+                            int field) const;
     TCellText CellText(int column, int row) const;
 
     // Curve queries on the view sorted ascending by xField.

@@ -1,0 +1,236 @@
+// Sorting, searching and look-ups of TMdb.
+
+#include "mdb/EMdbError.h"
+#include "mdb/MdbSlots.h"
+#include "mdb/TMdb.h"
+#include "util/Numbers.h"
+#include "util/Text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <utility>
+
+namespace corvane {
+
+using mdb_detail::SlotFloat;
+using mdb_detail::SlotInt;
+
+namespace {
+
+constexpr std::size_t kSortTextChars = 40;
+constexpr std::size_t kMaxTextChars = 255;
+constexpr std::int32_t kOtherKeyMarker = -123456;
+
+bool IsIntSlot(TFieldType type) {
+    return type == ftInteger || type == ftDate || type == ftCode;
+}
+
+template <class Key> struct SortItem {
+    Key key;
+    TMdbRecord* record;
+};
+
+// Quicksort with the middle element as pivot and two indexes moving towards each other.
+// The partition steps decide the final order of records with equal keys, so they are kept
+// exactly; only the order in which the two parts are processed differs (smaller part by
+// recursion, larger part in the loop), which bounds the recursion depth without changing
+// the result.
+template <class Item, class Less>
+void QuickSort(std::vector<Item>& items, std::ptrdiff_t low, std::ptrdiff_t high, Less less) {
+    while (low < high) {
+        std::ptrdiff_t i = low;
+        std::ptrdiff_t j = high;
+        const Item pivot = items[static_cast<std::size_t>((low + high) / 2)];
+        while (i <= j) {
+            while (less(items[static_cast<std::size_t>(i)], pivot))
+                ++i;
+            while (less(pivot, items[static_cast<std::size_t>(j)]))
+                --j;
+            if (i <= j) {
+                std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
+                ++i;
+                --j;
+            }
+        }
+        if (j - low < high - i) {
+            if (low < j) QuickSort(items, low, j, less);
+            low = i;
+        } else {
+            if (i < high) QuickSort(items, i, high, less);
+            high = j;
+        }
+    }
+}
+
+// Sorts `records` by the keys made by `keyOf(k)` for the record at position k, ascending or
+// descending. The keys are read once, so the comparisons touch only the item array.
+template <class Key, class KeyOf>
+void SortRecords(std::vector<TMdbRecord*>& records, bool descending, KeyOf keyOf) {
+    if (records.size() < 2) return;
+    std::vector<SortItem<Key>> items;
+    items.reserve(records.size());
+    for (std::size_t k = 0; k < records.size(); ++k)
+        items.push_back({keyOf(k), records[k]});
+    const auto high = static_cast<std::ptrdiff_t>(items.size()) - 1;
+    using Item = SortItem<Key>;
+    if (descending)
+        QuickSort(items, 0, high, [](const Item& a, const Item& b) { return b.key < a.key; });
+    else
+        QuickSort(items, 0, high, [](const Item& a, const Item& b) { return a.key < b.key; });
+    for (std::size_t k = 0; k < items.size(); ++k)
+        records[k] = items[k].record;
+}
+
+} // namespace
+
+std::int32_t TMdb::KeyOf(const TMdbRecord* record) const {
+    const TMdbField& f = Field(keyField_);
+    return IsIntSlot(f.FieldType) ? SlotInt(record, f.Slot) : GetInt(record, keyField_);
+}
+
+void TMdb::Sort(int field, bool descending) {
+    if (field == kKeyIndexSort) {
+        SortKeyIndex();
+        return;
+    }
+    CheckField(field);
+    SortView(field, descending);
+}
+
+void TMdb::SortKeyIndex() {
+    if (keyIndex_.size() < 2) return;
+    SortRecords<std::int32_t>(keyIndex_, false,
+                              [this](std::size_t k) { return KeyOf(keyIndex_[k]); });
+}
+
+void TMdb::SortView(int field, bool descending) {
+    if (view_.size() < 2) return;
+    const TMdbField& f = fields_[field];
+    const int slot = f.Slot;
+    switch (f.FieldType) {
+    case ftInteger:
+    case ftDate:
+        SortRecords<std::int32_t>(view_, descending,
+                                  [this, slot](std::size_t k) { return SlotInt(view_[k], slot); });
+        return;
+    case ftFloat:
+    case ftFloatTransient:
+        SortRecords<float>(view_, descending,
+                           [this, slot](std::size_t k) { return SlotFloat(view_[k], slot); });
+        return;
+    default:
+        break;
+    }
+    // Text types compare the upper-cased start of the display text. The texts are made once
+    // per record; the items refer to them, so the sort itself moves no strings.
+    std::vector<std::string> texts;
+    texts.reserve(view_.size());
+    for (const TMdbRecord* r : view_)
+        texts.push_back(UpperText(mdb_detail::Utf8Prefix(GetFieldText(r, field), kSortTextChars)));
+    SortRecords<std::string_view>(view_, descending,
+                                  [&texts](std::size_t k) { return std::string_view(texts[k]); });
+}
+
+std::int32_t TMdb::Search(int field, bool backwards, std::string_view text) const {
+    CheckField(field);
+    if (view_.empty()) return 0;
+    const TMdbField& f = fields_[field];
+
+    const double number = ParseNumber(text);
+    const std::int32_t integer =
+        std::isnan(number)
+            ? 0
+            : static_cast<std::int32_t>(RoundHalfEven(std::clamp(number, -2e9, 2e9)));
+    const std::string upper = UpperText(text);
+
+    // 0: sorts before the target, 1: matches, 2: sorts after it.
+    auto classify = [&](const TMdbRecord* r) -> int {
+        switch (f.FieldType) {
+        case ftInteger: {
+            const std::int32_t v = SlotInt(r, f.Slot);
+            return v < integer ? 0 : (v == integer ? 1 : 2);
+        }
+        case ftFloat:
+        case ftFloatTransient: {
+            const double v = SlotFloat(r, f.Slot);
+            if (!(v >= number)) return 0;
+            return std::fabs(v - number) < 1e-6 ? 1 : 2;
+        }
+        default: {
+            const std::string own = UpperText(GetFieldText(r, field));
+            const int c = std::string_view(own).substr(0, upper.size()).compare(upper);
+            return c < 0 ? 0 : (c == 0 ? 1 : 2);
+        }
+        }
+    };
+
+    const auto count = static_cast<std::ptrdiff_t>(view_.size());
+    const std::ptrdiff_t step = backwards ? -1 : 1;
+    std::ptrdiff_t position = backwards ? count - 1 : 0;
+    for (std::ptrdiff_t i = position; i >= 0 && i < count; i += step) {
+        const int result = classify(view_[static_cast<std::size_t>(i)]);
+        if (result == 2) break;
+        position = i;
+        if (result == 1) break;
+    }
+    return KeyOf(view_[static_cast<std::size_t>(position)]);
+}
+
+TMdbRecord* TMdb::FindByKey(std::int32_t key) const {
+    if (keyIndex_.empty()) return nullptr;
+    const TMdbField& f = Field(keyField_);
+    const bool direct = IsIntSlot(f.FieldType);
+    std::ptrdiff_t low = 0;
+    std::ptrdiff_t high = static_cast<std::ptrdiff_t>(keyIndex_.size()) - 1;
+    while (low <= high) {
+        const std::ptrdiff_t middle = (low + high) / 2;
+        TMdbRecord* record = keyIndex_[static_cast<std::size_t>(middle)];
+        const std::int32_t k = direct ? SlotInt(record, f.Slot) : GetInt(record, keyField_);
+        if (k == key) return record;
+        if (key < k)
+            high = middle - 1;
+        else
+            low = middle + 1;
+    }
+    return nullptr;
+}
+
+// The record's own key is replaced by a marker during the look-up so that only another
+// record can match; the raw slot is restored afterwards, also when the look-up raises.
+TMdbRecord* TMdb::FindOtherByKey(std::int32_t key, TMdbRecord* record) {
+    const TMdbField& f = Field(keyField_);
+    if (record == nullptr || !f.HasSlot()) return FindByKey(key);
+    std::uint32_t& slot = record->Slots()[f.Slot];
+    struct Restore {
+        std::uint32_t& slot;
+        std::uint32_t saved;
+        ~Restore() { slot = saved; }
+    } restore{slot, slot};
+    SetInt(record, keyField_, kOtherKeyMarker);
+    return FindByKey(key);
+}
+
+TMdbRecord* TMdb::FindByValue(std::int32_t intValue, std::string_view text,
+                              const TMdbRecord* exclude, int field) const {
+    CheckField(field);
+    const TMdbField& f = fields_[field];
+    if (f.FieldType == ftInteger || f.FieldType == ftCode) {
+        for (TMdbRecord* r = records_; r != nullptr; r = r->Next)
+            if (SlotInt(r, f.Slot) == intValue) return r;
+        return nullptr;
+    }
+    if (f.FieldType != ftString && f.FieldType != ftCalcText) return nullptr;
+    const std::string wanted = UpperText(text);
+    for (TMdbRecord* r = records_; r != nullptr; r = r->Next) {
+        if (r == exclude) continue;
+        const std::string own =
+            f.FieldType == ftString
+                ? UpperText(mdb_detail::Utf8Prefix(GetText(r, field), kMaxTextChars))
+                : UpperText(GetCalcText(r, field));
+        if (own == wanted) return r;
+    }
+    return nullptr;
+}
+
+} // namespace corvane
