@@ -1,0 +1,14 @@
+#pragma once
+
+namespace corvane {
+
+// Water content of humid air in g/kg at temperature t (°C) and relative humidity rf (%),
+// interpolated bilinearly in a table over -20..50 °C and 0..100 %; inputs outside the table
+// take its border values (no extrapolation).
+double WaterContent(double t, double rf);
+
+// The humidity term of the air density formula: x (1 + x/1000) 100000 /
+// ((x/1000 + 0.622) 461.5 (t + 273)) with x = WaterContent(t, rf).
+double HumidityTerm(double t, double rf);
+
+} // namespace corvane

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "mdb/TMdb.h"
+#include "measurements/TMdbMwFieldNo.h"
+#include "model/TPointValues.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+class TCatalogue;
+class TMdbMessung;
+class TSeriesPointCache;
+
+// The measured points of one measurement series: raw test-rig readings plus the derived fan
+// quantities (fields 167..191), evaluated and converted to target diameter, speed and density
+// on every load. One shared working table lives in the catalogue; the series selection keeps
+// one instance per slot. A float field holding -1 is missing and shows as an empty text.
+class TMdbMw : public TMdb, public TMdbMwFieldNo {
+public:
+    static constexpr std::uint32_t kMdbNo = 1009;
+    // Sound instrument record of the measurement texts that marks three microphone positions.
+    static constexpr std::int32_t kThreeMicrophoneInstrument = 204;
+
+    explicit TMdbMw(TCatalogue* catalogue = nullptr);
+
+    // Optional shared store of raw points per series (not owned); nullptr reads the data file
+    // for every change of series.
+    void SetPointCache(TSeriesPointCache* cache) { pointCache_ = cache; }
+    TSeriesPointCache* PointCache() const { return pointCache_; }
+
+    // Loads the points of a series and evaluates them for the targets (-1 keeps the measured
+    // value). Points are read only when the series differs from the loaded one; they are
+    // evaluated again only when a target or the listening distance changed. Returns false (and
+    // leaves the table empty) when the series does not exist.
+    bool LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
+                    float d2, float speed);
+    // The same with a record of the catalogue's series table, or by series number.
+    bool LoadSeries(const TMdbRecord* series, float density, float d2, float speed);
+    bool LoadSeries(std::int32_t seriesNo, float density, float d2, float speed);
+    // Forces the next LoadSeries to read the points again (after the points were changed).
+    void ForgetSeries();
+    // Forces the next LoadSeries to evaluate again with unchanged targets.
+    void InvalidateEvaluation();
+    // Removes the points of a series from this table (when loaded) and from the point cache.
+    void DeleteSeriesPoints(std::int32_t seriesNo);
+
+    // Base evaluation of one point, conversion to the table's targets, and storing of the
+    // computed fields 167..191. Allocation-free.
+    void EvaluatePoint(TMdbRecord* point) const;
+    // Level of one band of the LP family at microphone position 0 (own levels or the mean of
+    // the three microphones) or 1..3; with `octave` a band from 63 Hz to 8 kHz is summed with
+    // its two neighbours (three-microphone instrument only). -1 when there is none.
+    float BandLevel(const TMdbRecord* point, int bandField, bool octave, int position) const;
+    // Converted BandLevel of every point into the scratch field 191.
+    void EvaluateBand(int bandField, bool octave, int position);
+    // Humidity term of the air density formula at temperature t (°C) and relative humidity
+    // rf (%).
+    static double HumidityContent(double t, double rf);
+
+    std::int32_t SeriesNo() const { return seriesNo_; }
+    std::int32_t Arrangement() const { return arrangement_; }
+    float OutletArea() const { return outletArea_; }
+    float MeasuredD2() const { return measuredD2_; }
+    float PhiArea() const { return phiArea_; }
+    float PhiFactor() const { return phiFactor_; }
+    std::int32_t ImpellerType() const { return impellerType_; }
+    int CorrectionFamily() const { return correctionFamily_; }
+    float TargetD2() const { return targetD2_; }
+    float TargetSpeed() const { return targetSpeed_; }
+    float TargetDensity() const { return targetDensity_; }
+    float EvalDistance() const { return evalDistance_; }
+    std::int32_t SoundInstrument() const { return soundInstrument_; }
+    float MinMeasuredSpeed() const { return minMeasuredSpeed_; }
+    float MaxMeasuredSpeed() const { return maxMeasuredSpeed_; }
+    float MeanDensity() const { return meanDensity_; }
+    TSeriesGeometry Geometry() const { return {measuredD2_, correctionFamily_}; }
+    TConvertTargets Targets() const {
+        return {targetD2_, targetSpeed_, targetDensity_, evalDistance_};
+    }
+
+    // Table rules.
+    TMdbRecord* NewRecord() override;
+    std::int32_t NextKey() override;
+    std::string GetFieldText(const TMdbRecord* record, int field) const override;
+    TMdbVariant GetFieldVariantInUnits(const TMdbRecord* record, int field,
+                                       bool forPrint) const override;
+    void SetFieldText(TMdbRecord* record, int field, std::string_view text) override;
+    std::string GetCodeText(const TMdbRecord* record, int field) const override;
+    void DeleteRecord(TMdbRecord* record) override;
+    std::string BrowserCaption() const override;
+
+private:
+    void DeclareFields();
+    void DeclareSoundFamily(int firstField, const char* key, const char* const captions[3],
+                            const char* const longCaptions[3], int levelDecimals);
+    // Reads series number, arrangement, geometry and impeller type of a series record.
+    void TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series);
+    void ReadPoints(std::int32_t seriesNo);
+    // Empties the table for a series that does not exist; returns false.
+    bool ClearSeries();
+    void EvaluateAll();
+    // The points in the table are those of `seriesNo` (an empty table counts as such).
+    bool HoldsPointsOf(std::int32_t seriesNo) const;
+    bool IsFloatField(int field) const;
+    float RawLevel(const TMdbRecord* point, int offset, int position) const;
+
+    TCatalogue* catalogue_;
+    TSeriesPointCache* pointCache_ = nullptr;
+    std::vector<std::uint32_t> newPointSlots_; // slot image of a new point (floats -1)
+
+    std::int32_t seriesNo_ = 0;
+    std::int32_t arrangement_ = 0;
+    float outletArea_ = -1;
+    float measuredD2_ = -1;
+    float phiArea_ = -1;
+    float phiFactor_ = -1;
+    std::int32_t impellerType_ = 0;
+    int correctionFamily_ = 2;
+    float targetD2_ = -2;
+    float targetSpeed_ = -2;
+    float targetDensity_ = -2;
+    float evalDistance_ = -2;
+    bool evaluated_ = false; // the points carry an evaluation for the stored targets
+    std::int32_t soundInstrument_ = 0;
+    float minMeasuredSpeed_ = 1000000;
+    float maxMeasuredSpeed_ = 0;
+    float meanDensity_ = 0;
+};
+
+} // namespace corvane

@@ -1,0 +1,58 @@
+#include "measurements/TSeriesPointCache.h"
+
+#include "mdb/TMdb.h"
+
+#include <cstring>
+
+namespace corvane {
+
+namespace {
+bool HasTextField(const TMdb& table) {
+    for (int field = 1; field <= table.FieldCount(); ++field)
+        if (table.Field(field).FieldType == ftString) return true;
+    return false;
+}
+} // namespace
+
+bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table) {
+    if (HasTextField(table)) return false;
+    TEntry entry;
+    entry.SlotCount = table.SlotCount();
+    entry.RecordCount = table.RecordCount();
+    const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
+    entry.Slots.resize(slotCount * static_cast<std::size_t>(entry.RecordCount));
+    std::uint32_t* out = entry.Slots.data();
+    for (const TMdbRecord* r = table.FirstRecord(); r != nullptr; r = r->Next) {
+        std::memcpy(out, r->Slots(), slotCount * sizeof(std::uint32_t));
+        out += slotCount;
+    }
+    series_[seriesNo] = std::move(entry);
+    return true;
+}
+
+bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
+    const auto it = series_.find(seriesNo);
+    if (it == series_.end()) return false;
+    const TEntry& entry = it->second;
+    if (entry.SlotCount != table.SlotCount()) return false;
+    table.FreeAllRecords();
+    const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
+    // New records go to the head of the list: create them from the last stored one (the
+    // first read) to the first, which gives the list order of the original load.
+    for (int i = entry.RecordCount - 1; i >= 0; --i) {
+        TMdbRecord* record = table.NewRecord();
+        std::memcpy(record->Slots(), entry.Slots.data() + slotCount * static_cast<std::size_t>(i),
+                    slotCount * sizeof(std::uint32_t));
+    }
+    table.RebuildIndex(false);
+    return true;
+}
+
+std::size_t TSeriesPointCache::SlotBytes() const {
+    std::size_t bytes = 0;
+    for (const auto& [seriesNo, entry] : series_)
+        bytes += entry.Slots.size() * sizeof(std::uint32_t);
+    return bytes;
+}
+
+} // namespace corvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+namespace corvane {
+
+class TMdb;
+
+// Raw measured points per series, kept in memory after the first read from the data file so
+// that switching between series (the search does it for every candidate) never touches the
+// disk again. It holds the slot images of the records exactly as they were read, in list
+// order, and gives them back as identical records. Shared by every measured-points table of
+// a catalogue; the catalogue clears it when it opens another file.
+class TSeriesPointCache {
+public:
+    // Copies the records of `table` as the points of `seriesNo`, replacing an older copy.
+    // Tables with text fields are not cached (their slots hold handles); returns false then.
+    bool Store(std::int32_t seriesNo, const TMdb& table);
+    // Replaces the records of `table` by the stored points of `seriesNo` and rebuilds its
+    // indexes, as a load from the file does. False (table untouched) when not cached or
+    // stored from a table of another record size.
+    bool Restore(std::int32_t seriesNo, TMdb& table) const;
+    bool Contains(std::int32_t seriesNo) const { return series_.count(seriesNo) != 0; }
+    void Forget(std::int32_t seriesNo) { series_.erase(seriesNo); }
+    void Clear() { series_.clear(); }
+    std::size_t SeriesCount() const { return series_.size(); }
+    // Bytes held by the stored slot images.
+    std::size_t SlotBytes() const;
+
+private:
+    struct TEntry {
+        int SlotCount = 0;
+        int RecordCount = 0;
+        std::vector<std::uint32_t> Slots; // RecordCount blocks of SlotCount slots, list order
+    };
+    std::unordered_map<std::int32_t, TEntry> series_;
+};
+
+} // namespace corvane
