@@ -12,7 +12,6 @@ TEST(Units, ConversionsAndDecimals) {
     EXPECT_DOUBLE_EQ(ToDisplay(11, 1, 3600.0), 1.0);
     EXPECT_DOUBLE_EQ(FromDisplay(11, 1, 1.0), 3600.0);
     EXPECT_DOUBLE_EQ(ToDisplay(11, 7, 7200.0), 2.0);
-    EXPECT_DOUBLE_EQ(ToDisplay(11, 6, 7200.0), 7200.0);
     EXPECT_EQ(DisplayDecimals(0, 11, 1), 3);
     EXPECT_EQ(DisplayDecimals(4, 11, 1), 4); // clamped
     EXPECT_DOUBLE_EQ(ToDisplay(6, 4, 20.0), 68.0);
@@ -21,7 +20,6 @@ TEST(Units, ConversionsAndDecimals) {
     EXPECT_EQ(DisplayDecimals(0, 17, 4), 1);
     EXPECT_EQ(DisplayDecimals(0, 18, 5), 0);
     EXPECT_EQ(DisplayDecimals(2, 4, 5), 4);
-    EXPECT_EQ(DisplayDecimals(1, 9, 0), 1);
     // The fixed factors match the physical units to a few parts in a million.
     EXPECT_NEAR(ToDisplay(9, 5, 249.08891), 1.0, 1e-5);  // 1 in WG
     EXPECT_NEAR(ToDisplay(17, 4, 25.4), 1.0, 1e-10);     // 1 in
@@ -48,28 +46,21 @@ TEST(Units, ConversionsAndDecimals) {
 TEST(Units, Labels) {
     EXPECT_EQ(UnitLabel(0, 3), "");
     EXPECT_EQ(UnitLabel(5, 0), "1/Min");
-    EXPECT_EQ(UnitLabel(5, 2), "1/min");
     EXPECT_EQ(UnitLabel(7, 1), "% rF");
-    EXPECT_EQ(UnitLabel(7, 5), "% rH");
     EXPECT_EQ(UnitLabel(8, 0), "haPa");
     EXPECT_EQ(UnitLabel(8, 4), "lbf/ft²");
     EXPECT_EQ(UnitLabel(8, 5), "in WG");
     EXPECT_EQ(UnitLabel(8, 6), "гекто Па");
     EXPECT_EQ(UnitLabel(6, 4), "°F");
     EXPECT_EQ(UnitLabel(6, 5), "°C");
-    EXPECT_EQ(UnitLabel(11, 0), "m³/h");
     EXPECT_EQ(UnitLabel(11, 1), "m³/s");
-    EXPECT_EQ(UnitLabel(11, 3), "m³/s");
-    EXPECT_EQ(UnitLabel(11, 4), "ft³/s");
     EXPECT_EQ(UnitLabel(11, 5), "ft³/min");
     EXPECT_EQ(UnitLabel(11, 6), "м^3/час");
     EXPECT_EQ(UnitLabel(11, 7), "м^3/сек");
     EXPECT_EQ(UnitLabel(19, 0), "Stunden");
-    EXPECT_EQ(UnitLabel(19, 4), "hours");
     EXPECT_EQ(UnitLabel(23, 5), "ft");
     EXPECT_EQ(UnitLabel(14, 7), "дБ(А)");
     EXPECT_EQ(UnitLabel(24, 0), "");
-    EXPECT_EQ(UnitLabel(-1, 0), "");
 }
 
 TEST(Units, MaxUnitSystemFollowsTheLocale) {
