@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace corvane {
 
@@ -19,6 +22,8 @@ class TMdbGehaeuse;
 class TMdbAuftrag;
 class TMdbMessung;
 class TStream;
+class TMemoryStream;
+class TMdbRecord;
 
 // All tables of the catalogue and the open data file. Tables refer to one another (delete
 // guards, calculated texts, series look-ups) through their owning catalogue.
@@ -61,7 +66,16 @@ public:
 
     // Reads the stored points of a series into `table` (raw readings, no evaluation).
     // Returns false when the series does not exist.
+    // With a point source set the source supplies them; without an open data file and
+    // without a source the table is left empty (the series has no stored points to read).
     bool ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table);
+
+    // Writers that hold the points of every series in memory (the demo generator, the text
+    // import) supply them through this source: Save and ReadSeriesPoints then fill the
+    // measured-points table from it instead of reading the open data file. The table is
+    // emptied before the call and indexed after it. An empty function removes the source.
+    using TSeriesPointSource = std::function<void(std::int32_t seriesNo, TMdbMw& table)>;
+    void SetSeriesPointSource(TSeriesPointSource source) { pointSource_ = std::move(source); }
 
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
@@ -71,6 +85,13 @@ public:
     void SetFolder(std::string folder) { folder_ = std::move(folder); }
 
 private:
+    void LoadTables(TStream& stream);
+    void ReadPointsSection(TStream& stream);
+    void WritePointsSection(TStream& stream, bool viewOnly,
+                            std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets);
+    // Frees the records of every table and forgets the title (a failed load).
+    void ClearTables();
+
     std::unique_ptr<TMdbMw> mw_;
     std::unique_ptr<TMdbBild> bild_;
     std::unique_ptr<TMdbTexte> texte_;
@@ -85,6 +106,14 @@ private:
     std::unique_ptr<TStream> file_;
     std::string title_;
     std::string folder_;
+    TSeriesPointSource pointSource_;
+    // Byte range of the series blocks in the open data file.
+    std::int64_t pointsBegin_ = 0;
+    std::int64_t pointsEnd_ = 0;
+    // While Save writes a series: its number and its stored block, from which
+    // ReadSeriesPoints serves that series during calibration.
+    std::int32_t savingSeries_ = 0;
+    const TMemoryStream* savingBlock_ = nullptr;
 };
 
 } // namespace corvane

@@ -1,0 +1,343 @@
+// The catalogue owns the eleven tables and the open data file. The data file is the
+// measured-points section followed by the other tables' streams in a fixed order:
+//
+//   section: uint16 1009, uint16 24, int32 SectionEnd, int32 TitleWordCount, title words,
+//            then one table stream of measured points per series, reached only through the
+//            offsets stored in the series records;
+//   then BILDER, TEXTE, KUNDEN, MOTOR, LRTYPE, DUESE, LAUFRAD, GEHAEUS, AUFTRAG, HDRMAIN.
+
+#include "catalogue/TCatalogue.h"
+
+#include "catalogue/TMdbAuftrag.h"
+#include "catalogue/TMdbBild.h"
+#include "catalogue/TMdbDuese.h"
+#include "catalogue/TMdbGehaeuse.h"
+#include "catalogue/TMdbKunde.h"
+#include "catalogue/TMdbLaufrad.h"
+#include "catalogue/TMdbLrTyp.h"
+#include "catalogue/TMdbMotor.h"
+#include "catalogue/TMdbTexte.h"
+#include "mdb/EMdbError.h"
+#include "mdb/TFileStream.h"
+#include "mdb/TMemoryStream.h"
+#include "measurements/TMdbMessung.h"
+#include "measurements/TMdbMw.h"
+#include "model/Calibration.h"
+#include "util/Codepage.h"
+
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvane {
+
+namespace {
+
+constexpr std::uint16_t kPointsMdbNo = 1009;
+constexpr std::uint16_t kStreamVersion = 24;
+constexpr std::int32_t kMaxTitleWords = 251;
+constexpr std::size_t kMaxTitleBytes = 999;
+
+[[noreturn]] void IllegalByteCount() {
+    throw EMdbError("Illegal byte count from stream!");
+}
+
+// Runs a clean-up when the scope is left, also by an exception.
+template <typename F> class TScopeExit {
+public:
+    explicit TScopeExit(F f) : f_(std::move(f)) {}
+    ~TScopeExit() { f_(); }
+    TScopeExit(const TScopeExit&) = delete;
+    TScopeExit& operator=(const TScopeExit&) = delete;
+
+private:
+    F f_;
+};
+
+} // namespace
+
+TCatalogue::TCatalogue()
+    : mw_(std::make_unique<TMdbMw>(this)), bild_(std::make_unique<TMdbBild>(this)),
+      texte_(std::make_unique<TMdbTexte>(this)), kunde_(std::make_unique<TMdbKunde>(this)),
+      motor_(std::make_unique<TMdbMotor>(this)), lrTyp_(std::make_unique<TMdbLrTyp>(this)),
+      duese_(std::make_unique<TMdbDuese>(this)), laufrad_(std::make_unique<TMdbLaufrad>(this)),
+      gehaeuse_(std::make_unique<TMdbGehaeuse>(this)),
+      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)) {
+}
+
+TCatalogue::~TCatalogue() = default;
+
+TMdb* TCatalogue::TableInFileOrder(int position) {
+    switch (position) {
+    case 1:
+        return mw_.get();
+    case 2:
+        return bild_.get();
+    case 3:
+        return texte_.get();
+    case 4:
+        return kunde_.get();
+    case 5:
+        return motor_.get();
+    case 6:
+        return lrTyp_.get();
+    case 7:
+        return duese_.get();
+    case 8:
+        return laufrad_.get();
+    case 9:
+        return gehaeuse_.get();
+    case 10:
+        return auftrag_.get();
+    case 11:
+        return messung_.get();
+    default:
+        return nullptr;
+    }
+}
+
+// ---- reading ------------------------------------------------------------------------------
+
+void TCatalogue::Open(const std::string& path) {
+    Close();
+    std::unique_ptr<TStream> file;
+    try {
+        // Read only; the file stays open for the on-demand series loads. A writer replaces
+        // the file by renaming a new one over it, so this open file never changes under us.
+        file = std::make_unique<TFileStream>(path, TFileStream::TMode::Read);
+    } catch (...) {
+        ClearTables();
+        throw;
+    }
+    OpenStream(std::move(file));
+}
+
+void TCatalogue::OpenStream(std::unique_ptr<TStream> stream) {
+    Close();
+    // Table loads may already look series up, so the stream is in place while they run.
+    file_ = std::move(stream);
+    try {
+        LoadTables(*file_);
+    } catch (...) {
+        // No half-loaded catalogue: the file is released and every table is emptied.
+        Close();
+        ClearTables();
+        throw;
+    }
+}
+
+void TCatalogue::LoadTables(TStream& stream) {
+    stream.Seek(0);
+    ReadPointsSection(stream);
+    for (int position = 2; position <= kTableCount; ++position)
+        TableInFileOrder(position)->LoadFromStream(stream);
+}
+
+void TCatalogue::ReadPointsSection(TStream& stream) {
+    const std::int64_t start = stream.Position();
+    const std::uint16_t mdbNo = stream.ReadUInt16();
+    const std::uint16_t version = stream.ReadUInt16();
+    const std::int32_t sectionEnd = stream.ReadInt32();
+    if (mdbNo != kPointsMdbNo) throw EMdbError("falsche Mdb-Nr. aus Stream!");
+    if (version != kStreamVersion) throw EMdbError("falsche Versions-Nr. aus Stream!");
+
+    const std::int32_t titleWords = stream.ReadInt32();
+    if (titleWords < 0 || titleWords > kMaxTitleWords) IllegalByteCount();
+    unsigned char words[4 * kMaxTitleWords];
+    stream.ReadBuffer(words, 4 * static_cast<std::size_t>(titleWords));
+    std::string title;
+    if (titleWords > 0) {
+        const auto length =
+            static_cast<std::int32_t>(words[0] | (words[1] << 8) | (words[2] << 16) |
+                                      (static_cast<std::uint32_t>(words[3]) << 24));
+        if (length > 0) {
+            // The characters and their zero byte must lie within the title words.
+            if (length / 4 + 1 > titleWords - 1) IllegalByteCount();
+            const char* chars = reinterpret_cast<const char*>(words + 4);
+            const void* zero = std::memchr(chars, 0, static_cast<std::size_t>(length));
+            const std::size_t end =
+                zero ? static_cast<const char*>(zero) - chars : static_cast<std::size_t>(length);
+            title.assign(chars, end);
+        }
+    }
+
+    const std::int64_t pointsBegin = stream.Position();
+    if (pointsBegin < start || sectionEnd < pointsBegin || sectionEnd > stream.Size())
+        IllegalByteCount();
+    stream.Seek(sectionEnd);
+
+    title_ = Cp1252ToUtf8(title);
+    pointsBegin_ = pointsBegin;
+    pointsEnd_ = sectionEnd;
+    // Only the title and the section's extent are used until a series is asked for.
+    mw_->FreeAllRecords();
+    mw_->ForgetSeries();
+}
+
+void TCatalogue::Close() {
+    file_.reset();
+    pointsBegin_ = 0;
+    pointsEnd_ = 0;
+}
+
+bool TCatalogue::IsOpen() const {
+    return file_ != nullptr;
+}
+
+void TCatalogue::ClearTables() {
+    for (int position = 1; position <= kTableCount; ++position)
+        TableInFileOrder(position)->FreeAllRecords();
+    mw_->ForgetSeries();
+    title_.clear();
+}
+
+bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
+    const TMdbRecord* series = messung_->FindByKey(seriesNo);
+    if (series == nullptr) return false;
+
+    // The series that Save is writing right now: served from its stored block.
+    if (savingBlock_ != nullptr && seriesNo == savingSeries_) {
+        TMemoryStream block = TMemoryStream::Over(savingBlock_->Data(),
+                                                  static_cast<std::size_t>(savingBlock_->Size()));
+        table.TMdb::LoadFromStream(block);
+        return true;
+    }
+    if (pointSource_) {
+        table.FreeAllRecords();
+        pointSource_(seriesNo, table);
+        table.RebuildIndex(false);
+        return true;
+    }
+
+    const std::int32_t offset = messung_->GetInt(series, TMdbMessung::F_MESSRECORD);
+    // No file, or a series that has never been written: there are no stored points.
+    if (!file_ || offset <= 0) {
+        table.FreeAllRecords();
+        return true;
+    }
+    // A block starts with its 8 header bytes inside the series part of the section.
+    if (offset < pointsBegin_ || offset > pointsEnd_ - 8) {
+        table.FreeAllRecords();
+        IllegalByteCount();
+    }
+    file_->Seek(offset);
+    table.TMdb::LoadFromStream(*file_);
+    return true;
+}
+
+// ---- writing ------------------------------------------------------------------------------
+
+void TCatalogue::Save(TStream& stream, bool viewOnly) {
+    // The series records keep the offsets of the open data file: the catalogue goes on
+    // reading its points from there after the save. The new offsets exist only while the
+    // series table is written.
+    std::vector<std::pair<TMdbRecord*, std::int32_t>> newOffsets;
+    WritePointsSection(stream, viewOnly, newOffsets);
+
+    std::vector<std::int32_t> oldOffsets;
+    oldOffsets.reserve(newOffsets.size());
+    const auto restore = [&] {
+        for (std::size_t i = 0; i < oldOffsets.size(); ++i)
+            messung_->SetInt(newOffsets[i].first, TMdbMessung::F_MESSRECORD, oldOffsets[i]);
+    };
+    TScopeExit guard(restore);
+    for (const auto& [record, offset] : newOffsets) {
+        oldOffsets.push_back(messung_->GetInt(record, TMdbMessung::F_MESSRECORD));
+        messung_->SetInt(record, TMdbMessung::F_MESSRECORD, offset);
+    }
+    for (int position = 2; position <= kTableCount; ++position)
+        TableInFileOrder(position)->SaveToStream(stream, viewOnly);
+}
+
+void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
+                                    std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets) {
+    const std::string title = Utf8ToCp1252(title_);
+    if (title.size() > kMaxTitleBytes)
+        throw EMdbError("The catalogue title is longer than 999 characters!");
+
+    const std::int64_t start = stream.Position();
+    stream.WriteUInt16(kPointsMdbNo);
+    stream.WriteUInt16(kStreamVersion);
+    stream.WriteInt32(0); // SectionEnd, patched below
+
+    const std::size_t charWords = title.empty() ? 0 : title.size() / 4 + 1;
+    std::vector<unsigned char> titleBytes(4 * charWords, 0);
+    std::memcpy(titleBytes.data(), title.data(), title.size());
+    stream.WriteInt32(static_cast<std::int32_t>(1 + charWords));
+    stream.WriteInt32(static_cast<std::int32_t>(title.size()));
+    stream.WriteBuffer(titleBytes.data(), titleBytes.size());
+
+    // Afterwards the shared table holds raw points, not an evaluated series.
+    TScopeExit forget([this] { mw_->ForgetSeries(); });
+    const TMdbMessung& series = *messung_;
+    const int count = viewOnly ? series.ViewCount() : series.KeyIndexCount();
+    newOffsets.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        TMdbRecord* record = viewOnly ? series.ViewRecord(i) : series.KeyRecord(i);
+        const std::int32_t seriesNo = series.Key(record);
+        // The raw points: from the point source, else from the open data file, else
+        // whatever the measured-points table holds.
+        if (pointSource_ || file_) ReadSeriesPoints(seriesNo, *mw_);
+
+        TMemoryStream block;
+        mw_->SaveToStream(block, false);
+        const std::int64_t position = stream.Position();
+        if (position > std::numeric_limits<std::int32_t>::max())
+            throw EMdbError("The data file grows beyond 2 GB!");
+        newOffsets.emplace_back(record, static_cast<std::int32_t>(position));
+
+        // Calibration evaluates this series; it reads exactly the block being written.
+        savingSeries_ = seriesNo;
+        savingBlock_ = &block;
+        TScopeExit done([this] { savingBlock_ = nullptr; });
+        CalibrateSeries(*this, seriesNo);
+        stream.WriteBuffer(block.Data(), static_cast<std::size_t>(block.Size()));
+    }
+
+    const std::int64_t end = stream.Position();
+    if (end > std::numeric_limits<std::int32_t>::max())
+        throw EMdbError("The data file grows beyond 2 GB!");
+    stream.Seek(start + 4);
+    stream.WriteInt32(static_cast<std::int32_t>(end));
+    stream.Seek(end);
+}
+
+void TCatalogue::SaveToFile(const std::string& path, bool viewOnly) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int descriptor = ::mkstemp(temporary.data());
+    if (descriptor < 0)
+        throw EMdbError("Cannot create a temporary file in \"" + folder.string() +
+                        "\": " + std::strerror(errno));
+
+    // The new file gets the permissions of the file it replaces, else the usual ones.
+    struct stat info {};
+    mode_t mode = 0;
+    if (::stat(path.c_str(), &info) == 0) {
+        mode = info.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    ::fchmod(descriptor, mode);
+
+    try {
+        TFileStream out(descriptor, temporary, TFileStream::TMode::Create);
+        Save(out, viewOnly);
+        out.Flush();
+        out.Close();
+        // Only a completely written file replaces the target.
+        if (std::rename(temporary.c_str(), path.c_str()) != 0)
+            throw EMdbError("Cannot replace file \"" + path + "\": " + std::strerror(errno));
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,199 @@
+// The data file: the whole catalogue written and read back, series points on demand, and the
+// refusal of damaged files.
+
+#include "CatalogueTestData.h"
+#include "catalogue/TMdbLaufrad.h"
+#include "mdb/EMdbError.h"
+#include "mdb/TMemoryStream.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <unistd.h>
+
+namespace corvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::uint32_t Word(const Bytes& b, std::size_t offset) {
+    return b[offset] | (b[offset + 1] << 8) | (b[offset + 2] << 16) |
+           (static_cast<std::uint32_t>(b[offset + 3]) << 24);
+}
+
+void PutWord(Bytes& b, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        b[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+void OpenBytes(TCatalogue& catalogue, const Bytes& bytes) {
+    catalogue.OpenStream(std::make_unique<TMemoryStream>(bytes));
+}
+
+std::string OpenError(TCatalogue& catalogue, const Bytes& bytes) {
+    try {
+        OpenBytes(catalogue, bytes);
+    } catch (const EMdbError& e) {
+        return e.what();
+    }
+    return "opened";
+}
+
+TEST(DataFile, CatalogueRoundTripWithSeriesPoints) {
+    TCatalogue source;
+    test::BuildCatalogue(source);
+    const Bytes image = test::DataFileImage(source);
+    // Save restores the offsets of the catalogue's own (here: absent) data file.
+    EXPECT_EQ(source.Messung().GetInt(source.Messung().FindByKey(1), TMdbMessung::F_MESSRECORD), 0);
+
+    // The section: header, SectionEnd, title "Katalog Süd" (11 characters: 1 + 3 words).
+    EXPECT_EQ(Word(image, 0), 1009u | (24u << 16));
+    EXPECT_EQ(Word(image, 8), 4u);
+    EXPECT_EQ(Word(image, 12), 11u);
+    const std::uint32_t sectionEnd = Word(image, 4);
+    ASSERT_LT(sectionEnd, image.size());
+    EXPECT_EQ(Word(image, sectionEnd), 1008u | (24u << 16)); // BILDER follows
+
+    TCatalogue loaded;
+    OpenBytes(loaded, image);
+    EXPECT_TRUE(loaded.IsOpen());
+    EXPECT_EQ(loaded.Title(), "Katalog Süd");
+    EXPECT_EQ(loaded.Mw().RecordCount(), 0); // points are read only on demand
+    for (int position = 2; position <= TCatalogue::kTableCount; ++position) {
+        const int skip = position == 11 ? TMdbMessung::F_MESSRECORD : 0;
+        EXPECT_EQ(test::TableContents(*loaded.TableInFileOrder(position), skip),
+                  test::TableContents(*source.TableInFileOrder(position), skip))
+            << loaded.TableInFileOrder(position)->TableName();
+    }
+
+    // The first series block follows the title; the second one follows the first.
+    const TMdbMessung& series = loaded.Messung();
+    const std::int32_t first = series.GetInt(series.FindByKey(1), TMdbMessung::F_MESSRECORD);
+    const std::int32_t second = series.GetInt(series.FindByKey(2), TMdbMessung::F_MESSRECORD);
+    EXPECT_EQ(first, 28);
+    EXPECT_GT(second, first);
+
+    TMdbMw points;
+    TMdbMw expected;
+    for (std::int32_t seriesNo : {2, 1, 3}) {
+        ASSERT_TRUE(loaded.ReadSeriesPoints(seriesNo, points)) << seriesNo;
+        expected.FreeAllRecords();
+        test::FillPoints(seriesNo, expected);
+        expected.RebuildIndex(false);
+        EXPECT_EQ(test::TableContents(points), test::TableContents(expected)) << seriesNo;
+    }
+    EXPECT_EQ(points.RecordCount(), 0); // series 3 has no points
+    EXPECT_FALSE(loaded.ReadSeriesPoints(99, points));
+
+    // Writing the opened catalogue again reads the points from its file: the same bytes.
+    EXPECT_EQ(test::DataFileImage(loaded), image);
+    EXPECT_TRUE(loaded.ReadSeriesPoints(1, points));
+    EXPECT_EQ(points.RecordCount(), 3);
+
+    // An offset outside the series part of the file is refused.
+    TMdbMessung& writable = loaded.Messung();
+    for (std::int32_t offset : {12, static_cast<std::int32_t>(sectionEnd) - 7, 2000000000}) {
+        writable.SetInt(writable.FindByKey(1), TMdbMessung::F_MESSRECORD, offset);
+        try {
+            loaded.ReadSeriesPoints(1, points);
+            ADD_FAILURE() << offset;
+        } catch (const EMdbError& e) {
+            EXPECT_STREQ(e.what(), "Illegal byte count from stream!");
+        }
+        EXPECT_EQ(points.RecordCount(), 0);
+    }
+}
+
+TEST(DataFile, DamagedSectionClosesTheCatalogue) {
+    TCatalogue source;
+    test::BuildCatalogue(source);
+    const Bytes image = test::DataFileImage(source);
+    const std::uint32_t sectionEnd = Word(image, 4);
+
+    TCatalogue catalogue;
+    const auto refused = [&](const Bytes& bytes) {
+        OpenBytes(catalogue, image);
+        const std::string message = OpenError(catalogue, bytes);
+        EXPECT_FALSE(catalogue.IsOpen());
+        EXPECT_EQ(catalogue.Laufrad().RecordCount(), 0);
+        EXPECT_EQ(catalogue.Title(), "");
+        return message;
+    };
+    Bytes b = image;
+    b[0] = 0xF2; // 1010
+    EXPECT_EQ(refused(b), "falsche Mdb-Nr. aus Stream!");
+    b = image;
+    b[2] = 25;
+    EXPECT_EQ(refused(b), "falsche Versions-Nr. aus Stream!");
+    for (std::uint32_t titleWords : {252u, 0xFFFFFFFFu, 1u}) { // 1: characters missing
+        b = image;
+        PutWord(b, 8, titleWords);
+        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << titleWords;
+    }
+    for (std::uint32_t end : {20u, static_cast<std::uint32_t>(image.size() + 1), 0x80000000u}) {
+        b = image;
+        PutWord(b, 4, end);
+        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << end;
+    }
+    // A damaged table further on: its own message, and nothing stays loaded.
+    b = image;
+    b[sectionEnd] ^= 1;
+    EXPECT_EQ(refused(b), "Illegal Mdb no from stream!");
+    EXPECT_NE(refused(Bytes(image.begin(), image.end() - 3)), "opened");
+    EXPECT_NE(refused(Bytes{}), "opened");
+
+    // An empty title is a single word 0.
+    source.SetTitle("");
+    const Bytes untitled = test::DataFileImage(source);
+    EXPECT_EQ(Word(untitled, 8), 1u);
+    EXPECT_EQ(Word(untitled, 12), 0u);
+    EXPECT_EQ(OpenError(catalogue, untitled), "opened");
+    EXPECT_EQ(catalogue.Title(), "");
+}
+
+TEST(DataFile, FileIsReplacedOnlyWhenCompletelyWritten) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("corvane-datafile-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string path = (folder / "Corvane.mem").string();
+
+    TCatalogue source;
+    test::BuildCatalogue(source);
+    source.SaveToFile(path);
+    const Bytes image = test::DataFileImage(source);
+    EXPECT_EQ(fs::file_size(path), image.size());
+
+    TCatalogue opened;
+    opened.Open(path);
+    EXPECT_TRUE(opened.IsOpen());
+    TMdbMw points;
+    EXPECT_TRUE(opened.ReadSeriesPoints(2, points));
+    EXPECT_EQ(points.RecordCount(), 2);
+
+    // Writing over the open file: the open catalogue keeps reading its own (old) file.
+    source.SetTitle("Neu");
+    source.SaveToFile(path);
+    EXPECT_TRUE(opened.ReadSeriesPoints(1, points));
+    EXPECT_EQ(points.RecordCount(), 3);
+
+    // A failing save leaves the old file and no temporary file behind.
+    source.SetTitle(std::string(1000, 'x'));
+    EXPECT_THROW(source.SaveToFile(path), EMdbError);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    TCatalogue reopened;
+    reopened.Open(path);
+    EXPECT_EQ(reopened.Title(), "Neu");
+
+    EXPECT_THROW(reopened.Open((folder / "missing.mem").string()), EMdbError);
+    EXPECT_FALSE(reopened.IsOpen());
+    EXPECT_EQ(reopened.Laufrad().RecordCount(), 0);
+    EXPECT_THROW(source.SaveToFile((folder / "no" / "such.mem").string()), EMdbError);
+    fs::remove_all(folder);
+}
+
+} // namespace
+} // namespace corvane

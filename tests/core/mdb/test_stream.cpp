@@ -1,0 +1,284 @@
+// Table stream format: byte layout, scrambling, round trips and refusal of damaged streams.
+
+#include "mdb/EMdbError.h"
+#include "mdb/TFileStream.h"
+#include "mdb/TMdb.h"
+#include "mdb/TMemoryStream.h"
+
+#include <bit>
+#include <cstdio>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Integer, string, float, then fields that never reach the stream.
+class TStreamTable : public TMdb {
+public:
+    static constexpr int F_NR = 1, F_NAME = 2, F_WERT = 3, F_CALC = 4, F_TEMP = 5, F_DATUM = 6;
+    TStreamTable() : TMdb(10, 1, "STREAMTAB", nullptr, 4711) {
+        AddField(ftInteger, -1, 0, 0, 0, "NR", "Nr.", "", 0);
+        AddField(ftString, -1, 40, 0, 0, "NAME", "Name", "", 0);
+        AddField(ftFloat, -1, 2, 0, 0, "WERT", "Wert", "", 0);
+        AddField(ftCalcText, -1, 0, 0, 0, "", "Calc", "", 0);
+        AddField(ftFloatTransient, 0, 1, 0, 0, "TEMP", "T", "", 0);
+        AddField(ftDate, -1, 0, 0, 0, "DATUM", "Datum", "", 0);
+    }
+    TMdbRecord* Add(std::int32_t nr, const std::string& name, float value, std::int32_t day = 0) {
+        TMdbRecord* r = NewRecord();
+        SetInt(r, F_NR, nr);
+        SetText(r, F_NAME, name);
+        SetFloat(r, F_WERT, value);
+        SetFloat(r, F_TEMP, 99.5);
+        SetInt(r, F_DATUM, day);
+        return r;
+    }
+};
+
+std::uint32_t Word(const Bytes& b, std::size_t offset) {
+    return b[offset] | (b[offset + 1] << 8) | (b[offset + 2] << 16) |
+           (static_cast<std::uint32_t>(b[offset + 3]) << 24);
+}
+
+void PutWord(Bytes& b, std::size_t offset, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        b[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// The payload words of the record block at `offset`, unscrambled independently of the
+// implementation: word i is XORed with the initial key rotated left i times.
+std::vector<std::uint32_t> Payload(const Bytes& b, std::size_t offset) {
+    const std::uint32_t count = Word(b, offset);
+    std::vector<std::uint32_t> words;
+    for (std::uint32_t i = 0; i < count; ++i)
+        words.push_back(Word(b, offset + 4 + 4 * i) ^ std::rotl(0x5C3E91A7u, static_cast<int>(i)));
+    return words;
+}
+
+Bytes Save(TMdb& table, bool viewOnly = false) {
+    TMemoryStream stream;
+    table.SaveToStream(stream, viewOnly);
+    return stream.Bytes();
+}
+
+std::string LoadError(TMdb& table, const Bytes& bytes) {
+    TMemoryStream stream(bytes);
+    try {
+        table.LoadFromStream(stream);
+    } catch (const EMdbError& e) {
+        return e.what();
+    }
+    return "loaded";
+}
+
+std::uint32_t Chars(const char* four) {
+    std::uint32_t w;
+    std::memcpy(&w, four, 4);
+    return w; // the test host is little-endian like the file
+}
+
+TEST(TableStream, ByteLayoutOfHeaderAndRecords) {
+    TStreamTable table;
+    const Bytes empty = Save(table);
+    EXPECT_EQ(empty, (Bytes{0x67, 0x12, 24, 0, 0, 0, 0, 0})); // 4711 = 0x1267
+
+    table.Add(7, "ab", 1.5f, 45000);
+    table.Add(8, "abcd", -1.0f);
+    table.Add(9, "", 0.0f);
+    table.Add(10, "ab", 1.5f, 45000); // the same payload as record 7 apart from the number
+    table.RebuildIndex(false);
+    const Bytes bytes = Save(table);
+    ASSERT_EQ(Word(bytes, 4), 4u);
+
+    // Record 7: number, length 2, "ab" + zero padding, float bits, date; no calc/transient.
+    std::size_t at = 8;
+    EXPECT_EQ(Word(bytes, at), 5u);
+    EXPECT_EQ(Payload(bytes, at),
+              (std::vector<std::uint32_t>{7, 2, Chars("ab\0\0"), std::bit_cast<std::uint32_t>(1.5f),
+                                          45000}));
+    // Record 8: a four-character text takes two words, the second one all zero.
+    at += 4 + 4 * 5;
+    EXPECT_EQ(Payload(bytes, at),
+              (std::vector<std::uint32_t>{8, 4, Chars("abcd"), 0,
+                                          std::bit_cast<std::uint32_t>(-1.0f), 0}));
+    // Record 9: an empty text is its length word only.
+    at += 4 + 4 * 6;
+    EXPECT_EQ(Payload(bytes, at), (std::vector<std::uint32_t>{9, 0, 0, 0}));
+    // Record 10: the key restarts per record, so everything after the number matches record 7.
+    at += 4 + 4 * 4;
+    EXPECT_EQ(Word(bytes, at), 5u);
+    EXPECT_TRUE(std::equal(bytes.begin() + at + 8, bytes.begin() + at + 24, bytes.begin() + 16));
+    EXPECT_EQ(bytes.size(), at + 24);
+
+    // Texts are Windows-1252 on disk: "ä€" is two bytes.
+    TStreamTable umlaut;
+    umlaut.Add(1, "\xC3\xA4\xE2\x82\xAC", 0);
+    umlaut.RebuildIndex(false);
+    const std::vector<std::uint32_t> payload = Payload(Save(umlaut), 8);
+    EXPECT_EQ(payload[1], 2u);
+    EXPECT_EQ(payload[2], 0xE4u | (0x80u << 8));
+}
+
+TEST(TableStream, RoundTripKeepsValuesAndOrder) {
+    TStreamTable table;
+    table.Add(30, "Gehäuse €", -1.0f, 40000);
+    table.Add(10, std::string(300, 'x'), 3.25f);
+    table.Add(20, "", 1e-7f, -5);
+    table.RebuildIndex(false);
+    table.Sort(TStreamTable::F_NR, true);
+
+    const Bytes keyOrder = Save(table);
+    TStreamTable loaded;
+    TMemoryStream stream(keyOrder);
+    loaded.LoadFromStream(stream);
+    EXPECT_EQ(stream.Position(), static_cast<std::int64_t>(keyOrder.size()));
+    ASSERT_EQ(loaded.KeyIndexCount(), 3);
+    // Linked in at the head as read: the view lists the reverse of the stream order.
+    EXPECT_EQ(loaded.Key(loaded.ViewRecord(0)), 30);
+    EXPECT_EQ(loaded.Key(loaded.ViewRecord(2)), 10);
+    const TMdbRecord* r = loaded.FindByKey(30);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(loaded.GetText(r, TStreamTable::F_NAME), "Gehäuse €");
+    EXPECT_EQ(loaded.GetFloat(r, TStreamTable::F_WERT), -1.0f);
+    EXPECT_EQ(loaded.GetInt(r, TStreamTable::F_DATUM), 40000);
+    EXPECT_EQ(loaded.GetFloat(r, TStreamTable::F_TEMP), 0.0f); // transient: not stored
+    EXPECT_EQ(loaded.GetText(loaded.FindByKey(10), TStreamTable::F_NAME), std::string(300, 'x'));
+    EXPECT_EQ(loaded.GetFloat(loaded.FindByKey(20), TStreamTable::F_WERT), 1e-7f);
+    EXPECT_EQ(Save(loaded), keyOrder);
+
+    // View order writes the records as displayed (descending here).
+    const Bytes viewOrder = Save(table, true);
+    EXPECT_EQ(Payload(viewOrder, 8)[0], 30u);
+    EXPECT_NE(viewOrder, keyOrder);
+}
+
+TEST(TableStream, DamagedStreamsAreRefusedAndLeaveTheTableEmpty) {
+    TStreamTable source;
+    source.Add(1, "abc", 1);
+    source.Add(2, "defgh", 2);
+    source.RebuildIndex(false);
+    const Bytes good = Save(source);
+    const std::size_t second = 8 + 4 + 4 * 5; // record 1 is 5 words, record 2 is 6
+    TStreamTable table;
+    ASSERT_EQ(LoadError(table, good), "loaded");
+
+    const auto refused = [&](Bytes bytes) {
+        const std::string message = LoadError(table, bytes);
+        EXPECT_EQ(table.RecordCount(), 0);
+        EXPECT_EQ(table.KeyIndexCount(), 0);
+        EXPECT_EQ(table.ViewCount(), 0);
+        return message;
+    };
+    Bytes b = good;
+    b[0] = 0x68; // another table's number, refused before any record is read
+    EXPECT_EQ(refused(b), "Illegal Mdb no from stream!");
+    b = good;
+    b[2] = 23;
+    EXPECT_EQ(refused(b), "Illegal version no from stream!");
+
+    for (std::uint32_t wordCount : {0xFFFFFFFFu, 16377u, 0x80000000u, 0u, 5u}) {
+        b = good;
+        PutWord(b, second, wordCount);
+        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << wordCount;
+    }
+    // A string length running past its record, also one whose padding would overflow.
+    for (std::uint32_t length : {12u, 0x7FFFFFFFu}) {
+        b = good;
+        PutWord(b, second + 8, Word(b, second + 8) ^ 5u ^ length);
+        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << length;
+    }
+    // More records than the rest of the stream could hold: refused before allocating them.
+    for (std::uint32_t count : {3u, 100000000u, 0x7FFFFFFFu}) {
+        b = good;
+        PutWord(b, 4, count);
+        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << count;
+    }
+    // Cut anywhere: a clear error, never a partial table.
+    for (std::size_t size = 1; size < good.size(); ++size)
+        EXPECT_NE(refused(Bytes(good.begin(), good.begin() + size)), "loaded") << size;
+
+    // A negative record count means none.
+    b = good;
+    PutWord(b, 4, 0xFFFFFFFFu);
+    EXPECT_EQ(LoadError(table, b), "loaded");
+    EXPECT_EQ(table.RecordCount(), 0);
+}
+
+TEST(TableStream, OversizeRecordIsNotWritten) {
+    TStreamTable table;
+    table.Add(1, std::string(4 * 16376, 'y'), 0);
+    table.RebuildIndex(false);
+    TMemoryStream stream;
+    EXPECT_THROW(table.SaveToStream(stream, false), EMdbError);
+
+    // The largest text that fits: number, length, text words, float and date = 16376 words.
+    TStreamTable fits;
+    fits.Add(1, std::string(4 * 16372 - 1, 'y'), 0);
+    fits.RebuildIndex(false);
+    const Bytes bytes = Save(fits);
+    EXPECT_EQ(Word(bytes, 8), 16376u);
+    TStreamTable loaded;
+    EXPECT_EQ(LoadError(loaded, bytes), "loaded");
+    EXPECT_EQ(loaded.GetText(loaded.FindByKey(1), TStreamTable::F_NAME).size(), 4u * 16372 - 1);
+}
+
+TEST(Streams, MemoryAndFileStreams) {
+    TMemoryStream memory;
+    memory.WriteInt32(-2);
+    memory.Seek(10);
+    memory.WriteUInt16(0xBEEF);
+    EXPECT_EQ(memory.Size(), 12);
+    memory.Seek(0);
+    EXPECT_EQ(memory.ReadInt32(), -2);
+    memory.Seek(10);
+    EXPECT_EQ(memory.ReadUInt16(), 0xBEEF);
+    EXPECT_THROW(memory.ReadUInt16(), EMdbError);
+    memory.Seek(100);
+    EXPECT_THROW(memory.ReadInt32(), EMdbError);
+    EXPECT_THROW(memory.Seek(-1), EMdbError);
+
+    const Bytes data{1, 0, 0, 0};
+    TMemoryStream view = TMemoryStream::Over(data.data(), data.size());
+    EXPECT_EQ(view.ReadInt32(), 1);
+    view.Seek(0);
+    view.WriteUInt16(7); // copies, never touches the caller's bytes
+    EXPECT_EQ(data[0], 1);
+    EXPECT_EQ(view.Bytes(), (Bytes{7, 0, 0, 0}));
+
+    char name[] = "/tmp/corvane-stream-XXXXXX";
+    const int fd = ::mkstemp(name);
+    ASSERT_GE(fd, 0);
+    {
+        TFileStream out(fd, name, TFileStream::TMode::Create);
+        out.WriteInt32(0x01020304);
+        out.WriteUInt16(5);
+        EXPECT_EQ(out.Size(), 6);
+        out.Close();
+    }
+    {
+        TFileStream in(name, TFileStream::TMode::Read);
+        EXPECT_EQ(in.Size(), 6);
+        EXPECT_EQ(in.ReadInt32(), 0x01020304);
+        EXPECT_THROW(in.ReadInt32(), EMdbError); // two bytes left
+        in.Seek(4);
+        EXPECT_EQ(in.ReadUInt16(), 5);
+        EXPECT_THROW(in.WriteInt32(1), EMdbError);
+    }
+    std::remove(name);
+    try {
+        TFileStream missing(std::string(name) + "-none", TFileStream::TMode::Read);
+        ADD_FAILURE() << "opened a missing file";
+    } catch (const EMdbError& e) {
+        EXPECT_NE(std::string(e.what()).find("-none"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace corvane
