@@ -1,0 +1,240 @@
+// The series table in its catalogue: references, code texts, the delete rule, and loading
+// points from the data file and from the point cache.
+
+#include "catalogue/TCatalogue.h"
+#include "catalogue/TMdbAuftrag.h"
+#include "catalogue/TMdbGehaeuse.h"
+#include "catalogue/TMdbKunde.h"
+#include "catalogue/TMdbLaufrad.h"
+#include "catalogue/TMdbMotor.h"
+#include "catalogue/TMdbTexte.h"
+#include "i18n/Language.h"
+#include "mdb/EMdbError.h"
+#include "mdb/TConfirmation.h"
+#include "mdb/TMemoryStream.h"
+#include "measurements/TMdbMessung.h"
+#include "measurements/TMdbMw.h"
+#include "measurements/TSeriesPointCache.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+using S = TMdbMessung;
+
+TMdbRecord* Add(TMdb& table, std::int32_t key) {
+    TMdbRecord* r = table.NewRecord();
+    table.SetInt(r, table.KeyField(), key);
+    return r;
+}
+
+// Points of series 1 (4 points) and 2 (2 points) with distinct raw values.
+void FillPoints(std::int32_t seriesNo, TMdbMw& table) {
+    for (int p = 1; p <= (seriesNo == 1 ? 4 : 2); ++p) {
+        TMdbRecord* r = table.NewRecord();
+        table.SetInt(r, TMdbMw::F_MESSNR, seriesNo);
+        table.SetInt(r, TMdbMw::F_MWNR, p);
+        table.SetFloat(r, TMdbMw::F_PB, 1000 + p);
+        table.SetFloat(r, TMdbMw::F_PK, 100.0f * p + seriesNo);
+        table.SetFloat(r, TMdbMw::F_V, 1000.0f * p);
+        table.SetFloat(r, TMdbMw::F_N, 1400);
+        table.SetInt(r, TMdbMw::F_SCHALLMESSG, 3);
+    }
+}
+
+void BuildCatalogue(TCatalogue& c) {
+    TMdbRecord* customer = Add(c.Kunde(), 4);
+    c.Kunde().SetText(customer, TMdbKunde::F_NAME, "Gebläsebau Nord");
+    c.Auftrag().SetInt(Add(c.Auftrag(), 9), TMdbAuftrag::F_KUNDENNR, 4);
+    c.Motor().SetText(Add(c.Motor(), 5), TMdbMotor::F_MOTORBEZ, "DM 90");
+    c.Texte().SetText(Add(c.Texte(), 3), TMdbTexte::F_TEXTINHALT, "Schallpegelmesser");
+    TMdbRecord* impeller = Add(c.Laufrad(), 10);
+    c.Laufrad().SetInt(impeller, TMdbLaufrad::F_TYPNR, 100);
+    c.Laufrad().SetInt(impeller, TMdbLaufrad::F_MESSNR, 1);
+    TMdbRecord* housing = Add(c.Gehaeuse(), 6);
+    c.Gehaeuse().SetInt(housing, TMdbGehaeuse::F_BAUGROESSE, 450);
+    for (const std::int32_t no : {1, 2}) {
+        TMdbRecord* s = Add(c.Messung(), no);
+        c.Messung().SetInt(s, S::F_AUFTRAGSNR, 9);
+        c.Messung().SetInt(s, S::F_LFRDNR, no == 1 ? 10 : 0);
+        c.Messung().SetInt(s, S::F_GEHSNR, 6);
+        c.Messung().SetInt(s, S::F_MOTORNR, 5);
+        c.Messung().SetFloat(s, S::F_Ab, 0.2);
+        c.Messung().SetFloat(s, S::F_DLr, 400);
+        c.Messung().SetFloat(s, S::F_A0, 0.1);
+    }
+    for (int position = 2; position <= TCatalogue::kTableCount; ++position)
+        c.TableInFileOrder(position)->RebuildIndex(false);
+    c.SetSeriesPointSource(FillPoints);
+}
+
+// Slot images of the records in list order.
+std::vector<std::uint32_t> Image(const TMdb& table) {
+    std::vector<std::uint32_t> slots;
+    for (const TMdbRecord* r = table.FirstRecord(); r != nullptr; r = r->Next)
+        slots.insert(slots.end(), r->Slots(), r->Slots() + table.SlotCount());
+    return slots;
+}
+
+class SeriesCatalogue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TCatalogue source;
+        BuildCatalogue(source);
+        TMemoryStream file;
+        source.Save(file);
+        catalogue.OpenStream(std::make_unique<TMemoryStream>(file.Bytes()));
+    }
+    TCatalogue catalogue;
+};
+
+TEST_F(SeriesCatalogue, CachedPointsEqualFilePoints) {
+    TMdbMw fromFile(&catalogue);
+    ASSERT_TRUE(fromFile.LoadSeries(1, -1, -1, -1));
+    ASSERT_EQ(fromFile.RecordCount(), 4);
+    EXPECT_EQ(fromFile.ImpellerType(), 100);
+    EXPECT_EQ(fromFile.CorrectionFamily(), 0);
+    EXPECT_EQ(fromFile.SoundInstrument(), 3);
+
+    TSeriesPointCache cache;
+    TMdbMw cached(&catalogue);
+    cached.SetPointCache(&cache);
+    ASSERT_TRUE(cached.LoadSeries(1, -1, -1, -1)); // from the file, kept in the cache
+    ASSERT_TRUE(cached.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(cached.ImpellerType(), 0);
+    EXPECT_EQ(cached.CorrectionFamily(), 2);
+    EXPECT_EQ(cache.SeriesCount(), 2u);
+    ASSERT_TRUE(cached.LoadSeries(1, -1, -1, -1)); // from the cache
+    EXPECT_EQ(Image(cached), Image(fromFile));
+    EXPECT_EQ(cached.KeyIndexCount(), 4);
+    EXPECT_EQ(cached.GetInt(cached.ViewRecord(0), TMdbMw::F_MWNR),
+              fromFile.GetInt(fromFile.ViewRecord(0), TMdbMw::F_MWNR));
+
+    // The cache holds copies: changing the loaded points does not change it.
+    cached.SetFloat(cached.FirstRecord(), TMdbMw::F_PK, 12345);
+    cached.ForgetSeries();
+    ASSERT_TRUE(cached.LoadSeries(1, -1, -1, -1));
+    EXPECT_EQ(Image(cached), Image(fromFile));
+}
+
+TEST_F(SeriesCatalogue, PointsReadBehindTheTablesBackAreEvaluatedAgain) {
+    TMdbMw& mw = catalogue.Mw();
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    // Something reads another series' raw points straight into the table.
+    ASSERT_TRUE(catalogue.ReadSeriesPoints(1, mw));
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(mw.RecordCount(), 2);
+    // The same series read again raw: evaluated again with unchanged targets.
+    ASSERT_TRUE(catalogue.ReadSeriesPoints(2, mw));
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    EXPECT_GT(mw.GetFloat(mw.FirstRecord(), TMdbMw::F_RHO), 1.0f);
+}
+
+TEST_F(SeriesCatalogue, CodeTextsAndCustomer) {
+    const S& series = catalogue.Messung();
+    const TMdbRecord* s1 = series.FindByKey(1);
+    const TMdbRecord* s2 = series.FindByKey(2);
+    SetTextLanguage(0);
+    EXPECT_EQ(series.GetFieldText(s1, S::F_KUNDE), "Gebläsebau Nord");
+    EXPECT_EQ(series.GetFieldText(s1, S::F_MOTORNR), "DM 90");
+    EXPECT_EQ(series.GetFieldText(s1, S::F_LFRDNR),
+              catalogue.Laufrad().GetCalcText(catalogue.Laufrad().FindByKey(10),
+                                              TMdbLaufrad::F_LAUFRADBEZ));
+    EXPECT_EQ(series.GetFieldText(s2, S::F_LFRDNR), "");
+    // A housing without designation is named by its size.
+    EXPECT_EQ(series.GetFieldText(s1, S::F_GEHSNR), "Bez-Typ  450");
+    EXPECT_EQ(series.GetFieldText(s1, S::F_PRUEFSTAND), "????");
+    EXPECT_EQ(S::CodeListText(S::F_PRUEFSTAND, 3, 1), "reverberation room");
+    EXPECT_EQ(S::CodeListText(S::F_TANDEM, 2, 0), "doppelfl.");
+    EXPECT_EQ(S::CodeListText(S::F_phiTyp, 9, 0), "VDI 2044");
+    EXPECT_EQ(S::CodeListSize(S::F_DBTYP), 7);
+
+    TMdbMw& mw = catalogue.Mw();
+    ASSERT_TRUE(mw.LoadSeries(1, -1, -1, -1));
+    EXPECT_EQ(mw.GetFieldText(mw.FirstRecord(), TMdbMw::F_SCHALLMESSG), "Schallpegelmesser");
+    EXPECT_EQ(mw.GetFieldText(mw.FirstRecord(), TMdbMw::F_DREHMESSG), "");
+}
+
+class TAnswer : public TConfirmation {
+public:
+    explicit TAnswer(bool answer) : answer_(answer) { Install(this); }
+    ~TAnswer() override { Install(nullptr); }
+    bool Confirm(const std::string& question) override {
+        questions.push_back(question);
+        return answer_;
+    }
+    std::vector<std::string> questions;
+
+private:
+    bool answer_;
+};
+
+TEST_F(SeriesCatalogue, DeleteSeriesGuardAndConfirmation) {
+    S& series = catalogue.Messung();
+    TSeriesPointCache cache;
+    catalogue.Mw().SetPointCache(&cache);
+    ASSERT_TRUE(catalogue.Mw().LoadSeries(2, -1, -1, -1));
+    {
+        TAnswer yes(true);
+        try {
+            series.DeleteRecord(series.FindByKey(1)); // impeller 10 refers to series 1
+            FAIL() << "deleted a series in use";
+        } catch (const EMdbError& e) {
+            EXPECT_STREQ(e.what(), "Diese Messung wird noch verwendet!");
+        }
+        EXPECT_TRUE(yes.questions.empty());
+    }
+    {
+        TAnswer no(false);
+        series.DeleteRecord(series.FindByKey(2));
+        ASSERT_EQ(no.questions.size(), 1u);
+        EXPECT_EQ(no.questions[0], "Messung Nr.2 mit allen Messdaten löschen ?");
+        EXPECT_NE(series.FindByKey(2), nullptr);
+    }
+    TAnswer yes(true);
+    series.DeleteRecord(series.FindByKey(2));
+    EXPECT_EQ(series.FindByKey(2), nullptr);
+    EXPECT_EQ(catalogue.Mw().RecordCount(), 0);
+    EXPECT_FALSE(cache.Contains(2));
+}
+
+TEST(SeriesTable, FieldsNewSeriesAndTouch) {
+    S series;
+    EXPECT_EQ(series.FieldCount(), 31);
+    EXPECT_EQ(series.MdbNo(), 1006u);
+    EXPECT_EQ(series.TableName(), "HDRMAIN");
+    EXPECT_EQ(series.FieldByKey("AB"), S::F_Ab);
+    EXPECT_EQ(series.FieldByKey("phityp"), S::F_phiTyp);
+    EXPECT_EQ(series.Field(S::F_MESSRECORD).ColWidth, 0);
+    EXPECT_EQ(series.Field(S::F_MESSRECORD).Caption[0], "Mess-Record");
+    EXPECT_EQ(series.Field(S::F_DPENTNAHME).Caption[0], "´d´p-Entnahme");
+    EXPECT_EQ(series.Field(S::F_A0).Width, 6);
+    EXPECT_EQ(series.BrowserCaption(), "Messungen");
+
+    TMdbRecord* a = series.NewSeries("KM", 45000);
+    EXPECT_EQ(series.GetInt(a, S::F_MESSNR), 1);
+    EXPECT_EQ(series.GetFloat(a, S::F_DR), -1.0f);
+    EXPECT_EQ(series.GetFloat(a, S::F_phiF), 1.0f);
+    EXPECT_EQ(series.GetText(a, S::F_BEARBEITER), "KM");
+    EXPECT_EQ(series.FindByKey(1), a);
+    TMdbRecord* b = series.NewSeries("KM", 45000);
+    EXPECT_EQ(series.GetInt(b, S::F_MESSNR), 2);
+
+    series.SetInt(a, S::F_AUFTRAGSNR, 9);
+    series.SetFloat(a, S::F_AUFTMESSZ, 4);
+    EXPECT_EQ(series.NextOrderSerial(9, b), 5.0f);
+    EXPECT_EQ(series.NextOrderSerial(9, a), 1.0f);
+
+    EXPECT_FALSE(series.TouchSeries(1, 45000)); // measured today
+    EXPECT_TRUE(series.TouchSeries(1, 45003));
+    EXPECT_EQ(series.GetInt(a, S::F_AENDDATUM), 45003);
+    EXPECT_FALSE(series.TouchSeries(1, 45003));
+    EXPECT_GT(S::Today(), 45000); // after 2023
+}
+
+} // namespace
+} // namespace corvane
