@@ -1,8 +1,13 @@
 #include "model/Calibration.h"
 
+#include "catalogue/TCatalogue.h"
+#include "catalogue/TMdbGehaeuse.h"
+#include "catalogue/TMdbLaufrad.h"
+#include "measurements/TMdbMw.h"
 #include "model/CurveFit.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace corvane {
 
@@ -42,6 +47,81 @@ TCalibration CalibrateCurve(std::span<const TCalibrationPoint> points) {
         cal.VMax = points.back().Flow;
     }
     return cal;
+}
+
+namespace {
+
+// Calibrates records against one series. The series' raw points are read once into a private
+// measured-points table (the catalogue's shared one may hold anything) and evaluated again
+// only when the diameter changes; records with the diameter of the previous one reuse its
+// calibration.
+class TSeriesCalibrator {
+public:
+    TSeriesCalibrator(TCatalogue& catalogue, std::int32_t seriesNo)
+        : table_(&catalogue), seriesNo_(seriesNo) {}
+
+    TCalibration ForDiameter(float d2) {
+        if (!(d2 > 0)) return {};
+        if (hasLast_ && d2 == lastD2_) return last_;
+        TCalibration cal;
+        if (table_.LoadSeries(seriesNo_, -1, d2, -1)) {
+            table_.Sort(TMdbMw::F_VC, false);
+            points_.clear();
+            for (int i = 0; i < table_.ViewCount(); ++i) {
+                const TMdbRecord* point = table_.ViewRecord(i);
+                const float flow = table_.GetFloat(point, TMdbMw::F_VC);
+                const float pressure = table_.GetFloat(point, TMdbMw::F_PFA);
+                // A point without flow or pressure says nothing about the curve.
+                if (flow == -1.0f || pressure == -1.0f) continue;
+                points_.push_back({flow, pressure, table_.GetFloat(point, TMdbMw::F_ETATOT)});
+            }
+            cal = CalibrateCurve(points_);
+        }
+        hasLast_ = true;
+        lastD2_ = d2;
+        last_ = cal;
+        return cal;
+    }
+
+private:
+    TMdbMw table_;
+    std::int32_t seriesNo_;
+    std::vector<TCalibrationPoint> points_;
+    bool hasLast_ = false;
+    float lastD2_ = 0;
+    TCalibration last_;
+};
+
+template <class Table> void Store(Table& table, TMdbRecord* record, const TCalibration& cal) {
+    table.SetFloat(record, Table::F_CALVMIN, cal.VMin);
+    table.SetFloat(record, Table::F_CALVMAX, cal.VMax);
+    table.SetFloat(record, Table::F_CALA0, cal.A0);
+    table.SetFloat(record, Table::F_CALA1, cal.A1);
+    table.SetFloat(record, Table::F_CALA2, cal.A2);
+}
+
+} // namespace
+
+void CalibrateSeries(TCatalogue& catalogue, std::int32_t seriesNo) {
+    if (seriesNo <= 0) return; // 0 or less refers to no series
+    TSeriesCalibrator calibrator(catalogue, seriesNo);
+
+    TMdbLaufrad& impellers = catalogue.Laufrad();
+    for (int i = 0; i < impellers.KeyIndexCount(); ++i) {
+        TMdbRecord* impeller = impellers.KeyRecord(i);
+        if (impellers.MeasurementNo(impeller) != seriesNo) continue;
+        Store(impellers, impeller,
+              calibrator.ForDiameter(impellers.GetFloat(impeller, TMdbLaufrad::F_D2)));
+    }
+
+    TMdbGehaeuse& housings = catalogue.Gehaeuse();
+    for (int i = 0; i < housings.KeyIndexCount(); ++i) {
+        TMdbRecord* housing = housings.KeyRecord(i);
+        if (housings.MeasurementNo(housing) != seriesNo) continue;
+        const TMdbRecord* impeller = housings.ImpellerRecord(housing);
+        const float d2 = impeller ? impellers.GetFloat(impeller, TMdbLaufrad::F_D2) : -1.0f;
+        Store(housings, housing, calibrator.ForDiameter(d2));
+    }
 }
 
 } // namespace corvane

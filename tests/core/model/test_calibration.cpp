@@ -1,6 +1,13 @@
+#include "catalogue/TCatalogue.h"
+#include "catalogue/TMdbGehaeuse.h"
+#include "catalogue/TMdbLaufrad.h"
+#include "measurements/TMdbMessung.h"
+#include "measurements/TMdbMw.h"
 #include "model/Calibration.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <vector>
 
 using namespace corvane;
@@ -9,6 +16,10 @@ namespace {
 
 double Parabola(double v) {
     return 1250 + 0.045 * v - 3.2e-6 * v * v;
+}
+
+bool IsZero(const TCalibration& c) {
+    return c.VMin == 0 && c.VMax == 0 && c.A0 == 0 && c.A1 == 0 && c.A2 == 0;
 }
 
 std::vector<TCalibrationPoint> Curve(const std::vector<double>& eta) {
@@ -24,8 +35,7 @@ std::vector<TCalibrationPoint> Curve(const std::vector<double>& eta) {
 } // namespace
 
 TEST(Calibration, RecoversParabolaAndValidityRange) {
-    const auto points = Curve({5, 20, 40, 60, 70, 70, 50, 30, 20, 10});
-    const TCalibration cal = CalibrateCurve(points);
+    const TCalibration cal = CalibrateCurve(Curve({5, 20, 40, 60, 70, 70, 50, 30, 20, 10}));
     EXPECT_NEAR(cal.A0, 1250, 1e-6);
     EXPECT_NEAR(cal.A1, 0.045, 1e-10);
     EXPECT_NEAR(cal.A2, -3.2e-6, 1e-14);
@@ -43,19 +53,98 @@ TEST(Calibration, RecoversParabolaAndValidityRange) {
     const TCalibration noEta = CalibrateCurve(Curve({-1, -1, -1, -1}));
     EXPECT_DOUBLE_EQ(noEta.VMin, 1000);
     EXPECT_DOUBLE_EQ(noEta.VMax, 4000);
-    EXPECT_NEAR(noEta.A2, -3.2e-6, 1e-14);
+    EXPECT_TRUE(IsZero(CalibrateCurve(Curve({50, 60}))));
 }
 
-TEST(Calibration, TooFewPoints) {
-    const TCalibration none = CalibrateCurve(Curve({50, 60}));
-    EXPECT_EQ(none.VMin, 0);
-    EXPECT_EQ(none.VMax, 0);
-    EXPECT_EQ(none.A0, 0);
-    EXPECT_EQ(none.A1, 0);
-    EXPECT_EQ(none.A2, 0);
+namespace {
 
-    // Three points leave one coefficient fewer than points: a regression line, A2 = 0.
-    const TCalibration line = CalibrateCurve(Curve({50, 60, 55}));
-    EXPECT_EQ(line.A2, 0);
-    EXPECT_NEAR(line.A1, (Parabola(3000) - Parabola(1000)) / 2000, 1e-9);
+// Impeller or housing record with a stale calibration.
+template <class Table>
+void AddRecord(Table& t, std::int32_t no, int refField, double refValue, std::int32_t seriesNo) {
+    TMdbRecord* r = t.NewRecord();
+    t.SetInt(r, 1, no);
+    t.SetFloat(r, refField, refValue);
+    t.SetInt(r, Table::F_MESSNR, seriesNo);
+    for (int f = Table::F_CALVMIN; f <= Table::F_CALA2; ++f)
+        t.SetFloat(r, f, 123);
+}
+
+template <class Table> TCalibration Read(Table& t, std::int32_t no) {
+    const TMdbRecord* r = t.FindByKey(no);
+    return {t.GetFloat(r, Table::F_CALVMIN), t.GetFloat(r, Table::F_CALVMAX),
+            t.GetFloat(r, Table::F_CALA0), t.GetFloat(r, Table::F_CALA1),
+            t.GetFloat(r, Table::F_CALA2)};
+}
+
+} // namespace
+
+TEST(Calibration, ImpellersAndHousingsOfOneSeries) {
+    // Series 7: 400 mm, ten points on the parabola and one without pressure, no impeller
+    // type (no scale-up), served from memory.
+    TCatalogue cat;
+    TMdbMessung& series = cat.Messung();
+    TMdbRecord* s = series.NewRecord();
+    series.SetInt(s, TMdbMessung::F_MESSNR, 7);
+    series.SetFloat(s, TMdbMessung::F_Ab, 0.25);
+    series.SetFloat(s, TMdbMessung::F_DLr, 400);
+    series.RebuildIndex(false);
+    TMdbLaufrad& impellers = cat.Laufrad();
+    AddRecord(impellers, 1, TMdbLaufrad::F_D2, 400, 7);
+    AddRecord(impellers, 2, TMdbLaufrad::F_D2, 500, 7);
+    AddRecord(impellers, 3, TMdbLaufrad::F_D2, 0, 7);
+    AddRecord(impellers, 4, TMdbLaufrad::F_D2, 400, 8);
+    impellers.RebuildIndex(false);
+    TMdbGehaeuse& housings = cat.Gehaeuse();
+    AddRecord(housings, 1, TMdbGehaeuse::F_LAUFRADNR, 2, 7);
+    AddRecord(housings, 2, TMdbGehaeuse::F_LAUFRADNR, 99, 7); // no such impeller
+    housings.RebuildIndex(false);
+
+    std::map<std::int32_t, int> reads;
+    cat.SetSeriesPointSource([&reads](std::int32_t no, TMdbMw& table) {
+        ++reads[no];
+        const double eta[] = {5, 20, 40, 60, 70, 65, 50, 30, 20, 10};
+        // Dry air at 1013 hPa and 20 °C; the chamber pressure puts the static pressure at
+        // standard density on the parabola.
+        const double rho = 1013.0 / 287.1 * 100 / 293;
+        for (int i = 0; i < 11; ++i) {
+            const double v = 1000.0 * (i + 1);
+            const double vs = v / 3600;
+            const double shaft =
+                vs * (Parabola(v) + 0.6025 * std::pow(vs / 0.25, 2)) / eta[i % 10] * 100;
+            TMdbRecord* p = table.NewRecord();
+            table.SetInt(p, TMdbMw::F_MESSNR, no);
+            table.SetInt(p, TMdbMw::F_MWNR, i + 1);
+            table.SetFloat(p, TMdbMw::F_PB, 1013);
+            table.SetFloat(p, TMdbMw::F_RT, 20);
+            table.SetFloat(p, TMdbMw::F_RF, 0);
+            table.SetFloat(p, TMdbMw::F_V, v);
+            if (i < 10) table.SetFloat(p, TMdbMw::F_PK, Parabola(v) * rho / 1.205);
+            table.SetFloat(p, TMdbMw::F_N, 1450);
+            table.SetFloat(p, TMdbMw::F_M, shaft / (1450 * M_PI / 30) * rho / 1.205);
+        }
+    });
+
+    CalibrateSeries(cat, 7);
+    EXPECT_EQ(reads[7], 1);            // read once, evaluated per diameter
+    EXPECT_EQ(cat.Mw().SeriesNo(), 0); // the shared table is not used
+
+    const TCalibration at400 = Read(impellers, 1);
+    EXPECT_NEAR(at400.A0, 1250, 0.05);
+    EXPECT_NEAR(at400.A1, 0.045, 2e-5);
+    EXPECT_NEAR(at400.A2, -3.2e-6, 2e-9);
+    EXPECT_NEAR(at400.VMin, 3000, 0.01);
+    EXPECT_NEAR(at400.VMax, 8000, 0.01);
+
+    // 500 mm by the fan laws (g = 1.25): dp·g² at flow·g³. The housing uses its impeller's.
+    const double g = 1.25;
+    for (const TCalibration& at500 : {Read(impellers, 2), Read(housings, 1)}) {
+        EXPECT_NEAR(at500.A0, 1250 * g * g, 0.1);
+        EXPECT_NEAR(at500.A1, 0.045 / g, 2e-5);
+        EXPECT_NEAR(at500.A2, -3.2e-6 / (g * g * g * g), 1e-9);
+        EXPECT_NEAR(at500.VMin, 3000 * g * g * g, 0.1);
+        EXPECT_NEAR(at500.VMax, 8000 * g * g * g, 0.1);
+    }
+    EXPECT_TRUE(IsZero(Read(impellers, 3))); // no diameter
+    EXPECT_TRUE(IsZero(Read(housings, 2)));  // no impeller
+    EXPECT_EQ(Read(impellers, 4).A0, 123);   // another series: untouched
 }
