@@ -12,6 +12,7 @@
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "mdb/TMemoryStream.h"
+#include "measurements/SeriesPhiArea.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesPointCache.h"
@@ -19,6 +20,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <numbers>
 #include <vector>
 
 namespace corvane {
@@ -234,6 +236,18 @@ TEST(SeriesTable, FieldsNewSeriesAndTouch) {
     EXPECT_EQ(series.GetInt(a, S::F_AENDDATUM), 45003);
     EXPECT_FALSE(series.TouchSeries(1, 45003));
     EXPECT_GT(S::Today(), 45000); // after 2023
+}
+
+TEST(SeriesTable, PhiAreaAndSecondDimension) {
+    EXPECT_NEAR(SecondDimensionFromPhiArea(2, 400, 0.1), 79.577, 5e-4);
+    EXPECT_NEAR(PhiAreaFromDimensions(2, 400, 79.577), 0.1, 1e-6);
+    EXPECT_NEAR(PhiAreaFromDimensions(0, 400, 123), 0.04 * std::numbers::pi, 1e-12);
+    EXPECT_EQ(SecondDimensionFromPhiArea(0, 400, 0.1), -1);
+    // Axial: b is the hub diameter; round trip, and no hub for an area beyond the circle.
+    EXPECT_NEAR(SecondDimensionFromPhiArea(1, 400, PhiAreaFromDimensions(1, 400, 150)), 150, 1e-9);
+    EXPECT_EQ(SecondDimensionFromPhiArea(1, 400, 0.2), -1);
+    EXPECT_NEAR(SecondDimensionFromPhiArea(4, 500, 0.05), 100, 1e-9);
+    EXPECT_EQ(SecondDimensionFromPhiArea(3, 0, 0.05), -1);
 }
 
 } // namespace
