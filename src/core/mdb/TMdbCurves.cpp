@@ -1,6 +1,7 @@
 // Curve queries of TMdb on a view sorted ascending by an x field: linear interpolation,
 // intersection with a system parabola y = K x² and the crossing of a level y = Y.
 
+#include "mdb/MdbSlots.h"
 #include "mdb/TMdb.h"
 
 #include <algorithm>
@@ -23,7 +24,8 @@ TCurveValue TMdb::Interpolate(int xField, int yField, float x) const {
     TCurveValue result;
     if (view_.empty() || !IsFloatType(fields_[xField].FieldType)) return result;
 
-    const auto xAt = [&](std::size_t i) { return GetFloat(view_[i], xField); };
+    const int xSlot = fields_[xField].Slot;
+    const auto xAt = [&](std::size_t i) { return mdb_detail::SlotFloat(view_[i], xSlot); };
     const auto yAt = [&](std::size_t i) { return static_cast<double>(GetFloat(view_[i], yField)); };
     const std::size_t last = view_.size() - 1;
     if (x < xAt(0)) {

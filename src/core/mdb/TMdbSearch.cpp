@@ -158,8 +158,9 @@ std::int32_t TMdb::Search(int field, bool backwards, std::string_view text) cons
             return std::fabs(v - number) < 1e-6 ? 1 : 2;
         }
         default: {
-            const std::string own = UpperText(GetFieldText(r, field));
-            const int c = std::string_view(own).substr(0, upper.size()).compare(upper);
+            // Upper-casing keeps byte lengths, so the prefix can be cut before upper-casing.
+            const std::string own = GetFieldText(r, field);
+            const int c = UpperText(std::string_view(own).substr(0, upper.size())).compare(upper);
             return c < 0 ? 0 : (c == 0 ? 1 : 2);
         }
         }
