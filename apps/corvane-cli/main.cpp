@@ -1,0 +1,56 @@
+// corvane-cli: the catalogue, the fan model and the search without windows.
+#include "CliArgs.h"
+#include "Commands.h"
+#include "i18n/Language.h"
+#include "mdb/EMdbError.h"
+#include "util/ProgramFolder.h"
+
+#include <iostream>
+#include <stdexcept>
+
+namespace {
+
+const char* const kUsage =
+    "usage: corvane-cli COMMAND [ARGS] [--data FILE] [--home DIR] [--lang 0|1|2] [--units 0..7]\n"
+    "commands:\n"
+    "  check [FILE]                  read every table and series, print record counts\n"
+    "  tables                        number, name and record count of each table\n"
+    "  dump TABLE [--series N]       a table as the browser's clipboard text\n"
+    "  series N [--density R] [--d2 D] [--speed N]\n"
+    "                                evaluated points of series N, converted\n"
+    "  pack SRC_DIR OUT_FILE         catalogue text files -> data file\n"
+    "  unpack [FILE] OUT_DIR         data file -> catalogue text files\n"
+    "  search [request options]      impeller search (see --help search)\n"
+    "  curve KIND --series N[:D2:SPEED:DENSITY] ...\n"
+    "                                curve set of that kind\n"
+    "  density --pressure P --temperature T\n"
+    "                                dry-air density\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace corvane;
+    cli::CliArgs args(argc, argv, {"help"});
+    if (args.Positional().empty() || args.Has("help")) {
+        std::cout << kUsage;
+        return args.Positional().empty() && !args.Has("help") ? 2 : 0;
+    }
+    try {
+        if (args.Has("home")) SetProgramFolder(args.Value("home"));
+        const int units = args.Integer("units", 0, 0, 7);
+        SetScreenUnitSystem(units);
+        SetPrintUnitSystem(units);
+        SetTextLanguage(args.Has("lang") ? args.Integer("lang", 0, 0, 2)
+                                         : LanguageOfUnitSystem(units));
+        return cli::RunCommand(args.Positional().front(), args);
+    } catch (const std::invalid_argument& e) {
+        std::cerr << "corvane-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const EMdbError& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "corvane-cli: " << e.what() << '\n';
+        return 1;
+    }
+}
