@@ -25,6 +25,14 @@ std::string ByLanguage(const std::array<const char*, 3>& texts, int language) {
     return texts[static_cast<std::size_t>(language >= 0 && language <= 2 ? language : 0)];
 }
 
+// Characters of a UTF-8 text.
+int CharacterCount(std::string_view text) {
+    int count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 } // namespace
 
 TMdbBild::TMdbBild(TCatalogue* catalogue)
@@ -120,8 +128,7 @@ bool TMdbBild::ReplacePictureFile(TMdbRecord* record, int field, const std::stri
     if (record == nullptr || (field != F_PICS && field != F_PICB)) return false;
     const std::string name = Trim(newName);
     const std::string target = PicturePath(name);
-    if (target.empty() || name.size() > static_cast<std::size_t>(kMaxStoredNameLength))
-        return false;
+    if (target.empty() || CharacterCount(name) > kMaxStoredNameLength) return false;
     std::error_code ec;
     if (!fs::is_regular_file(sourcePath, ec)) return false;
     fs::create_directories(PictureFolder(), ec);
