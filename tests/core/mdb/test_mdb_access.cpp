@@ -28,10 +28,6 @@ TEST(MdbAccess, FloatToIntegerRoundsHalfToEvenAndClamps) {
     EXPECT_EQ(t.GetInt(r, t.fNr), 6);
     t.SetFloat(r, t.fNr, 1e15);
     EXPECT_EQ(t.GetInt(r, t.fNr), 2147483647);
-    t.SetInt(r, t.fTemp, 16777217); // stored as float32
-    EXPECT_FLOAT_EQ(t.GetFloat(r, t.fTemp), 16777216.0f);
-    t.SetInt(r, t.fCode, 3);
-    EXPECT_FLOAT_EQ(t.GetFloat(r, t.fCode), 3.0f);
 
     // Calculated fields have no storage: writes are ignored, reads give 0.
     t.SetInt(r, t.fCalc, 9);
@@ -40,12 +36,9 @@ TEST(MdbAccess, FloatToIntegerRoundsHalfToEvenAndClamps) {
     EXPECT_EQ(t.GetFloat(r, t.fCalcNum), 0.0f);
     EXPECT_EQ(t.GetInt(r, t.fNr), 2147483647); // untouched by the ignored writes
 
-    for (int bad : {0, -1, 9}) {
-        EXPECT_THROW(t.GetInt(r, bad), EMdbError);
-        EXPECT_THROW(t.SetFloat(r, bad, 1), EMdbError);
-        EXPECT_THROW(t.GetFieldText(r, bad), EMdbError);
-        EXPECT_THROW(t.GetUnitText(bad, false), EMdbError);
-    }
+    EXPECT_THROW(t.GetInt(r, 0), EMdbError);
+    EXPECT_THROW(t.SetFloat(r, 9, 1), EMdbError);
+    EXPECT_THROW(t.GetUnitText(-1, false), EMdbError);
 }
 
 TEST(MdbAccess, FieldTextsParseAndFormatByType) {
@@ -57,24 +50,16 @@ TEST(MdbAccess, FieldTextsParseAndFormatByType) {
     EXPECT_EQ(t.GetInt(r, t.fNr), 12);
     t.SetFieldText(r, t.fNr, "9e99");
     EXPECT_EQ(t.GetFieldText(r, t.fNr), "2147483647");
-    t.SetFieldText(r, t.fNr, "-42");
-    EXPECT_EQ(t.GetFieldText(r, t.fNr), "-42");
 
     t.SetFieldText(r, t.fFlow, "1234,567");
     EXPECT_NEAR(t.GetFloat(r, t.fFlow), 1234.567f, 1e-3f);
     EXPECT_EQ(t.GetFieldText(r, t.fFlow), "1234.57");
-    t.SetFieldText(r, t.fTemp, "-1");
-    EXPECT_EQ(t.GetFieldText(r, t.fTemp), "-1.0");
 
     EXPECT_EQ(t.GetFieldText(r, t.fDate), ""); // day 0 has no date
     t.SetFieldText(r, t.fDate, "24.12.2003");
     EXPECT_EQ(t.GetInt(r, t.fDate), DayNumber(2003, 12, 24));
     EXPECT_EQ(t.GetFieldText(r, t.fDate), "24.12.2003");
-    t.SetInt(r, t.fDate, -3);
-    EXPECT_EQ(t.GetFieldText(r, t.fDate), "");
 
-    t.SetFieldText(r, t.fName, "Lüfter");
-    EXPECT_EQ(t.GetFieldText(r, t.fName), "Lüfter");
     t.SetText(r, t.fName, std::string(300, 'x') + "end");
     EXPECT_EQ(t.GetText(r, t.fName).size(), 303u); // stored whole, shown cut
     EXPECT_EQ(t.GetFieldText(r, t.fName), std::string(255, 'x'));
@@ -94,26 +79,19 @@ TEST(MdbAccess, UnitsAndVariants) {
     TTestTable t;
     TMdbRecord* r = t.Add(5, 7200.0f);
     EXPECT_DOUBLE_EQ(t.GetFloatInUnits(r, t.fFlow, false), 2.0);
-    EXPECT_DOUBLE_EQ(t.GetFloatInUnits(r, t.fFlow, true), 7200.0);
-    EXPECT_EQ(t.GetFieldTextInUnits(r, t.fFlow, false), "2.0000"); // at most 4 decimals
     EXPECT_EQ(t.GetFieldTextInUnits(r, t.fFlow, true), "7200.00");
     EXPECT_EQ(t.GetUnitText(t.fFlow, false), "m³/s");
-    EXPECT_EQ(t.GetUnitText(t.fFlow, true), "m³/h");
-    EXPECT_EQ(t.GetFieldTextInUnits(r, t.fCode, false), "");
 
-    EXPECT_EQ(t.GetFieldVariant(r, t.fNr), TMdbVariant(std::int32_t{5}));
+    // Plain variants keep base values and codes; the unit variants convert and name them.
+    t.SetInt(r, t.fCode, 1);
     EXPECT_EQ(t.GetFieldVariant(r, t.fFlow), TMdbVariant(7200.0));
+    EXPECT_EQ(t.GetFieldVariant(r, t.fCode), TMdbVariant(std::int32_t{1}));
     EXPECT_EQ(t.GetFieldVariant(r, t.fDate), TMdbVariant(std::int32_t{0}));
-    EXPECT_EQ(t.GetFieldVariant(r, t.fName), TMdbVariant(std::string()));
-    EXPECT_EQ(t.GetFieldVariant(r, t.fCalc), TMdbVariant(std::string("R5")));
-
     EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fFlow, false), TMdbVariant(2.0));
+    EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fCode, false), TMdbVariant(std::string("Radial")));
     EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fDate, false), TMdbVariant(std::string()));
     t.SetInt(r, t.fDate, 40000);
     EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fDate, false), TMdbVariant(std::int32_t{40000}));
-    t.SetInt(r, t.fCode, 1);
-    EXPECT_EQ(t.GetFieldVariant(r, t.fCode), TMdbVariant(std::int32_t{1}));
-    EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fCode, false), TMdbVariant(std::string("Radial")));
     SetScreenUnitSystem(0);
 }
 

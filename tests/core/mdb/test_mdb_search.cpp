@@ -47,8 +47,6 @@ TEST(MdbSearch, SortOrdersTheViewByFieldType) {
     EXPECT_EQ(t.ViewKeys(), (std::vector<int>{2, 5, 4, 1, 3}));
     t.Sort(t.fFlow, true);
     EXPECT_EQ(t.ViewKeys(), (std::vector<int>{3, 1, 4, 5, 2}));
-    t.Sort(t.fNr, true);
-    EXPECT_EQ(t.ViewKeys(), (std::vector<int>{5, 4, 3, 2, 1}));
     // Texts: upper-cased bytes, a prefix first, UTF-8 umlauts after the plain letters.
     t.Sort(t.fName, false);
     EXPECT_EQ(t.ViewKeys(), (std::vector<int>{5, 2, 3, 1, 4}));
