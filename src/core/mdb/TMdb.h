@@ -98,7 +98,8 @@ public:
 
     virtual void SetFieldText(TMdbRecord* record, int field, std::string_view text);
     virtual std::string GetFieldText(const TMdbRecord* record, int field) const;
-    std::string GetFieldTextInUnits(const TMdbRecord* record, int field, bool forPrint) const;
+    virtual std::string GetFieldTextInUnits(const TMdbRecord* record, int field,
+                                            bool forPrint) const;
     std::string GetUnitText(int field, bool forPrint) const;
     TMdbVariant GetFieldVariant(const TMdbRecord* record, int field) const;
     virtual TMdbVariant GetFieldVariantInUnits(const TMdbRecord* record, int field,

@@ -85,6 +85,8 @@ public:
     TMdbRecord* NewRecord() override;
     std::int32_t NextKey() override;
     std::string GetFieldText(const TMdbRecord* record, int field) const override;
+    std::string GetFieldTextInUnits(const TMdbRecord* record, int field,
+                                    bool forPrint) const override;
     TMdbVariant GetFieldVariantInUnits(const TMdbRecord* record, int field,
                                        bool forPrint) const override;
     void SetFieldText(TMdbRecord* record, int field, std::string_view text) override;
