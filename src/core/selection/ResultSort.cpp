@@ -1,0 +1,106 @@
+#include "selection/ResultSort.h"
+
+#include "selection/TAuswahlParam.h"
+#include "selection/TErgebnisZeile.h"
+
+#include <cmath>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+// Sort key of one row: a number, or for the housing angle a text.
+struct TRowKey {
+    double Number = 0;
+    std::string_view Text;
+    std::size_t Row = 0;
+};
+
+// Quicksort with the middle element as pivot and two indexes moving towards each other; the
+// smaller part is sorted by recursion, the larger one in the loop.
+template <class Less>
+void QuickSort(std::vector<TRowKey>& items, std::ptrdiff_t low, std::ptrdiff_t high, Less less) {
+    while (low < high) {
+        std::ptrdiff_t i = low;
+        std::ptrdiff_t j = high;
+        const TRowKey pivot = items[static_cast<std::size_t>((low + high) / 2)];
+        while (i <= j) {
+            while (less(items[static_cast<std::size_t>(i)], pivot))
+                ++i;
+            while (less(pivot, items[static_cast<std::size_t>(j)]))
+                --j;
+            if (i <= j) {
+                std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
+                ++i;
+                --j;
+            }
+        }
+        if (j - low < high - i) {
+            if (low < j) QuickSort(items, low, j, less);
+            low = i;
+        } else {
+            if (i < high) QuickSort(items, i, high, less);
+            high = j;
+        }
+    }
+}
+
+double NumberKey(const TErgebnisZeile& row, const TAuswahlParam& request) {
+    switch (request.SortKey) {
+    case 0:
+        return row.Lp;
+    case 1:
+        return row.Eff2;
+    case 2:
+        if (request.SearchMode == SearchFixedSpeed && request.FixedQuantity == 0)
+            return std::fabs(row.Vop - request.RequestedFlow);
+        return std::fabs(row.P - request.RequestedPressure);
+    case 3:
+        return row.D2;
+    case 4:
+        return row.N;
+    case 5:
+        return row.Width;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& request) {
+    if (rows.size() < 2) return;
+    std::vector<TRowKey> items;
+    items.reserve(rows.size());
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        TRowKey key;
+        key.Row = k;
+        if (request.SortKey == 6)
+            key.Text = rows[k].Angle;
+        else
+            key.Number = NumberKey(rows[k], request);
+        items.push_back(key);
+    }
+    const auto high = static_cast<std::ptrdiff_t>(items.size()) - 1;
+    if (request.SortKey == 6)
+        QuickSort(items, 0, high, [](const TRowKey& a, const TRowKey& b) {
+            return a.Text < b.Text; // char_traits<char> compares as unsigned bytes
+        });
+    else if (request.SortKey == 1)
+        QuickSort(items, 0, high,
+                  [](const TRowKey& a, const TRowKey& b) { return b.Number < a.Number; });
+    else
+        QuickSort(items, 0, high,
+                  [](const TRowKey& a, const TRowKey& b) { return a.Number < b.Number; });
+
+    std::vector<TErgebnisZeile> sorted;
+    sorted.reserve(rows.size());
+    for (const TRowKey& item : items)
+        sorted.push_back(std::move(rows[item.Row]));
+    rows = std::move(sorted);
+}
+
+} // namespace corvane

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+namespace corvane {
+
+// Process-wide search progress slot: the main window installs a handler that draws the
+// fraction done (0..1) into its status line, and removes it when it is hidden.
+using TSearchProgress = std::function<void(double fraction)>;
+
+void SetSearchProgressCallback(TSearchProgress callback);
+// Calls the installed handler; does nothing when none is installed.
+void ReportSearchProgress(double fraction);
+
+} // namespace corvane

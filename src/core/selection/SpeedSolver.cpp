@@ -1,0 +1,276 @@
+#include "selection/SpeedSolver.h"
+
+#include "catalogue/ReinforcedPrefixes.h"
+#include "measurements/TMdbMw.h"
+#include "selection/TAuswahlParam.h"
+#include "selection/TWarenkorbEintrag.h"
+#include "util/Numbers.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace corvane {
+
+namespace {
+
+constexpr int kBracketSteps = 5;
+constexpr int kBisectionRounds = 10;
+
+// Loads the series converted to the targets and sorts it by flow: a conversion to a common
+// speed may change the order of points measured at different speeds.
+bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed) {
+    if (!mw.LoadSeries(seriesNo, static_cast<float>(density), static_cast<float>(d2),
+                       static_cast<float>(speed)))
+        return false;
+    mw.Sort(TMdbMw::F_VC, false);
+    return true;
+}
+
+TCurveValue PressureAt(const TMdbMw& mw, double flow) {
+    return mw.Interpolate(TMdbMw::F_VC, TMdbMw::F_PFA, static_cast<float>(flow));
+}
+
+// Flow where the calibrated curve meets the system parabola inside the calibrated range;
+// the larger one when both roots qualify, -1 when none does.
+double QuickEstimate(const TCalibration& cal, double k) {
+    const double a = 2 * (cal.A2 - k);
+    const double b = cal.A1;
+    const double c = cal.A0;
+    const double discriminant = b * b - 2 * a * c;
+    if (!(std::fabs(a) > 1e-6) || discriminant < 0) return -1;
+    const double root = std::sqrt(discriminant);
+    const double x1 = (root - b) / a;
+    const double x2 = (-root - b) / a;
+    const auto inRange = [&cal](double x) { return cal.VMin <= x && x <= cal.VMax; };
+    double v = inRange(x1) ? x1 : -1;
+    if (inRange(x2) && x2 > v) v = x2;
+    return v;
+}
+
+// The pressure error e(n) = dp_req - dp_fa(V_req) on the series converted to speed n, with
+// the best speed seen so far.
+class TPressureError {
+public:
+    TPressureError(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw)
+        : request_(request), candidate_(candidate), mw_(mw) {}
+
+    // Evaluates e(n); `found` tells whether the interpolation succeeded. The error of a
+    // failed interpolation (the end value of the curve) still gives the scans a sign.
+    double operator()(double n, bool* found = nullptr) {
+        LoadSorted(mw_, candidate_.SeriesNo, request_.RequestedDensity, candidate_.D2, n);
+        const TCurveValue p = PressureAt(mw_, request_.RequestedFlow);
+        const double e = request_.RequestedPressure - p.Value;
+        if (found != nullptr) *found = p.Found;
+        if (p.Found && (!hasBest_ || std::fabs(e) < bestError_)) {
+            hasBest_ = true;
+            bestError_ = std::fabs(e);
+            bestSpeed_ = n;
+        }
+        return e;
+    }
+
+    // Scans from `from` to `to` in `steps` equal steps (both ends included) and stops at the
+    // first change of sign, giving the two speeds of that step in scan order.
+    bool Scan(double from, double to, int steps, double& a, double& b) {
+        double previous = from;
+        bool positive = (*this)(from) > 0;
+        for (int i = 1; i <= steps; ++i) {
+            const double n = from + (to - from) * i / steps;
+            const bool p = (*this)(n) > 0;
+            if (p != positive) {
+                a = previous;
+                b = n;
+                return true;
+            }
+            previous = n;
+            positive = p;
+        }
+        return false;
+    }
+
+    double BestError() const { return bestError_; }
+    double BestSpeed() const { return bestSpeed_; }
+
+private:
+    const TAuswahlParam& request_;
+    const TSpeedCandidate& candidate_;
+    TMdbMw& mw_;
+    bool hasBest_ = false;
+    double bestError_ = 0;
+    double bestSpeed_ = 0;
+};
+
+// Modes 0 and 3: the speed through the operating point.
+TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                                TMdbMw& mw) {
+    TSpeedResult result;
+    const double vStar = QuickEstimate(candidate.Calibration, SystemConstant(request));
+    if (!(vStar > 0)) return result;
+
+    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, -1))
+        return result;
+    const TCurveValue measuredSpeed =
+        mw.Interpolate(TMdbMw::F_VC, TMdbMw::F_N, static_cast<float>(vStar));
+    if (!measuredSpeed.Found) return result;
+    // Similar points on the system parabola move proportionally with the speed.
+    const double ns = measuredSpeed.Value * request.RequestedFlow / vStar;
+
+    TPressureError error(request, candidate, mw);
+    bool found = false;
+    error(ns, &found);
+    if (!found) return result;
+
+    double a = 0;
+    double b = 0;
+    bool bracket = error.Scan(ns, 0.9 * ns, kBracketSteps, a, b);
+    if (!bracket) bracket = error.Scan(ns, 1.1 * ns, kBracketSteps, a, b);
+    if (bracket) {
+        for (int round = 0; round < kBisectionRounds; ++round) {
+            if (!(error.BestError() > 0.001 * request.RequestedPressure)) break;
+            double na = 0;
+            double nb = 0;
+            if (!error.Scan(a, b, 2, na, nb)) break;
+            a = na;
+            b = nb;
+        }
+    }
+
+    if (!(error.BestError() < 0.05 * request.RequestedPressure) ||
+        error.BestSpeed() > request.MaxSpeed)
+        return result;
+
+    const double n = RoundHalfEven(error.BestSpeed());
+    LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n);
+    const TCurveValue p = PressureAt(mw, request.RequestedFlow);
+    if (!p.Found) return result;
+    result.Accepted = true;
+    result.Speed = n;
+    result.Flow = request.RequestedFlow;
+    result.Pressure = p.Value;
+    return result;
+}
+
+// Mode 1: the given speed, the point within the tolerance in flow or in pressure.
+TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                             TMdbMw& mw) {
+    TSpeedResult result;
+    const double n = request.GivenSpeed;
+    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n))
+        return result;
+    result.Speed = n;
+    const double deviation = request.Tolerance / 100;
+    if (request.FixedQuantity == 0) {
+        const double lo = (1 - deviation) * request.RequestedFlow;
+        const double hi = (1 + deviation) * request.RequestedFlow;
+        const double v =
+            mw.FindXForY(TMdbMw::F_VC, TMdbMw::F_PFA, request.RequestedPressure, lo, hi);
+        result.Flow = v;
+        result.Pressure = request.RequestedPressure;
+        result.Accepted = lo <= v && v <= hi;
+    } else {
+        const TCurveValue p = PressureAt(mw, request.RequestedFlow);
+        result.Flow = request.RequestedFlow;
+        result.Pressure = p.Value;
+        result.Accepted = p.Found && (1 - deviation) * request.RequestedPressure <= p.Value &&
+                          p.Value <= (1 + deviation) * request.RequestedPressure;
+    }
+    return result;
+}
+
+// Mode 2: the given speed at the largest flow of the curve.
+TSpeedResult SolveManualSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                              TMdbMw& mw) {
+    TSpeedResult result;
+    const double n = request.GivenSpeed;
+    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n) ||
+        mw.ViewCount() < 1)
+        return result;
+    result.Speed = n;
+    result.Flow = mw.GetFloat(mw.ViewRecord(mw.ViewCount() - 1), TMdbMw::F_VC);
+    result.Pressure = PressureAt(mw, result.Flow).Value;
+    result.Accepted = true;
+    return result;
+}
+
+// Mode 4: the stored speed and flow of a cart entry.
+TSpeedResult SolveCartEntry(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                            TMdbMw& mw) {
+    TSpeedResult result;
+    if (candidate.CartEntry == nullptr) return result;
+    const double n = candidate.CartEntry->Speed;
+    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n))
+        return result;
+    result.Speed = n;
+    result.Flow = candidate.CartEntry->Flow;
+    result.Pressure = PressureAt(mw, result.Flow).Value;
+    result.Accepted = true;
+    return result;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+} // namespace
+
+double SystemConstant(const TAuswahlParam& request) {
+    const double v = request.RequestedFlow;
+    if (!(v > 1e-6)) return 0;
+    return request.RequestedPressure * kStandardDensity / request.RequestedDensity / (v * v);
+}
+
+TSpeedResult SolveCandidate(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                            TMdbMw& mw) {
+    TSpeedResult result;
+    switch (request.SearchMode) {
+    case SearchComputedSpeed:
+    case SearchComputedReinforced:
+        result = SolveComputedSpeed(request, candidate, mw);
+        break;
+    case SearchFixedSpeed:
+        result = SolveGivenSpeed(request, candidate, mw);
+        break;
+    case SearchManualSpeed:
+        result = SolveManualSpeed(request, candidate, mw);
+        break;
+    case SearchCart:
+        result = SolveCartEntry(request, candidate, mw);
+        break;
+    default:
+        return result;
+    }
+    if (!result.Accepted) return result;
+    result.SpeedClass = ClassifySpeed(request, candidate, result.Speed);
+    result.Accepted = result.SpeedClass != kSpeedRejected;
+    return result;
+}
+
+std::int32_t ClassifySpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                           double speed) {
+    const double nmax = candidate.MaxSpeed;
+    if (!(nmax > 1)) return candidate.SheetNo.empty() ? 2 : 1;
+
+    if (speed < candidate.MinSpeed && request.SearchMode != SearchManualSpeed)
+        return kSpeedRejected;
+    if (speed <= nmax) return 0;
+    if (request.SearchMode == SearchComputedSpeed) return kSpeedRejected;
+
+    const std::string_view type = candidate.TypeDesignation;
+    if (StartsWith(type, ReinforcedPrefix1) && !StartsWith(type, ReinforcedExclude1) &&
+        !StartsWith(type, ReinforcedExclude2)) {
+        if (speed <= 1.1 * nmax) return 10;
+        if (speed <= 1.2 * nmax) return 11;
+        if (speed <= 1.3 * nmax) return 12;
+        return kSpeedRejected;
+    }
+    if (StartsWith(type, ReinforcedPrefix2) && type.size() > 2 && type.back() == '2') {
+        const char secondLast = type[type.size() - 2];
+        if (secondLast == 'A' || secondLast == 'B' || secondLast == 'F') {
+            if (speed <= 1.1 * nmax) return 20;
+            if (speed <= 1.2 * nmax) return 21;
+        }
+    }
+    return kSpeedRejected;
+}
+
+} // namespace corvane

@@ -1,0 +1,265 @@
+#include "selection/TImpellerSearch.h"
+
+#include "catalogue/TCatalogue.h"
+#include "catalogue/TMdbGehaeuse.h"
+#include "catalogue/TMdbLaufrad.h"
+#include "measurements/TMdbMw.h"
+#include "measurements/TSeriesPointCache.h"
+#include "selection/ResultSort.h"
+#include "selection/SearchTables.h"
+#include "selection/SpeedSolver.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+// Reports progress through a table loop: at position i (1-based) past the report mark, the
+// fraction i / n is reported and the mark moves n / 20 further, so about twenty reports are
+// made (every record for tables of fewer than 20).
+class TProgressMarks {
+public:
+    explicit TProgressMarks(std::size_t count) : count_(count), mark_(count / 20) {}
+    template <class Report> void At(std::size_t position, Report report) {
+        if (position <= mark_) return;
+        report(static_cast<double>(position) / static_cast<double>(count_));
+        mark_ = position + count_ / 20;
+    }
+
+private:
+    std::size_t count_;
+    std::size_t mark_;
+};
+
+// The first `count` characters of a UTF-8 text.
+std::string_view FirstCharacters(std::string_view text, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t chars = 0; i < text.size() && chars < count; ++chars) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
+    }
+    return text.substr(0, i);
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// Housing angle of a result row: angles that start with a digit are padded in front with
+// "0" to 8 characters, so that they sort numerically as texts.
+std::string RowAngle(std::string_view angle) {
+    std::string text(FirstCharacters(angle, kHousingAngleLength));
+    if (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+        const std::size_t chars = CharacterCount(text);
+        if (chars < kHousingAngleLength) text.insert(0, kHousingAngleLength - chars, '0');
+    }
+    return text;
+}
+
+float InterpolateAt(const TMdbMw& mw, int field, double flow, bool* found = nullptr) {
+    const TCurveValue v = mw.Interpolate(TMdbMw::F_VC, field, static_cast<float>(flow));
+    if (found != nullptr) *found = v.Found;
+    return v.Value;
+}
+
+} // namespace
+
+TImpellerSearch::TImpellerSearch(TCatalogue& catalogue)
+    : catalogue_(catalogue), cache_(std::make_unique<TSeriesPointCache>()),
+      mw_(std::make_unique<TMdbMw>(&catalogue)) {
+    mw_->SetPointCache(cache_.get());
+    rows_.reserve(kStoreSize);
+}
+
+TImpellerSearch::~TImpellerSearch() = default;
+
+void TImpellerSearch::SetProgressCallback(TSearchProgress callback) {
+    progress_ = std::move(callback);
+}
+
+void TImpellerSearch::ForgetPoints() {
+    cache_->Clear();
+    mw_->FreeAllRecords();
+    mw_->ForgetSeries();
+}
+
+void TImpellerSearch::Report(double fraction) const {
+    if (progress_)
+        progress_(fraction);
+    else
+        ReportSearchProgress(fraction);
+}
+
+std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb& cart) {
+    request_ = request;
+    request_.DensityNonStd = IsNonStandardDensity(request_.RequestedDensity);
+    rows_.clear();
+    candidates_ = 0;
+
+    d2Lo_ = request_.D2Min - 2;
+    d2Hi_ = request_.D2Max + 2;
+    widthLo_ = request_.WidthMin - 0.5;
+    widthHi_ = request_.WidthMax + 0.5;
+    flowType_ = request_.FanLayout == 2 ? "D" : "E";
+
+    if (request_.SearchMode == SearchCart)
+        RunCart(cart);
+    else if (request_.FanLayout == 0)
+        RunImpellers();
+    else
+        RunHousings();
+
+    SortResultRows(rows_, request_);
+    if (rows_.size() > kResultCount) rows_.resize(kResultCount);
+    return rows_.size();
+}
+
+void TImpellerSearch::RunCart(const TWarenkorb& cart) {
+    TMdbLaufrad& impellers = catalogue_.Laufrad();
+    TMdbGehaeuse& housings = catalogue_.Gehaeuse();
+    TProgressMarks marks(cart.size());
+    for (std::size_t i = 0; i < cart.size(); ++i) {
+        const TWarenkorbEintrag& entry = cart[i];
+        // Record numbers are unique keys: the look-ups find every record with the number.
+        if (entry.Id > kImpellerIdOffset) {
+            const TMdbRecord* impeller = impellers.FindByKey(entry.Id - kImpellerIdOffset);
+            if (impeller != nullptr) Evaluate(impeller, nullptr, &entry);
+        }
+        if (const TMdbRecord* housing = housings.FindByKey(entry.Id)) {
+            const TMdbRecord* impeller = housings.ImpellerRecord(housing);
+            if (impeller != nullptr) Evaluate(impeller, housing, &entry);
+        }
+        marks.At(i + 1, [this](double f) { Report(f); });
+    }
+}
+
+void TImpellerSearch::RunImpellers() {
+    TMdbLaufrad& impellers = catalogue_.Laufrad();
+    const auto count = static_cast<std::size_t>(impellers.KeyIndexCount());
+    TProgressMarks marks(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const TMdbRecord* impeller = impellers.KeyRecord(static_cast<int>(i));
+        if (impellers.GetText(impeller, TMdbLaufrad::F_FLUTIGKEIT) == flowType_ &&
+            PassesFilter(impeller, nullptr))
+            Evaluate(impeller, nullptr, nullptr);
+        marks.At(i + 1, [this](double f) { Report(f); });
+    }
+}
+
+void TImpellerSearch::RunHousings() {
+    TMdbLaufrad& impellers = catalogue_.Laufrad();
+    TMdbGehaeuse& housings = catalogue_.Gehaeuse();
+    const auto count = static_cast<std::size_t>(housings.KeyIndexCount());
+    TProgressMarks marks(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const TMdbRecord* housing = housings.KeyRecord(static_cast<int>(i));
+        const TMdbRecord* impeller = housings.ImpellerRecord(housing);
+        if (impeller != nullptr &&
+            impellers.GetText(impeller, TMdbLaufrad::F_FLUTIGKEIT) == flowType_ &&
+            PassesFilter(impeller, housing))
+            Evaluate(impeller, housing, nullptr);
+        marks.At(i + 1, [this](double f) { Report(f); });
+    }
+}
+
+bool TImpellerSearch::PassesFilter(const TMdbRecord* impeller, const TMdbRecord* housing) const {
+    const TMdbLaufrad& impellers = catalogue_.Laufrad();
+    const double d2 = impellers.GetInt(impeller, TMdbLaufrad::F_D2NENN);
+    if (d2 < d2Lo_ || d2 > d2Hi_) return false;
+    const double width = impellers.GetFloat(impeller, TMdbLaufrad::F_EINBHOEHE);
+    if (width < widthLo_ || width > widthHi_) return false;
+    if (!request_.HousingAngle.empty() && housing != nullptr) {
+        const std::string& angle = catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL);
+        if (FirstCharacters(angle, kHousingAngleLength) != request_.HousingAngle) return false;
+    }
+    return TypeInGroup(request_.TypeGroup, impellers.TypeNumber(impeller));
+}
+
+void TImpellerSearch::FillCandidate(const TMdbRecord* impeller, const TMdbRecord* housing,
+                                    TSpeedCandidate& c) const {
+    const TMdbLaufrad& impellers = catalogue_.Laufrad();
+    c.D2 = impellers.GetFloat(impeller, TMdbLaufrad::F_D2);
+    c.MinSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MINDREHZ);
+    c.MaxSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MAXDREHZ);
+    c.TypeDesignation = impellers.TypeDesignation(impeller);
+    c.SheetNo = impellers.GetText(impeller, TMdbLaufrad::F_BLATTNR);
+    if (housing != nullptr) {
+        const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
+        c.SeriesNo = housings.MeasurementNo(housing);
+        c.Calibration = {housings.GetFloat(housing, TMdbGehaeuse::F_CALVMIN),
+                         housings.GetFloat(housing, TMdbGehaeuse::F_CALVMAX),
+                         housings.GetFloat(housing, TMdbGehaeuse::F_CALA0),
+                         housings.GetFloat(housing, TMdbGehaeuse::F_CALA1),
+                         housings.GetFloat(housing, TMdbGehaeuse::F_CALA2)};
+    } else {
+        c.SeriesNo = impellers.MeasurementNo(impeller);
+        c.Calibration = {impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMIN),
+                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMAX),
+                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALA0),
+                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALA1),
+                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALA2)};
+    }
+}
+
+void TImpellerSearch::Evaluate(const TMdbRecord* impeller, const TMdbRecord* housing,
+                               const TWarenkorbEintrag* cartEntry) {
+    TSpeedCandidate candidate;
+    FillCandidate(impeller, housing, candidate);
+    candidate.CartEntry = cartEntry;
+    if (candidate.SeriesNo <= 0) return; // refers to no series
+    ++candidates_;
+    const TSpeedResult solved = SolveCandidate(request_, candidate, *mw_);
+    if (!solved.Accepted) return;
+
+    const TMdbMw& mw = *mw_;
+    const double v = solved.Flow;
+    bool inside = false;
+    TErgebnisZeile row;
+    row.Eff1 = InterpolateAt(mw, TMdbMw::F_ETATOT, v, &inside);
+    if (!inside && request_.SearchMode != SearchManualSpeed && request_.SearchMode != SearchCart)
+        return;
+
+    const TMdbLaufrad& impellers = catalogue_.Laufrad();
+    row.Impeller = impeller;
+    row.Housing = housing;
+    row.ImpellerNo = impellers.Key(impeller);
+    row.HousingNo = housing != nullptr ? catalogue_.Gehaeuse().Key(housing) : 0;
+    row.Series = candidate.SeriesNo;
+    row.SpeedClass = solved.SpeedClass;
+    row.D2 = candidate.D2;
+    row.Width = impellers.GetFloat(impeller, TMdbLaufrad::F_EINBHOEHE);
+    row.Eff2 = InterpolateAt(mw, TMdbMw::F_ETAFA, v);
+    row.P2 = InterpolateAt(mw, TMdbMw::F_PTOT, v);
+    row.P = InterpolateAt(mw, TMdbMw::F_PFA, v);
+    row.N = solved.Speed;
+    row.Power = InterpolateAt(mw, TMdbMw::F_PWE, v);
+    double powerMax = -1;
+    for (int i = 0; i < mw.ViewCount(); ++i)
+        powerMax =
+            std::max(powerMax, static_cast<double>(mw.GetFloat(mw.ViewRecord(i), TMdbMw::F_PWE)));
+    row.PowerMax = powerMax;
+    const double lp = InterpolateAt(mw, TMdbMw::F_LPAC, v);
+    row.Lp = lp < 10 ? -1 : lp;
+    row.Vop = v;
+    if (housing != nullptr)
+        row.Angle = RowAngle(catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL));
+    AddRow(std::move(row));
+}
+
+void TImpellerSearch::AddRow(TErgebnisZeile row) {
+    // The store is bounded: when it is full the best half is kept.
+    if (rows_.size() >= kStoreSize) {
+        SortResultRows(rows_, request_);
+        rows_.resize(kResultCount);
+    }
+    rows_.push_back(std::move(row));
+}
+
+} // namespace corvane

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "selection/SearchProgress.h"
+#include "selection/TAuswahlParam.h"
+#include "selection/TErgebnisZeile.h"
+#include "selection/TWarenkorbEintrag.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace corvane {
+
+class TCatalogue;
+class TMdbMw;
+class TMdbRecord;
+class TSeriesPointCache;
+struct TSpeedCandidate;
+
+// The impeller search: walks the impellers (or the housings with their impellers, or the
+// cart entries) that pass the request's filters, solves the speed of each candidate and keeps
+// the best 50 accepted candidates as result rows, sorted by the request's sort key.
+//
+// The search owns its measured-points table and a point cache, so each series is read from
+// the data file once and later searches switch between series in memory.
+class TImpellerSearch {
+public:
+    static constexpr std::size_t kStoreSize = 100;  // rows held while searching
+    static constexpr std::size_t kResultCount = 50; // rows kept
+
+    explicit TImpellerSearch(TCatalogue& catalogue);
+    ~TImpellerSearch();
+    TImpellerSearch(const TImpellerSearch&) = delete;
+    TImpellerSearch& operator=(const TImpellerSearch&) = delete;
+
+    // Progress handler of this search (fraction done, 0..1); without one the process-wide
+    // slot is used.
+    void SetProgressCallback(TSearchProgress callback);
+
+    // Runs the search; `cart` is evaluated in cart mode only. Returns the row count.
+    std::size_t Run(const TAuswahlParam& request, const TWarenkorb& cart = {});
+
+    // The request of the last run with DensityNonStd set.
+    const TAuswahlParam& Request() const { return request_; }
+    const std::vector<TErgebnisZeile>& Rows() const { return rows_; }
+    // Number of candidates handed to the speed solution in the last run.
+    std::size_t CandidateCount() const { return candidates_; }
+
+    // The measured-points table of the search: after a candidate was solved it holds that
+    // candidate's series converted to its operating speed.
+    TMdbMw& Points() { return *mw_; }
+    // Drops the cached series points (after the catalogue read another data file).
+    void ForgetPoints();
+
+private:
+    // Whether the impeller (with the housing or none) passes the request's filters.
+    bool PassesFilter(const TMdbRecord* impeller, const TMdbRecord* housing) const;
+    // Solves one candidate and adds its row when accepted.
+    void Evaluate(const TMdbRecord* impeller, const TMdbRecord* housing,
+                  const TWarenkorbEintrag* cartEntry);
+    void FillCandidate(const TMdbRecord* impeller, const TMdbRecord* housing,
+                       TSpeedCandidate& candidate) const;
+    void AddRow(TErgebnisZeile row);
+    void Report(double fraction) const;
+
+    void RunCart(const TWarenkorb& cart);
+    void RunImpellers();
+    void RunHousings();
+
+    TCatalogue& catalogue_;
+    std::unique_ptr<TSeriesPointCache> cache_;
+    std::unique_ptr<TMdbMw> mw_;
+    TSearchProgress progress_;
+    TAuswahlParam request_;
+    std::vector<TErgebnisZeile> rows_;
+    std::size_t candidates_ = 0;
+    const char* flowType_ = "E";
+    double d2Lo_ = 0, d2Hi_ = 0, widthLo_ = 0, widthHi_ = 0;
+};
+
+} // namespace corvane
