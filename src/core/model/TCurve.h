@@ -19,6 +19,8 @@ bool IsFittedCurveStyle(int style);
 struct TCurvePoint {
     double X = 0;
     double Y = 0;
+
+    bool operator==(const TCurvePoint&) const = default;
 };
 
 // One characteristic curve: up to 100 measured points in ascending x and, for the fitted
