@@ -30,9 +30,9 @@ TCurveValue PressureAt(const TMdbMw& mw, double flow) {
     return mw.Interpolate(TMdbMw::F_VC, TMdbMw::F_PFA, static_cast<float>(flow));
 }
 
-// Flow where the calibrated curve meets the system parabola inside the calibrated range;
-// the larger one when both roots qualify, -1 when none does.
-double QuickEstimate(const TCalibration& cal, double k) {
+} // namespace
+
+double CalibratedOperatingFlow(const TCalibration& cal, double k) {
     const double a = 2 * (cal.A2 - k);
     const double b = cal.A1;
     const double c = cal.A0;
@@ -46,6 +46,8 @@ double QuickEstimate(const TCalibration& cal, double k) {
     if (inRange(x2) && x2 > v) v = x2;
     return v;
 }
+
+namespace {
 
 // The pressure error e(n) = dp_req - dp_fa(V_req) on the series converted to speed n, with
 // the best speed seen so far.
@@ -104,7 +106,7 @@ private:
 TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
                                 TMdbMw& mw) {
     TSpeedResult result;
-    const double vStar = QuickEstimate(candidate.Calibration, SystemConstant(request));
+    const double vStar = CalibratedOperatingFlow(candidate.Calibration, SystemConstant(request));
     if (!(vStar > 0)) return result;
 
     if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, -1))

@@ -38,6 +38,11 @@ struct TSpeedResult {
 // System parabola coefficient at standard density: dp = k·V² through the requested point.
 double SystemConstant(const TAuswahlParam& request);
 
+// Quick estimate of the operating flow: where the calibrated curve meets the system parabola
+// dp = k·V² inside the calibrated flow range; the larger flow when both intersections lie in
+// it, -1 when none does.
+double CalibratedOperatingFlow(const TCalibration& calibration, double k);
+
 // Finds the speed at which the candidate's converted curve meets the requested point (or
 // checks the given speed, depending on the search mode) and classifies it. On return `mw`
 // holds the candidate's series converted to (requested density, D2, speed), sorted
