@@ -263,8 +263,8 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
     stream.WriteInt32(0); // SectionEnd, patched below
 
     const std::size_t charWords = title.empty() ? 0 : title.size() / 4 + 1;
-    std::vector<unsigned char> titleBytes(4 * charWords, 0);
-    std::memcpy(titleBytes.data(), title.data(), title.size());
+    std::vector<unsigned char> titleBytes(title.begin(), title.end());
+    titleBytes.resize(4 * charWords, 0); // the zero byte and the padding
     stream.WriteInt32(static_cast<std::int32_t>(1 + charWords));
     stream.WriteInt32(static_cast<std::int32_t>(title.size()));
     stream.WriteBuffer(titleBytes.data(), titleBytes.size());
