@@ -25,6 +25,7 @@ int RunCommand(const std::string& command, const CliArgs& args) {
     if (command == "series") return RunSeries(args);
     if (command == "pack") return RunPack(args);
     if (command == "unpack") return RunUnpack(args);
+    if (command == "search") return RunSearch(args);
     if (command == "curve") return RunCurve(args);
     if (command == "density") return RunDensity(args);
     throw std::invalid_argument("unknown command \"" + command + "\" (try --help)");

@@ -24,6 +24,7 @@ int RunDump(const CliArgs& args);
 int RunSeries(const CliArgs& args);
 int RunPack(const CliArgs& args);
 int RunUnpack(const CliArgs& args);
+int RunSearch(const CliArgs& args);
 int RunCurve(const CliArgs& args);
 int RunDensity(const CliArgs& args);
 
