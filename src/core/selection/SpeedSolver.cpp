@@ -6,7 +6,9 @@
 #include "selection/TWarenkorbEintrag.h"
 #include "util/Numbers.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <string_view>
 
 namespace corvane {
@@ -59,8 +61,7 @@ public:
     // Evaluates e(n); `found` tells whether the interpolation succeeded. The error of a
     // failed interpolation (the end value of the curve) still gives the scans a sign.
     double operator()(double n, bool* found = nullptr) {
-        LoadSorted(mw_, candidate_.SeriesNo, request_.RequestedDensity, candidate_.D2, n);
-        const TCurveValue p = PressureAt(mw_, request_.RequestedFlow);
+        const TCurveValue p = PressureAtSpeed(n);
         const double e = request_.RequestedPressure - p.Value;
         if (found != nullptr) *found = p.Found;
         if (p.Found && (!hasBest_ || std::fabs(e) < bestError_)) {
@@ -94,9 +95,31 @@ public:
     double BestSpeed() const { return bestSpeed_; }
 
 private:
+    // The curve depends on the speed only as the single-precision target of the conversion,
+    // so the pressure of every target converted once is remembered: the scans and bisection
+    // rounds come back to the ends of their brackets, which would otherwise convert the
+    // whole series again. The remembered value is the one a new conversion would give.
+    TCurveValue PressureAtSpeed(double n) {
+        const auto target = static_cast<float>(n);
+        for (std::size_t i = 0; i < memoCount_; ++i)
+            if (memo_[i].Speed == target) return memo_[i].Pressure;
+        LoadSorted(mw_, candidate_.SeriesNo, request_.RequestedDensity, candidate_.D2, n);
+        const TCurveValue p = PressureAt(mw_, request_.RequestedFlow);
+        if (memoCount_ < memo_.size()) memo_[memoCount_++] = {target, p};
+        return p;
+    }
+
+    struct TMemo {
+        float Speed = 0;
+        TCurveValue Pressure;
+    };
+
     const TAuswahlParam& request_;
     const TSpeedCandidate& candidate_;
     TMdbMw& mw_;
+    // One bracket scan down and one up of 6 targets, 10 rounds of 3, and the start.
+    std::array<TMemo, 48> memo_{};
+    std::size_t memoCount_ = 0;
     bool hasBest_ = false;
     double bestError_ = 0;
     double bestSpeed_ = 0;
