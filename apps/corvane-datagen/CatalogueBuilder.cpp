@@ -41,7 +41,7 @@ double Round1(double v) {
 TCatalogueBuilder::TCatalogueBuilder(TCatalogue& catalogue, std::uint64_t seed, int scale)
     : catalogue_(catalogue), random_(seed), scale_(std::max(scale, 1)),
       baseDay_(DayNumber(2016, 1, 4) + static_cast<std::int32_t>(seed % 97)),
-      series_(std::make_shared<std::vector<TSeriesSpec>>()) {
+      series_(std::make_shared<std::vector<TSeriesPlan>>()) {
     refs_ = std::make_unique<TReferenceTables>(catalogue_, random_, baseDay_, content_);
     seriesFactory_ = std::make_unique<TSeriesFactory>(catalogue_, *refs_, random_);
 }
@@ -62,10 +62,10 @@ TDemoContent TCatalogueBuilder::Build() {
     catalogue_.SetTitle("Corvane Demo-Katalog");
 
     // The points are generated when the catalogue asks for them (saving, calibration).
-    std::shared_ptr<const std::vector<TSeriesSpec>> specs = series_;
-    catalogue_.SetSeriesPointSource([specs](std::int32_t seriesNo, TMdbMw& table) {
-        if (seriesNo >= 1 && static_cast<std::size_t>(seriesNo) <= specs->size())
-            TSeriesPoints::Fill((*specs)[static_cast<std::size_t>(seriesNo) - 1], table);
+    std::shared_ptr<const std::vector<TSeriesPlan>> plans = series_;
+    catalogue_.SetSeriesPointSource([plans](std::int32_t seriesNo, TMdbMw& table) {
+        if (seriesNo >= 1 && static_cast<std::size_t>(seriesNo) <= plans->size())
+            TSeriesPoints::Fill((*plans)[static_cast<std::size_t>(seriesNo) - 1], table);
     });
     return std::move(content_);
 }
@@ -74,7 +74,7 @@ void TCatalogueBuilder::BuildTypes() {
     TMdbLrTyp& types = catalogue_.LrTyp();
     for (const TFamilyDef& def : DemoFamilyDefs()) {
         TFamily family = DrawFamily(def, random_);
-        TSketchSpec sketch;
+        TSketchPlan sketch;
         sketch.Blades = family.Blades;
         sketch.ForwardCurved = def.Kind == TFanKind::Forward;
         sketch.RadialBlades = def.Kind == TFanKind::RadialBlade;

@@ -31,7 +31,7 @@ public:
     // that belong to the catalogue.
     TDemoContent Build();
 
-    const std::vector<TSeriesSpec>& SeriesSpecs() const { return *series_; }
+    const std::vector<TSeriesPlan>& SeriesPlans() const { return *series_; }
 
 private:
     // An impeller made for a family, with the housings built around it.
@@ -67,7 +67,7 @@ private:
     std::unique_ptr<TReferenceTables> refs_;
     std::unique_ptr<TSeriesFactory> seriesFactory_;
     std::vector<TFamily> families_;
-    std::shared_ptr<std::vector<TSeriesSpec>> series_;
+    std::shared_ptr<std::vector<TSeriesPlan>> series_;
     std::vector<TBuiltSeries> familySeries_;
     std::set<std::string> sheets_;
     std::map<std::pair<int, int>, int> versions_; // (type, nominal diameter) -> last version

@@ -50,7 +50,7 @@ TDataSheet ImpellerSheet(const TMdbLaufrad& table, const TMdbRecord* impeller,
         {"max. Drehzahl", nmax > 1 ? FixedText(nmax, 0) + " 1/min" : "ohne Begrenzung"},
         {"Material", table.GetText(impeller, L::F_MATERIAL)},
     };
-    ds.Sketch.Kind = TSketchSpec::TKind::Impeller;
+    ds.Sketch.Kind = TSketchPlan::TKind::Impeller;
     ds.Sketch.Blades = family.Blades;
     ds.Sketch.ForwardCurved = family.Def.Kind == TFanKind::Forward;
     ds.Sketch.RadialBlades = family.Def.Kind == TFanKind::RadialBlade;
@@ -80,7 +80,7 @@ TDataSheet HousingSheet(const TMdbGehaeuse& table, const TMdbRecord* housing,
         {"Blechdicke S1", Millimetres(table.GetFloat(housing, G::F_S1))},
         {"Axialspalt U", Millimetres(table.GetFloat(housing, G::F_U))},
     };
-    ds.Sketch.Kind = TSketchSpec::TKind::Housing;
+    ds.Sketch.Kind = TSketchPlan::TKind::Housing;
     ds.Sketch.Angle = std::atoi(table.GetText(housing, G::F_OEFFWKL).c_str());
     ds.Sketch.Form = form;
     return ds;

@@ -7,7 +7,7 @@
 namespace corvane {
 
 // What a sketch shows: an impeller seen from the front or a housing outline.
-struct TSketchSpec {
+struct TSketchPlan {
     enum class TKind { Impeller, Housing } Kind = TKind::Impeller;
     int Blades = 10; // impeller
     bool ForwardCurved = false;
@@ -21,7 +21,7 @@ struct TSketchSpec {
 // One JPEG file of the picture folder.
 struct TPictureFile {
     std::string FileName;
-    TSketchSpec Sketch;
+    TSketchPlan Sketch;
 };
 
 // One data sheet of the data-sheet folder: a title, a dimension table and a sketch.
@@ -30,7 +30,7 @@ struct TDataSheet {
     std::string Title;
     std::string Subtitle;
     std::vector<std::pair<std::string, std::string>> Rows;
-    TSketchSpec Sketch;
+    TSketchPlan Sketch;
 };
 
 // The files that accompany the data file.

@@ -236,7 +236,7 @@ std::int32_t TReferenceTables::Nozzle(const std::string& kind, int size, double 
                {"H1", FixedText(std::round(h1), 0) + " mm"},
                {"t", FixedText(t, 2) + " mm"},
                {"u", FixedText(u, 1) + " mm"}};
-    ds.Sketch.Kind = TSketchSpec::TKind::Impeller;
+    ds.Sketch.Kind = TSketchPlan::TKind::Impeller;
     ds.Sketch.Blades = 0;
     ds.Sketch.InletRatio = d0 / da;
     content_.Sheets.push_back(std::move(ds));
@@ -244,7 +244,7 @@ std::int32_t TReferenceTables::Nozzle(const std::string& kind, int size, double 
 }
 
 std::int32_t TReferenceTables::ImpellerPicture(const std::string& typeText,
-                                               const TSketchSpec& sketch) {
+                                               const TSketchPlan& sketch) {
     TMdbBild& pictures = catalogue_.Bild();
     const std::int32_t no = pictures.RecordCount() + 1;
     TMdbRecord* r = pictures.NewRecord();
@@ -254,7 +254,7 @@ std::int32_t TReferenceTables::ImpellerPicture(const std::string& typeText,
     pictures.SetText(r, TMdbBild::F_BILDBEZ, "Laufrad " + typeText);
     pictures.SetText(r, TMdbBild::F_PICS, sketchFile);
     pictures.SetText(r, TMdbBild::F_PICB, pictureFile);
-    TSketchSpec filled = sketch;
+    TSketchPlan filled = sketch;
     filled.Filled = true;
     content_.Pictures.push_back({sketchFile, sketch});
     content_.Pictures.push_back({pictureFile, filled});
@@ -274,11 +274,11 @@ std::int32_t TReferenceTables::HousingPicture(int form, int angle) {
                      "Gehäuse Form " + std::to_string(form) + " " + std::to_string(angle) + "°");
     pictures.SetText(r, TMdbBild::F_PICS, sketchFile);
     pictures.SetText(r, TMdbBild::F_PICB, pictureFile);
-    TSketchSpec sketch;
-    sketch.Kind = TSketchSpec::TKind::Housing;
+    TSketchPlan sketch;
+    sketch.Kind = TSketchPlan::TKind::Housing;
     sketch.Angle = angle;
     sketch.Form = form;
-    TSketchSpec filled = sketch;
+    TSketchPlan filled = sketch;
     filled.Filled = true;
     content_.Pictures.push_back({sketchFile, sketch});
     content_.Pictures.push_back({pictureFile, filled});

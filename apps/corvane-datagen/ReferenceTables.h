@@ -42,7 +42,7 @@ public:
     // Inlet nozzle of a kind ("ED" or "EK") for an impeller of nominal diameter `size`.
     std::int32_t Nozzle(const std::string& kind, int size, double d0);
     // Picture records (sketch and picture file each).
-    std::int32_t ImpellerPicture(const std::string& typeText, const TSketchSpec& sketch);
+    std::int32_t ImpellerPicture(const std::string& typeText, const TSketchPlan& sketch);
     std::int32_t HousingPicture(int form, int angle);
 
 private:

@@ -41,9 +41,9 @@ double RigTipSpeed(TFanKind kind) {
     return 70;
 }
 
-double MaxFlow(const TSeriesSpec& spec) {
-    const double u = spec.Diameter * std::numbers::pi * spec.SyncSpeed / 60;
-    return spec.Shape.Phi(1) * u * std::numbers::pi / 4 * spec.Diameter * spec.Diameter;
+double MaxFlow(const TSeriesPlan& plan) {
+    const double u = plan.Diameter * std::numbers::pi * plan.SyncSpeed / 60;
+    return plan.Shape.Phi(1) * u * std::numbers::pi / 4 * plan.Diameter * plan.Diameter;
 }
 
 } // namespace
@@ -51,58 +51,58 @@ double MaxFlow(const TSeriesSpec& spec) {
 TSeriesFactory::TSeriesFactory(TCatalogue& catalogue, TReferenceTables& refs, TRandom& random)
     : catalogue_(catalogue), refs_(refs), random_(random) {}
 
-std::int32_t TSeriesFactory::ChooseDrive(TSeriesSpec& spec, const TFamily& family) {
+std::int32_t TSeriesFactory::ChooseDrive(TSeriesPlan& plan, const TFamily& family) {
     const double limit = std::min(RigTipSpeed(family.Def.Kind), 0.85 * family.TipLimit);
-    spec.RatedPower = 1e12; // no droop while sizing
-    spec.RatedSlip = 0;
+    plan.RatedPower = 1e12; // no droop while sizing
+    plan.RatedSlip = 0;
     int poles = 8;
     for (int p : {2, 4, 6, 8}) {
-        spec.SyncSpeed = 6000.0 / p;
-        const double u = spec.Diameter * std::numbers::pi * spec.SyncSpeed / 60;
-        if (u <= limit && TSeriesPoints::PeakShaftPower(spec) <= kRigPowerLimit) {
+        plan.SyncSpeed = 6000.0 / p;
+        const double u = plan.Diameter * std::numbers::pi * plan.SyncSpeed / 60;
+        if (u <= limit && TSeriesPoints::PeakShaftPower(plan) <= kRigPowerLimit) {
             poles = p;
             break;
         }
     }
-    spec.SyncSpeed = 6000.0 / poles;
-    const double needed = TSeriesPoints::PeakShaftPower(spec) / 0.85;
+    plan.SyncSpeed = 6000.0 / poles;
+    const double needed = TSeriesPoints::PeakShaftPower(plan) / 0.85;
     double rated = kMotorRatings.back();
     for (double r : kMotorRatings)
         if (r >= needed) {
             rated = r;
             break;
         }
-    spec.RatedPower = rated;
+    plan.RatedPower = rated;
 
     int type = 5;
     if (rated <= 750) {
         const int small[4] = {5, 2, 4, 3};
         type = small[random_.Int(0, 3)];
     }
-    spec.Phases = type == 5 ? 3 : 1;
-    spec.Voltage = 230;
-    spec.RatedSlip = type == 2 ? 0.004 : rated < 1000 ? 0.06 : rated < 10000 ? 0.035 : 0.02;
-    spec.MotorEta = rated < 1000 ? random_.Uniform(0.8, 0.84) : random_.Uniform(0.85, 0.9);
-    spec.CosPhi = type == 2 ? random_.Uniform(0.9, 0.95) : random_.Uniform(0.78, 0.86);
-    spec.PowerInstrument =
+    plan.Phases = type == 5 ? 3 : 1;
+    plan.Voltage = 230;
+    plan.RatedSlip = type == 2 ? 0.004 : rated < 1000 ? 0.06 : rated < 10000 ? 0.035 : 0.02;
+    plan.MotorEta = rated < 1000 ? random_.Uniform(0.8, 0.84) : random_.Uniform(0.85, 0.9);
+    plan.CosPhi = type == 2 ? random_.Uniform(0.9, 0.95) : random_.Uniform(0.78, 0.86);
+    plan.PowerInstrument =
         type == 5 ? TReferenceTables::kPowerThreePhase : TReferenceTables::kPowerSinglePhase;
     return refs_.Motor(type, rated, poles);
 }
 
-TSeriesSpec TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
+TSeriesPlan TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
                                 const TMdbRecord* impeller, const TMdbRecord* housing) {
     TMdbMessung& table = catalogue_.Messung();
     const TMdbLaufrad& impellers = catalogue_.Laufrad();
     const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
     TMdbRecord* r = table.NewRecord();
 
-    TSeriesSpec spec;
-    spec.SeriesNo = seriesNo;
-    spec.Seed = random_.Next();
+    TSeriesPlan plan;
+    plan.SeriesNo = seriesNo;
+    plan.Seed = random_.Next();
     const double d2 = impellers.GetFloat(impeller, TMdbLaufrad::F_D2);
     const bool twin = impellers.IsDoubleInlet(impeller);
-    spec.Diameter = d2 / 1000;
-    const double a0 = std::numbers::pi / 4 * spec.Diameter * spec.Diameter;
+    plan.Diameter = d2 / 1000;
+    const double a0 = std::numbers::pi / 4 * plan.Diameter * plan.Diameter;
     // Outlet: the housing's discharge flange, or for a free-running impeller its exit.
     double outlet = 0;
     if (housing) {
@@ -112,16 +112,16 @@ TSeriesSpec TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
         outlet = std::numbers::pi * d2 * impellers.GetFloat(impeller, TMdbLaufrad::F_B2) / 1e6;
     }
     const double flowFactor = twin ? 2 : 1;
-    spec.Shape = family.Shape;
-    spec.Shape.Normalise(a0 / outlet, flowFactor, family.PeakEfficiency(d2),
+    plan.Shape = family.Shape;
+    plan.Shape.Normalise(a0 / outlet, flowFactor, family.PeakEfficiency(d2),
                          family.PhiOpt * flowFactor);
-    const std::int32_t motor = ChooseDrive(spec, family);
+    const std::int32_t motor = ChooseDrive(plan, family);
 
     // Ambient air of the test day.
-    spec.Air.Temperature = random_.Uniform(15, 23);
-    spec.Air.Humidity = random_.Uniform(30, 65);
-    spec.Air.Pressure = random_.Uniform(960, 1030);
-    spec.PointCount = random_.Int(15, 25);
+    plan.Air.Temperature = random_.Uniform(15, 23);
+    plan.Air.Humidity = random_.Uniform(30, 65);
+    plan.Air.Pressure = random_.Uniform(960, 1030);
+    plan.PointCount = random_.Int(15, 25);
 
     // Rig and metering.
     int rig = kChamber;
@@ -134,40 +134,40 @@ TSeriesSpec TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
         else if (pick < 0.4)
             rig = kDuct;
     }
-    const double vmax = MaxFlow(spec);
-    spec.Metering.Method = 1;
-    spec.Metering.PipeDiameter = -1;
-    spec.Metering.Diameter = kNozzles.back();
+    const double vmax = MaxFlow(plan);
+    plan.Metering.Method = 1;
+    plan.Metering.PipeDiameter = -1;
+    plan.Metering.Diameter = kNozzles.back();
     for (double d : kNozzles)
         if (std::numbers::pi / 4 * d * d / 1e6 * 45 >= vmax) {
-            spec.Metering.Diameter = d;
+            plan.Metering.Diameter = d;
             break;
         }
     if (rig == kDuct) {
         for (double d : kOrifices)
             if (std::numbers::pi / 4 * d * d / 1e6 * 0.61 * 60 >= vmax) {
-                spec.Metering = {2, d, 200};
+                plan.Metering = {2, d, 200};
                 break;
             }
     }
 
     // Sound: three microphones in the reverberation room, one meter at 1 m elsewhere.
     if (rig == kReverberation) {
-        spec.SoundInstrument = TReferenceTables::kThreeMicrophones;
-        for (double& o : spec.MicrophoneOffsets)
+        plan.SoundInstrument = TReferenceTables::kThreeMicrophones;
+        for (double& o : plan.MicrophoneOffsets)
             o = random_.Uniform(-1, 1);
     } else if (random_.Chance(rig == kChamber ? 0.65 : 0.3)) {
-        spec.SoundInstrument = TReferenceTables::kSoundMeter;
+        plan.SoundInstrument = TReferenceTables::kSoundMeter;
     }
-    spec.Kw = family.Kw + random_.Uniform(-1, 1);
-    spec.Octaves = family.Octaves;
-    spec.Blades = family.Blades;
-    spec.ToneAbove = family.ToneAbove;
-    TSeriesPoints::FitSoundLevel(spec);
+    plan.Kw = family.Kw + random_.Uniform(-1, 1);
+    plan.Octaves = family.Octaves;
+    plan.Blades = family.Blades;
+    plan.ToneAbove = family.ToneAbove;
+    TSeriesPoints::FitSoundLevel(plan);
 
     const double torque =
-        TSeriesPoints::PeakShaftPower(spec) / (spec.SyncSpeed * std::numbers::pi / 30);
-    spec.TorqueInstrument = torque <= 20    ? TReferenceTables::kTorqueSmall
+        TSeriesPoints::PeakShaftPower(plan) / (plan.SyncSpeed * std::numbers::pi / 30);
+    plan.TorqueInstrument = torque <= 20    ? TReferenceTables::kTorqueSmall
                             : torque <= 100 ? TReferenceTables::kTorqueMedium
                                             : TReferenceTables::kTorqueLarge;
 
@@ -189,8 +189,8 @@ TSeriesSpec TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
     table.SetInt(r, TMdbMessung::F_DBTYP, random_.Chance(0.9) ? 2 : 4);
     table.SetInt(r, TMdbMessung::F_MESSTYP, random_.Chance(0.85) ? 1 : 2);
     table.SetInt(r, TMdbMessung::F_KENNLTYP, 1);
-    table.SetFloat(r, TMdbMessung::F_DB, spec.Metering.Diameter);
-    table.SetFloat(r, TMdbMessung::F_DR, spec.Metering.PipeDiameter);
+    table.SetFloat(r, TMdbMessung::F_DB, plan.Metering.Diameter);
+    table.SetFloat(r, TMdbMessung::F_DR, plan.Metering.PipeDiameter);
     table.SetInt(r, TMdbMessung::F_TANDEM, twin ? 2 : 0);
     table.SetFloat(r, TMdbMessung::F_Ab, outlet);
     table.SetFloat(r, TMdbMessung::F_DLr, d2);
@@ -205,7 +205,7 @@ TSeriesSpec TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
                            : rig == kReverberation ? 64
                                                    : (d2 > 450 ? 9 : 4);
     table.SetFloat(r, TMdbMessung::F_PRUEFSTMASS, rigSize);
-    table.SetInt(r, TMdbMessung::F_MESSMETHODE, spec.Metering.Method);
+    table.SetInt(r, TMdbMessung::F_MESSMETHODE, plan.Metering.Method);
     table.SetInt(r, TMdbMessung::F_DPENTNAHME, rig == kReverberation ? 2 : rig == kDuct ? 3 : 1);
     table.SetFloat(r, TMdbMessung::F_AXIALSP,
                    housing ? housings.GetFloat(housing, TMdbGehaeuse::F_U) : 0);
@@ -213,7 +213,7 @@ TSeriesSpec TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
     const std::int32_t day = refs_.SomeDay();
     table.SetInt(r, TMdbMessung::F_MESSDATUM, day);
     if (random_.Chance(0.2)) table.SetInt(r, TMdbMessung::F_AENDDATUM, day + random_.Int(1, 60));
-    return spec;
+    return plan;
 }
 
 } // namespace corvane

@@ -14,18 +14,18 @@ struct TFamily;
 
 // Creates the measurement-series records of the demo catalogue: picks the rig, the drive,
 // the metering and the sound set-up for a model impeller (with or without its housing) and
-// keeps the spec from which the series' points are generated.
+// keeps the plan from which the series' points are generated.
 class TSeriesFactory {
 public:
     TSeriesFactory(TCatalogue& catalogue, TReferenceTables& refs, TRandom& random);
 
     // A new series of `impeller` (and `housing`, or nullptr for a free-running impeller).
-    TSeriesSpec Add(std::int32_t seriesNo, const TFamily& family, const TMdbRecord* impeller,
+    TSeriesPlan Add(std::int32_t seriesNo, const TFamily& family, const TMdbRecord* impeller,
                     const TMdbRecord* housing);
 
 private:
     // Rig speed and motor for the model; returns the motor's number.
-    std::int32_t ChooseDrive(TSeriesSpec& spec, const TFamily& family);
+    std::int32_t ChooseDrive(TSeriesPlan& plan, const TFamily& family);
 
     TCatalogue& catalogue_;
     TReferenceTables& refs_;

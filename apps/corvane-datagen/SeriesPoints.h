@@ -11,7 +11,7 @@ namespace corvane {
 class TMdbMw;
 
 // Everything that decides the points of one generated measurement series.
-struct TSeriesSpec {
+struct TSeriesPlan {
     std::int32_t SeriesNo = 0;
     TFanShape Shape;
     double Diameter = 0.4;    // measured impeller diameter, m
@@ -37,23 +37,23 @@ struct TSeriesSpec {
     std::array<double, 3> MicrophoneOffsets{};
 };
 
-// Generates the raw readings of a series from its spec: the fan shape at the rig speed, the
+// Generates the raw readings of a series from its plan: the fan shape at the rig speed, the
 // speed of an induction motor that droops with the load, the motor's losses and power
 // factor over the load, and the sound of the specific-sound-power model.
 class TSeriesPoints {
 public:
     // Relative flows of the points: shut-off first, free delivery last.
-    static std::array<double, 32> RelativeFlows(const TSeriesSpec& spec, int& count);
+    static std::array<double, 32> RelativeFlows(const TSeriesPlan& plan, int& count);
     // True values of the point at relative flow x.
-    static TTruePoint TruePointAt(const TSeriesSpec& spec, double x);
+    static TTruePoint TruePointAt(const TSeriesPlan& plan, double x);
     // Band sound pressure levels at 1 m of the point at relative flow x.
-    static TSound::TBands SoundAt(const TSeriesSpec& spec, double x, const TTruePoint& truth);
+    static TSound::TBands SoundAt(const TSeriesPlan& plan, double x, const TTruePoint& truth);
     // Largest shaft power over the curve at synchronous speed (sizing the motor), W.
-    static double PeakShaftPower(const TSeriesSpec& spec);
+    static double PeakShaftPower(const TSeriesPlan& plan);
     // Shifts Kw so that the A-weighted level at 1 m stays within 50..100 dB(A).
-    static void FitSoundLevel(TSeriesSpec& spec);
+    static void FitSoundLevel(TSeriesPlan& plan);
     // Appends the points of the series to `table` (raw readings only).
-    static void Fill(const TSeriesSpec& spec, TMdbMw& table);
+    static void Fill(const TSeriesPlan& plan, TMdbMw& table);
 };
 
 } // namespace corvane

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-struct TSketchSpec;
+struct TSketchPlan;
 
 // One drawn path of a sketch in unit coordinates (y up, the impeller's outer radius is 1).
 struct TSketchPath {
@@ -17,9 +17,9 @@ struct TSketchPath {
 // The paths of an impeller front view (discs, inlet, blades) or of a housing outline (spiral
 // casing turned to its outlet angle, with the wheel inside). Shared by the JPEG sketches and
 // the data sheets so both show the same drawing.
-std::vector<TSketchPath> SketchPaths(const TSketchSpec& spec);
+std::vector<TSketchPath> SketchPaths(const TSketchPlan& plan);
 
 // Extent of the paths: the drawing fits into [-Extent, Extent] in both directions.
-double SketchExtent(const TSketchSpec& spec);
+double SketchExtent(const TSketchPlan& plan);
 
 } // namespace corvane

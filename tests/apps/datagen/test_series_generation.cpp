@@ -18,30 +18,30 @@
 namespace corvane {
 namespace {
 
-TSeriesSpec BackwardSpec() {
+TSeriesPlan BackwardPlan() {
     TRandom random(3);
-    TSeriesSpec spec;
-    spec.Shape = TFanShape::Draw(TFanKind::Backward, random);
-    spec.Shape.Normalise(1.3, 1, 0.8, 0.2);
-    spec.Diameter = 0.5;
-    spec.SyncSpeed = 1500;
-    spec.RatedSlip = 0.035;
-    spec.RatedPower = 5500;
-    spec.MotorEta = 0.88;
-    spec.CosPhi = 0.84;
-    spec.Seed = 77;
-    spec.PointCount = 21;
-    spec.Octaves = {0, -1, -3, -5, -8, -11, -15, -20};
-    return spec;
+    TSeriesPlan plan;
+    plan.Shape = TFanShape::Draw(TFanKind::Backward, random);
+    plan.Shape.Normalise(1.3, 1, 0.8, 0.2);
+    plan.Diameter = 0.5;
+    plan.SyncSpeed = 1500;
+    plan.RatedSlip = 0.035;
+    plan.RatedPower = 5500;
+    plan.MotorEta = 0.88;
+    plan.CosPhi = 0.84;
+    plan.Seed = 77;
+    plan.PointCount = 21;
+    plan.Octaves = {0, -1, -3, -5, -8, -11, -15, -20};
+    return plan;
 }
 
 TEST(DatagenSeries, InductionMotorDroopsWithLoadAndWastesSomePower) {
-    const TSeriesSpec spec = BackwardSpec();
-    TTruePoint previous = TSeriesPoints::TruePointAt(spec, 0);
+    const TSeriesPlan plan = BackwardPlan();
+    TTruePoint previous = TSeriesPoints::TruePointAt(plan, 0);
     for (int i = 1; i <= 20; ++i) {
-        const TTruePoint p = TSeriesPoints::TruePointAt(spec, i / 20.0);
-        EXPECT_LT(p.Speed, spec.SyncSpeed);
-        EXPECT_GT(p.Speed, spec.SyncSpeed * (1 - 1.2 * spec.RatedSlip));
+        const TTruePoint p = TSeriesPoints::TruePointAt(plan, i / 20.0);
+        EXPECT_LT(p.Speed, plan.SyncSpeed);
+        EXPECT_GT(p.Speed, plan.SyncSpeed * (1 - 1.2 * plan.RatedSlip));
         // More load, less speed: the two move in opposite directions.
         EXPECT_LT((p.ShaftPower - previous.ShaftPower) * (p.Speed - previous.Speed), 1e-9);
         const double motorEta = p.ShaftPower / p.Electrical.Power;
@@ -52,15 +52,15 @@ TEST(DatagenSeries, InductionMotorDroopsWithLoadAndWastesSomePower) {
         previous = p;
     }
     // The slip law itself: speed = sync (1 - slip P / P_rated).
-    const TTruePoint p = TSeriesPoints::TruePointAt(spec, 0.6);
-    EXPECT_NEAR(p.Speed, spec.SyncSpeed * (1 - spec.RatedSlip * p.ShaftPower / spec.RatedPower),
+    const TTruePoint p = TSeriesPoints::TruePointAt(plan, 0.6);
+    EXPECT_NEAR(p.Speed, plan.SyncSpeed * (1 - plan.RatedSlip * p.ShaftPower / plan.RatedPower),
                 0.01);
 }
 
 TEST(DatagenSeries, PointsRunFromShutOffToFreeDeliveryWithinTheSoundWindow) {
-    TSeriesSpec spec = BackwardSpec();
+    TSeriesPlan plan = BackwardPlan();
     int count = 0;
-    const auto x = TSeriesPoints::RelativeFlows(spec, count);
+    const auto x = TSeriesPoints::RelativeFlows(plan, count);
     ASSERT_EQ(count, 21);
     EXPECT_EQ(x[0], 0.0);
     EXPECT_GE(x[count - 1], 0.996);
@@ -69,11 +69,11 @@ TEST(DatagenSeries, PointsRunFromShutOffToFreeDeliveryWithinTheSoundWindow) {
 
     // An absurd specific sound power is pulled back into the window of the rig's meters.
     for (double kw : {90.0, -20.0}) {
-        spec.Kw = kw;
-        TSeriesPoints::FitSoundLevel(spec);
+        plan.Kw = kw;
+        TSeriesPoints::FitSoundLevel(plan);
         for (int i = 0; i < count; ++i) {
             const double la = TSound::OverallA(
-                TSeriesPoints::SoundAt(spec, x[i], TSeriesPoints::TruePointAt(spec, x[i])));
+                TSeriesPoints::SoundAt(plan, x[i], TSeriesPoints::TruePointAt(plan, x[i])));
             EXPECT_GE(la, 49.99);
             EXPECT_LE(la, 100.01);
         }
@@ -97,25 +97,25 @@ TEST(DatagenCatalogue, ScaleMultipliesTheCatalogueAndSeedsDiffer) {
 }
 
 TEST(DatagenSketch, HousingOutletTurnsWithItsAngle) {
-    TSketchSpec spec;
-    spec.Kind = TSketchSpec::TKind::Housing;
-    spec.Angle = 0;
-    const auto upright = SketchPaths(spec).front().Points;
-    spec.Angle = 90;
-    const auto turned = SketchPaths(spec).front().Points;
+    TSketchPlan plan;
+    plan.Kind = TSketchPlan::TKind::Housing;
+    plan.Angle = 0;
+    const auto upright = SketchPaths(plan).front().Points;
+    plan.Angle = 90;
+    const auto turned = SketchPaths(plan).front().Points;
     ASSERT_EQ(upright.size(), turned.size());
     for (std::size_t i = 0; i < upright.size(); ++i) {
         // A quarter turn counter-clockwise: (x, y) -> (-y, x).
         EXPECT_NEAR(turned[i].first, -upright[i].second, 1e-12);
         EXPECT_NEAR(turned[i].second, upright[i].first, 1e-12);
     }
-    const double extent = SketchExtent(spec);
-    for (const TSketchPath& path : SketchPaths(spec))
+    const double extent = SketchExtent(plan);
+    for (const TSketchPath& path : SketchPaths(plan))
         for (const auto& [x, y] : path.Points) {
             EXPECT_LE(std::abs(x), extent);
             EXPECT_LE(std::abs(y), extent);
         }
-    TSketchSpec wheel;
+    TSketchPlan wheel;
     wheel.Blades = 9;
     // Discs, inlet and hub plus one path per blade.
     EXPECT_EQ(SketchPaths(wheel).size(), 3u + 9u);
