@@ -139,6 +139,9 @@ TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandid
     if (!measuredSpeed.Found) return result;
     // Similar points on the system parabola move proportionally with the speed.
     const double ns = measuredSpeed.Value * request.RequestedFlow / vStar;
+    // Points without a measured speed (-1) give no start; a negative target would mean
+    // "keep the measured speed" to the conversion.
+    if (!(ns > 0)) return result;
 
     TPressureError error(request, candidate, mw);
     bool found = false;

@@ -104,6 +104,19 @@ TEST(SpeedSolver, ComputedSpeedBracketsDownwardsAndUpwards) {
     TAuswahlParam slow = request;
     slow.MaxSpeed = 1400;
     EXPECT_FALSE(SolveCandidate(slow, base, mw).Accepted);
+
+    // Points without a measured speed give no start speed, even without speed limits.
+    TSearchTestCatalogue noSpeed;
+    TTestCurve unmeasured;
+    unmeasured.Speed = -1;
+    noSpeed.AddSeries(1, unmeasured);
+    noSpeed.AddImpeller(1, 1);
+    noSpeed.Finish();
+    TMdbMw mw2(&noSpeed.cat);
+    TSpeedCandidate c = CandidateOf(noSpeed, 1);
+    c.MaxSpeed = 0;
+    c.Calibration = base.Calibration;
+    EXPECT_FALSE(SolveCandidate(request, c, mw2).Accepted);
 }
 
 TEST(SpeedSolver, BestSpeedHalfwayRoundsToEven) {
