@@ -70,14 +70,14 @@ int ParseKind(const std::string& word) {
                                 ")");
 }
 
-double ParsePart(const std::string& text, const std::string& spec) {
+double ParsePart(const std::string& text, const std::string& seriesOption) {
     if (text.empty()) return -1;
     std::string t = text;
     std::replace(t.begin(), t.end(), ',', '.');
     double value = 0;
     const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
     if (result.ec != std::errc() || result.ptr != t.data() + t.size())
-        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + spec + "\"");
+        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + seriesOption + "\"");
     return value;
 }
 
@@ -89,26 +89,26 @@ struct TSeriesSpec {
 };
 
 // "N[:D2:SPEED:DENSITY]", empty parts keeping the measured value (density: standard).
-TSeriesSpec ParseSeries(const std::string& spec) {
+TSeriesSpec ParseSeries(const std::string& seriesOption) {
     std::vector<std::string> parts{""};
-    for (char c : spec) {
+    for (char c : seriesOption) {
         if (c == ':')
             parts.emplace_back();
         else
             parts.back() += c;
     }
     if (parts.size() > 4)
-        throw std::invalid_argument("--series: too many parts in \"" + spec + "\"");
+        throw std::invalid_argument("--series: too many parts in \"" + seriesOption + "\"");
     parts.resize(4);
     TSeriesSpec s;
     const std::string& no = parts[0];
     const auto result = std::from_chars(no.data(), no.data() + no.size(), s.SeriesNo);
     if (no.empty() || result.ec != std::errc() || result.ptr != no.data() + no.size() ||
         s.SeriesNo == 0)
-        throw std::invalid_argument("--series: not a series number: \"" + spec + "\"");
-    s.D2 = ParsePart(parts[1], spec);
-    s.Speed = ParsePart(parts[2], spec);
-    s.Density = ParsePart(parts[3], spec);
+        throw std::invalid_argument("--series: not a series number: \"" + seriesOption + "\"");
+    s.D2 = ParsePart(parts[1], seriesOption);
+    s.Speed = ParsePart(parts[2], seriesOption);
+    s.Density = ParsePart(parts[3], seriesOption);
     return s;
 }
 
@@ -240,9 +240,9 @@ int RunCurve(const CliArgs& args) {
     const auto& words = args.Positional();
     if (words.size() < 2) throw std::invalid_argument("curve: which curve kind (1..28)?");
     const int kind = ParseKind(words[1]);
-    const std::vector<std::string> specs = args.Values("series");
-    if (specs.empty()) throw std::invalid_argument("curve: at least one --series N is needed");
-    if (specs.size() > TMessAuswahl::kMaxSeries)
+    const std::vector<std::string> seriesOptions = args.Values("series");
+    if (seriesOptions.empty()) throw std::invalid_argument("curve: at least one --series N is needed");
+    if (seriesOptions.size() > TMessAuswahl::kMaxSeries)
         throw std::invalid_argument("curve: at most 10 series");
     const int style = args.Integer("style", TSettings().PolynomGrad, 0, kCurveStylePointToPoint);
     const std::string format = args.Value("format", "tsv");
@@ -253,8 +253,8 @@ int RunCurve(const CliArgs& args) {
     TMessAuswahl selection(catalogue);
     selection.SetAllowVariation(args.Integer("variation", 0, 0, 1) == 1);
     std::int32_t displayNo = 0;
-    for (const std::string& spec : specs) {
-        const TSeriesSpec s = ParseSeries(spec);
+    for (const std::string& seriesOption : seriesOptions) {
+        const TSeriesSpec s = ParseSeries(seriesOption);
         ++displayNo;
         if (selection.AddSeries(s.SeriesNo, displayNo, 0, s.Density, s.Speed, s.D2) > 0) continue;
         const std::int32_t no = s.SeriesNo < 0 ? -s.SeriesNo : s.SeriesNo;

@@ -2,7 +2,7 @@
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
-#include "catalogue/TableFieldSpec.h"
+#include "catalogue/TableFieldDecl.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 
@@ -17,7 +17,7 @@ constexpr float kMax = kNoUpperBound;
 constexpr int kLen = kQuantityLength;
 
 // clang-format off
-constexpr TFieldSpec kFields[] = {
+constexpr TFieldDecl kFields[] = {
     {D::F_TYPNR, ftInteger, "TYPNR", "Düsen-Nr", "", 0, 0, 1, kMax, false},
     {D::F_TYPENBEZ, ftCalcText, "", "Typenbezeichnung", "", 0, 20, 1, kMax, true},
     {D::F_TYPBEZ, ftString, "TYPBEZ", "Typ", "", 0, 12, 1, kMax, true},

@@ -1,7 +1,7 @@
 // Field list of the housing table.
 
 #include "catalogue/TMdbGehaeuse.h"
-#include "catalogue/TableFieldSpec.h"
+#include "catalogue/TableFieldDecl.h"
 
 #include <iterator>
 
@@ -14,7 +14,7 @@ constexpr float kMax = kNoUpperBound;
 constexpr int kLen = kQuantityLength;
 
 // clang-format off
-constexpr TFieldSpec kFields[] = {
+constexpr TFieldDecl kFields[] = {
     {G::F_GEHSNR, ftInteger, "GEHSNR", "Gehäuse-Nr.", "", 0, 0, 1, kMax, false},
     {G::F_GEHSBEZ, ftString, "GEHSBEZ", "Gehäuse-Bezeichnung", "", 0, 16, 1, kMax, true, "housing designation"},
     {G::F_BLATTNR, ftString, "BLATTNR", "Blatt-Nr.", "", 0, 15, -1, kMax, true},

@@ -1,7 +1,7 @@
 // Field list of the impeller table.
 
 #include "catalogue/TMdbLaufrad.h"
-#include "catalogue/TableFieldSpec.h"
+#include "catalogue/TableFieldDecl.h"
 
 #include <iterator>
 
@@ -15,7 +15,7 @@ constexpr int kLen = kQuantityLength;
 constexpr int kNoUnit = kQuantityNoUnit;
 
 // clang-format off
-constexpr TFieldSpec kFields[] = {
+constexpr TFieldDecl kFields[] = {
     {L::F_LFRDNR, ftInteger, "LFRDNR", "Laufrad-Nr.", "", 0, 0, 1, kMax, false},
     {L::F_LAUFRADBEZ, ftCalcText, "", "Laufrad-Bezeichnung", "", 0, 20, -1, kMax, true, "wheel no."},
     {L::F_BLATTNR, ftString, "BLATTNR", "Blatt-Nr.", "", 0, 15, -1, kMax, true},

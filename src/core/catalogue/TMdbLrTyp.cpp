@@ -3,7 +3,7 @@
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
-#include "catalogue/TableFieldSpec.h"
+#include "catalogue/TableFieldDecl.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 
@@ -18,7 +18,7 @@ using T = TMdbLrTyp;
 constexpr float kMax = kNoUpperBound;
 
 // clang-format off
-constexpr TFieldSpec kFields[] = {
+constexpr TFieldDecl kFields[] = {
     {T::F_TYPNR, ftInteger, "TYPNR", "Laufrad-Typ", "", 0, 0, 1, kMax, true},
     {T::F_TYPBEZ, ftString, "TYPBEZ", "Typ-Bezeichnung", "", 0, 12, 1, kMax, true},
     {T::F_BESCHR1, ftString, "BESCHR1", "Beschreibung", "", 0, 250, -1, kMax, true},

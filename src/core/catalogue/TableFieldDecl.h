@@ -10,7 +10,7 @@ class TMdb;
 
 // One row of a catalogue table's field list: what TMdb::AddField needs plus the captions of
 // the other languages where they differ from the German ones.
-struct TFieldSpec {
+struct TFieldDecl {
     int No; // the field number the declaration must return
     TFieldType Type;
     const char* Key;
@@ -38,7 +38,7 @@ inline constexpr int kQuantityNoUnit = 21;
 inline constexpr int kQuantityMass = 22;
 
 // Declares the fields in order. Raises std::logic_error when a declaration does not get the
-// number of its spec row, so a misordered list can never shift the meaning of stored slots.
-void DeclareFields(TMdb& table, std::span<const TFieldSpec> specs);
+// number of its decl row, so a misordered list can never shift the meaning of stored slots.
+void DeclareFields(TMdb& table, std::span<const TFieldDecl> decls);
 
 } // namespace corvane
