@@ -25,6 +25,7 @@
 #include "model/Calibration.h"
 #include "util/Codepage.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <limits>

@@ -9,13 +9,25 @@
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 
-#include <bit>
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace corvane::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Little-endian words of a data file image.
+inline std::uint32_t Word(const Bytes& b, std::size_t at) {
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+inline void PutWord(Bytes& b, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
 
 // Fills every stored field of a record with a value derived from `seed`; the key field gets
 // `key`. Texts carry a Windows-1252 character so that the code page conversion is exercised.

@@ -85,8 +85,7 @@ std::uint32_t Chars(const char* four) {
 
 TEST(TableStream, ByteLayoutOfHeaderAndRecords) {
     TStreamTable table;
-    const Bytes empty = Save(table);
-    EXPECT_EQ(empty, (Bytes{0x67, 0x12, 24, 0, 0, 0, 0, 0})); // 4711 = 0x1267
+    EXPECT_EQ(Save(table), (Bytes{0x67, 0x12, 24, 0, 0, 0, 0, 0})); // 4711 = 0x1267
 
     table.Add(7, "ab", 1.5f, 45000);
     table.Add(8, "abcd", -1.0f);
@@ -115,14 +114,6 @@ TEST(TableStream, ByteLayoutOfHeaderAndRecords) {
     EXPECT_EQ(Word(bytes, at), 5u);
     EXPECT_TRUE(std::equal(bytes.begin() + at + 8, bytes.begin() + at + 24, bytes.begin() + 16));
     EXPECT_EQ(bytes.size(), at + 24);
-
-    // Texts are Windows-1252 on disk: "ä€" is two bytes.
-    TStreamTable umlaut;
-    umlaut.Add(1, "\xC3\xA4\xE2\x82\xAC", 0);
-    umlaut.RebuildIndex(false);
-    const std::vector<std::uint32_t> payload = Payload(Save(umlaut), 8);
-    EXPECT_EQ(payload[1], 2u);
-    EXPECT_EQ(payload[2], 0xE4u | (0x80u << 8));
 }
 
 TEST(TableStream, RoundTripKeepsValuesAndOrder) {
@@ -134,6 +125,12 @@ TEST(TableStream, RoundTripKeepsValuesAndOrder) {
     table.Sort(TStreamTable::F_NR, true);
 
     const Bytes keyOrder = Save(table);
+    EXPECT_EQ(Payload(keyOrder, 8)[0], 10u); // ascending record numbers
+    // Texts are Windows-1252 on disk: "Gehäuse €" is 9 bytes, with 0xE4 and 0x80.
+    const std::vector<std::uint32_t> last = Payload(keyOrder, keyOrder.size() - 4 - 4 * 7);
+    EXPECT_EQ(last[1], 9u);
+    EXPECT_EQ(last[2], Chars("Geh\xE4"));
+    EXPECT_EQ(last[4], 0x80u);
     TStreamTable loaded;
     TMemoryStream stream(keyOrder);
     loaded.LoadFromStream(stream);
@@ -143,14 +140,9 @@ TEST(TableStream, RoundTripKeepsValuesAndOrder) {
     EXPECT_EQ(loaded.Key(loaded.ViewRecord(0)), 30);
     EXPECT_EQ(loaded.Key(loaded.ViewRecord(2)), 10);
     const TMdbRecord* r = loaded.FindByKey(30);
-    ASSERT_NE(r, nullptr);
     EXPECT_EQ(loaded.GetText(r, TStreamTable::F_NAME), "Gehäuse €");
-    EXPECT_EQ(loaded.GetFloat(r, TStreamTable::F_WERT), -1.0f);
-    EXPECT_EQ(loaded.GetInt(r, TStreamTable::F_DATUM), 40000);
     EXPECT_EQ(loaded.GetFloat(r, TStreamTable::F_TEMP), 0.0f); // transient: not stored
-    EXPECT_EQ(loaded.GetText(loaded.FindByKey(10), TStreamTable::F_NAME), std::string(300, 'x'));
-    EXPECT_EQ(loaded.GetFloat(loaded.FindByKey(20), TStreamTable::F_WERT), 1e-7f);
-    EXPECT_EQ(Save(loaded), keyOrder);
+    EXPECT_EQ(Save(loaded), keyOrder);                         // every stored value came back
 
     // View order writes the records as displayed (descending here).
     const Bytes viewOrder = Save(table, true);
@@ -164,119 +156,101 @@ TEST(TableStream, DamagedStreamsAreRefusedAndLeaveTheTableEmpty) {
     source.Add(2, "defgh", 2);
     source.RebuildIndex(false);
     const Bytes good = Save(source);
-    const std::size_t second = 8 + 4 + 4 * 5; // record 1 is 5 words, record 2 is 6
     TStreamTable table;
     ASSERT_EQ(LoadError(table, good), "loaded");
 
     const auto refused = [&](Bytes bytes) {
         const std::string message = LoadError(table, bytes);
-        EXPECT_EQ(table.RecordCount(), 0);
-        EXPECT_EQ(table.KeyIndexCount(), 0);
-        EXPECT_EQ(table.ViewCount(), 0);
+        EXPECT_TRUE(table.RecordCount() == 0 && table.KeyIndexCount() == 0);
         return message;
     };
-    Bytes b = good;
-    b[0] = 0x68; // another table's number, refused before any record is read
-    EXPECT_EQ(refused(b), "Illegal Mdb no from stream!");
-    b = good;
-    b[2] = 23;
-    EXPECT_EQ(refused(b), "Illegal version no from stream!");
-
-    for (std::uint32_t wordCount : {0xFFFFFFFFu, 16377u, 0x80000000u, 0u, 5u}) {
-        b = good;
-        PutWord(b, second, wordCount);
-        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << wordCount;
-    }
-    // A string length running past its record, also one whose padding would overflow.
-    for (std::uint32_t length : {12u, 0x7FFFFFFFu}) {
-        b = good;
-        PutWord(b, second + 8, Word(b, second + 8) ^ 5u ^ length);
-        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << length;
-    }
-    // More records than the rest of the stream could hold: refused before allocating them.
-    for (std::uint32_t count : {3u, 100000000u, 0x7FFFFFFFu}) {
-        b = good;
-        PutWord(b, 4, count);
-        EXPECT_EQ(refused(b), "Illegal byte count from stream!") << count;
+    const char* const illegal = "Illegal byte count from stream!";
+    const std::size_t second = 8 + 4 + 4 * 5;           // record 1 is 5 words, record 2 is 6
+    const auto lengthWord = [&](std::uint32_t length) { // scrambled like the stored 5
+        return Word(good, second + 8) ^ 5u ^ length;
+    };
+    const struct {
+        std::size_t At;
+        std::uint32_t Value;
+        const char* Message;
+    } cases[] = {
+        // Another table's number: refused before any record is read.
+        {0, 4712 | 24 << 16, "Illegal Mdb no from stream!"},
+        {0, 4711 | 23 << 16, "Illegal version no from stream!"},
+        // WordCount negative, too large, or not matching the fields.
+        {second, 0xFFFFFFFF, illegal},
+        {second, 16377, illegal},
+        {second, 0x80000000, illegal},
+        {second, 0, illegal},
+        {second, 5, illegal},
+        // A text running past its record, also one whose padding would overflow.
+        {second + 8, lengthWord(12), illegal},
+        {second + 8, lengthWord(0x7FFFFFFF), illegal},
+        // More records than the rest of the stream holds: refused before making them.
+        {4, 3, illegal},
+        {4, 0x7FFFFFFF, illegal},
+    };
+    for (const auto& c : cases) {
+        Bytes b = good;
+        PutWord(b, c.At, c.Value);
+        EXPECT_EQ(refused(b), c.Message) << c.At << " " << c.Value;
     }
     // Cut anywhere: a clear error, never a partial table.
     for (std::size_t size = 1; size < good.size(); ++size)
         EXPECT_NE(refused(Bytes(good.begin(), good.begin() + size)), "loaded") << size;
 
     // A negative record count means none.
-    b = good;
+    Bytes b = good;
     PutWord(b, 4, 0xFFFFFFFFu);
     EXPECT_EQ(LoadError(table, b), "loaded");
     EXPECT_EQ(table.RecordCount(), 0);
 }
 
-TEST(TableStream, OversizeRecordIsNotWritten) {
+TEST(TableStream, LargestRecord) {
+    // Number, length, text words, float and date: 16376 words fit, one more is refused.
     TStreamTable table;
-    table.Add(1, std::string(4 * 16376, 'y'), 0);
+    TMdbRecord* r = table.Add(1, std::string(4 * 16372 - 1, 'y'), 0);
     table.RebuildIndex(false);
-    TMemoryStream stream;
-    EXPECT_THROW(table.SaveToStream(stream, false), EMdbError);
-
-    // The largest text that fits: number, length, text words, float and date = 16376 words.
-    TStreamTable fits;
-    fits.Add(1, std::string(4 * 16372 - 1, 'y'), 0);
-    fits.RebuildIndex(false);
-    const Bytes bytes = Save(fits);
+    const Bytes bytes = Save(table);
     EXPECT_EQ(Word(bytes, 8), 16376u);
     TStreamTable loaded;
     EXPECT_EQ(LoadError(loaded, bytes), "loaded");
     EXPECT_EQ(loaded.GetText(loaded.FindByKey(1), TStreamTable::F_NAME).size(), 4u * 16372 - 1);
+    table.SetText(r, TStreamTable::F_NAME, std::string(4 * 16372, 'y'));
+    TMemoryStream stream;
+    EXPECT_THROW(table.SaveToStream(stream, false), EMdbError);
 }
 
-TEST(Streams, MemoryAndFileStreams) {
+TEST(Streams, ShortReadsAndCopyOnWrite) {
     TMemoryStream memory;
-    memory.WriteInt32(-2);
-    memory.Seek(10);
+    memory.Seek(2); // a gap before the written data reads as zero bytes
     memory.WriteUInt16(0xBEEF);
-    EXPECT_EQ(memory.Size(), 12);
     memory.Seek(0);
-    EXPECT_EQ(memory.ReadInt32(), -2);
-    memory.Seek(10);
-    EXPECT_EQ(memory.ReadUInt16(), 0xBEEF);
+    EXPECT_EQ(memory.ReadInt32(), static_cast<std::int32_t>(0xBEEF0000u));
     EXPECT_THROW(memory.ReadUInt16(), EMdbError);
-    memory.Seek(100);
-    EXPECT_THROW(memory.ReadInt32(), EMdbError);
     EXPECT_THROW(memory.Seek(-1), EMdbError);
 
     const Bytes data{1, 0, 0, 0};
     TMemoryStream view = TMemoryStream::Over(data.data(), data.size());
-    EXPECT_EQ(view.ReadInt32(), 1);
-    view.Seek(0);
     view.WriteUInt16(7); // copies, never touches the caller's bytes
     EXPECT_EQ(data[0], 1);
     EXPECT_EQ(view.Bytes(), (Bytes{7, 0, 0, 0}));
 
     char name[] = "/tmp/corvane-stream-XXXXXX";
-    const int fd = ::mkstemp(name);
-    ASSERT_GE(fd, 0);
-    {
-        TFileStream out(fd, name, TFileStream::TMode::Create);
-        out.WriteInt32(0x01020304);
-        out.WriteUInt16(5);
-        EXPECT_EQ(out.Size(), 6);
-        out.Close();
-    }
-    {
-        TFileStream in(name, TFileStream::TMode::Read);
-        EXPECT_EQ(in.Size(), 6);
-        EXPECT_EQ(in.ReadInt32(), 0x01020304);
-        EXPECT_THROW(in.ReadInt32(), EMdbError); // two bytes left
-        in.Seek(4);
-        EXPECT_EQ(in.ReadUInt16(), 5);
-        EXPECT_THROW(in.WriteInt32(1), EMdbError);
-    }
+    TFileStream out(::mkstemp(name), name, TFileStream::TMode::Create);
+    out.WriteInt32(0x01020304);
+    out.WriteUInt16(5);
+    out.Close();
+    TFileStream in(name, TFileStream::TMode::Read);
+    EXPECT_EQ(in.ReadInt32(), 0x01020304);
+    EXPECT_THROW(in.ReadInt32(), EMdbError); // two bytes left
+    EXPECT_THROW(in.WriteInt32(1), EMdbError);
     std::remove(name);
     try {
         TFileStream missing(std::string(name) + "-none", TFileStream::TMode::Read);
         ADD_FAILURE() << "opened a missing file";
     } catch (const EMdbError& e) {
-        EXPECT_NE(std::string(e.what()).find("-none"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("-none\": No such file"), std::string::npos);
     }
 }
 
