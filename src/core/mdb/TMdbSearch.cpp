@@ -3,6 +3,7 @@
 #include "mdb/EMdbError.h"
 #include "mdb/MdbSlots.h"
 #include "mdb/TMdb.h"
+#include "util/MiddlePivotSort.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 
@@ -31,38 +32,6 @@ template <class Key> struct SortItem {
     TMdbRecord* record;
 };
 
-// Quicksort with the middle element as pivot and two indexes moving towards each other.
-// The partition steps decide the final order of records with equal keys, so they are kept
-// exactly; only the order in which the two parts are processed differs (smaller part by
-// recursion, larger part in the loop), which bounds the recursion depth without changing
-// the result.
-template <class Item, class Less>
-void QuickSort(std::vector<Item>& items, std::ptrdiff_t low, std::ptrdiff_t high, Less less) {
-    while (low < high) {
-        std::ptrdiff_t i = low;
-        std::ptrdiff_t j = high;
-        const Item pivot = items[static_cast<std::size_t>((low + high) / 2)];
-        while (i <= j) {
-            while (less(items[static_cast<std::size_t>(i)], pivot))
-                ++i;
-            while (less(pivot, items[static_cast<std::size_t>(j)]))
-                --j;
-            if (i <= j) {
-                std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        }
-        if (j - low < high - i) {
-            if (low < j) QuickSort(items, low, j, less);
-            low = i;
-        } else {
-            if (i < high) QuickSort(items, i, high, less);
-            high = j;
-        }
-    }
-}
-
 // Sorts `records` by the keys made by `keyOf(k)` for the record at position k, ascending or
 // descending. The keys are read once, so the comparisons touch only the item array.
 template <class Key, class KeyOf>
@@ -75,9 +44,9 @@ void SortRecords(std::vector<TMdbRecord*>& records, bool descending, KeyOf keyOf
     const auto high = static_cast<std::ptrdiff_t>(items.size()) - 1;
     using Item = SortItem<Key>;
     if (descending)
-        QuickSort(items, 0, high, [](const Item& a, const Item& b) { return b.key < a.key; });
+        MiddlePivotSort(items, 0, high, [](const Item& a, const Item& b) { return b.key < a.key; });
     else
-        QuickSort(items, 0, high, [](const Item& a, const Item& b) { return a.key < b.key; });
+        MiddlePivotSort(items, 0, high, [](const Item& a, const Item& b) { return a.key < b.key; });
     for (std::size_t k = 0; k < items.size(); ++k)
         records[k] = items[k].record;
 }

@@ -2,6 +2,7 @@
 
 #include "selection/TAuswahlParam.h"
 #include "selection/TErgebnisZeile.h"
+#include "util/MiddlePivotSort.h"
 
 #include <cmath>
 #include <cstddef>
@@ -18,35 +19,6 @@ struct TRowKey {
     std::string_view Text;
     std::size_t Row = 0;
 };
-
-// Quicksort with the middle element as pivot and two indexes moving towards each other; the
-// smaller part is sorted by recursion, the larger one in the loop.
-template <class Less>
-void QuickSort(std::vector<TRowKey>& items, std::ptrdiff_t low, std::ptrdiff_t high, Less less) {
-    while (low < high) {
-        std::ptrdiff_t i = low;
-        std::ptrdiff_t j = high;
-        const TRowKey pivot = items[static_cast<std::size_t>((low + high) / 2)];
-        while (i <= j) {
-            while (less(items[static_cast<std::size_t>(i)], pivot))
-                ++i;
-            while (less(pivot, items[static_cast<std::size_t>(j)]))
-                --j;
-            if (i <= j) {
-                std::swap(items[static_cast<std::size_t>(i)], items[static_cast<std::size_t>(j)]);
-                ++i;
-                --j;
-            }
-        }
-        if (j - low < high - i) {
-            if (low < j) QuickSort(items, low, j, less);
-            low = i;
-        } else {
-            if (i < high) QuickSort(items, i, high, less);
-            high = j;
-        }
-    }
-}
 
 double NumberKey(const TErgebnisZeile& row, const TAuswahlParam& request) {
     switch (request.SortKey) {
@@ -86,15 +58,15 @@ void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& requ
     }
     const auto high = static_cast<std::ptrdiff_t>(items.size()) - 1;
     if (request.SortKey == 6)
-        QuickSort(items, 0, high, [](const TRowKey& a, const TRowKey& b) {
+        MiddlePivotSort(items, 0, high, [](const TRowKey& a, const TRowKey& b) {
             return a.Text < b.Text; // char_traits<char> compares as unsigned bytes
         });
     else if (request.SortKey == 1)
-        QuickSort(items, 0, high,
-                  [](const TRowKey& a, const TRowKey& b) { return b.Number < a.Number; });
+        MiddlePivotSort(items, 0, high,
+                        [](const TRowKey& a, const TRowKey& b) { return b.Number < a.Number; });
     else
-        QuickSort(items, 0, high,
-                  [](const TRowKey& a, const TRowKey& b) { return a.Number < b.Number; });
+        MiddlePivotSort(items, 0, high,
+                        [](const TRowKey& a, const TRowKey& b) { return a.Number < b.Number; });
 
     std::vector<TErgebnisZeile> sorted;
     sorted.reserve(rows.size());
