@@ -17,6 +17,15 @@ namespace corvane {
 
 namespace {
 
+// The row keeps digit angles zero-padded so that they sort numerically; the grid shows the
+// housing's own text again ("00000090" -> "90", "00000000" -> "0").
+std::string ShownAngle(const std::string& angle) {
+    std::size_t first = 0;
+    while (first + 1 < angle.size() && angle[first] == '0')
+        ++first;
+    return angle.substr(first);
+}
+
 constexpr int kDistanceQuantity = 23;
 
 // Field behind a numeric column in the measured-points table (0: the impeller's width).
@@ -144,7 +153,7 @@ std::string TResultList::CellText(std::size_t row, int column) const {
                    ? catalogue_.Laufrad().CatalogueDesignation(r.Impeller, r.SpeedClass)
                    : std::string();
     case 2:
-        return r.HousingNo > 0 ? r.Angle : std::string("-   ");
+        return r.HousingNo > 0 ? ShownAngle(r.Angle) : std::string("-   ");
     case 13:
         return RemarkMarkerOf(row);
     default:

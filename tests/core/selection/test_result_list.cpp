@@ -142,7 +142,7 @@ TEST(ResultList, RemarksStatusAndCells) {
               " *4)   Drehzahlgrenzen nicht in der Datenbank (keine Katalogmessung)!");
 
     EXPECT_EQ(list.CellText(0, 0), "1");
-    EXPECT_EQ(list.CellText(0, 2), "00000090");
+    EXPECT_EQ(list.CellText(0, 2), "90");
     EXPECT_EQ(list.CellText(1, 2), "-   ");
     EXPECT_EQ(list.CellText(0, 3), "5000");
     EXPECT_EQ(list.CellText(0, 11), "74.4");
