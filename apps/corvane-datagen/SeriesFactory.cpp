@@ -156,7 +156,7 @@ TSeriesPlan TSeriesFactory::Add(std::int32_t seriesNo, const TFamily& family,
         plan.SoundInstrument = TReferenceTables::kThreeMicrophones;
         for (double& o : plan.MicrophoneOffsets)
             o = random_.Uniform(-1, 1);
-    } else if (random_.Chance(rig == kChamber ? 0.65 : 0.3)) {
+    } else if (random_.Chance(rig == kChamber ? 0.9 : 0.75)) {
         plan.SoundInstrument = TReferenceTables::kSoundMeter;
     }
     plan.Kw = family.Kw + random_.Uniform(-1, 1);
