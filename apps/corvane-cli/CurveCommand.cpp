@@ -77,7 +77,8 @@ double ParsePart(const std::string& text, const std::string& seriesOption) {
     double value = 0;
     const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
     if (result.ec != std::errc() || result.ptr != t.data() + t.size())
-        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + seriesOption + "\"");
+        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + seriesOption +
+                                    "\"");
     return value;
 }
 
@@ -241,7 +242,8 @@ int RunCurve(const CliArgs& args) {
     if (words.size() < 2) throw std::invalid_argument("curve: which curve kind (1..28)?");
     const int kind = ParseKind(words[1]);
     const std::vector<std::string> seriesOptions = args.Values("series");
-    if (seriesOptions.empty()) throw std::invalid_argument("curve: at least one --series N is needed");
+    if (seriesOptions.empty())
+        throw std::invalid_argument("curve: at least one --series N is needed");
     if (seriesOptions.size() > TMessAuswahl::kMaxSeries)
         throw std::invalid_argument("curve: at most 10 series");
     const int style = args.Integer("style", TSettings().PolynomGrad, 0, kCurveStylePointToPoint);

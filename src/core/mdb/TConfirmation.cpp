@@ -6,7 +6,9 @@ namespace {
 TConfirmation* g_handler = nullptr;
 }
 
-void TConfirmation::Install(TConfirmation* handler) { g_handler = handler; }
+void TConfirmation::Install(TConfirmation* handler) {
+    g_handler = handler;
+}
 
 bool TConfirmation::Ask(const std::string& question) {
     return g_handler == nullptr || g_handler->Confirm(question);

@@ -62,8 +62,7 @@ std::string TMdbMw::GetFieldText(const TMdbRecord* record, int field) const {
     return TMdb::GetFieldText(record, field);
 }
 
-std::string TMdbMw::GetFieldTextInUnits(const TMdbRecord* record, int field,
-                                        bool forPrint) const {
+std::string TMdbMw::GetFieldTextInUnits(const TMdbRecord* record, int field, bool forPrint) const {
     CheckField(field);
     if (IsFloatField(field) && GetFloat(record, field) == -1.0f) return {};
     return TMdb::GetFieldTextInUnits(record, field, forPrint);

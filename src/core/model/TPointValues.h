@@ -5,10 +5,10 @@ namespace corvane {
 // The evaluated quantities of one measured point, in base units; -1 means missing.
 // The point evaluation fills them from the raw readings, the fan laws convert them in place.
 struct TPointValues {
-    float Density = -1;   // evaluated air density, kg/m³
-    float PFa = -1;       // static pressure, free outlet, Pa
-    float PDyn = -1;      // dynamic pressure, Pa
-    float PTot = -1;      // total pressure, Pa
+    float Density = -1;     // evaluated air density, kg/m³
+    float PFa = -1;         // static pressure, free outlet, Pa
+    float PDyn = -1;        // dynamic pressure, Pa
+    float PTot = -1;        // total pressure, Pa
     float AirPowerFa = -1;  // W
     float AirPowerTot = -1; // W
     float ShaftPower = -1;  // W

@@ -20,7 +20,9 @@ std::string ProgramFolder() {
     return exe.parent_path().string();
 }
 
-void SetProgramFolder(const std::string& folder) { g_override = folder; }
+void SetProgramFolder(const std::string& folder) {
+    g_override = folder;
+}
 
 std::string ProgramFile(const std::string& name) {
     return (std::filesystem::path(ProgramFolder()) / name).string();

@@ -14,8 +14,8 @@ std::string UpperText(std::string_view text);
 // The same for one Windows-1252 byte.
 unsigned char UpperChar(unsigned char c);
 
-std::string HexPair(std::uint8_t value);          // "0A"
-std::int64_t HexValue(std::string_view text);     // ignores non-hex characters
+std::string HexPair(std::uint8_t value);                     // "0A"
+std::int64_t HexValue(std::string_view text);                // ignores non-hex characters
 std::string LeftPart(std::string_view text, std::size_t n);  // padded with blanks to n
 std::string RightPart(std::string_view text, std::size_t n); // padded in front to n
 std::string MidPart(std::string_view text, std::size_t start1, std::size_t n); // 1-based start
