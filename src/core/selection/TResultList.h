@@ -14,6 +14,7 @@
 namespace corvane {
 
 class TCatalogue;
+class TMessAuswahl;
 
 // The result list of the main window without its grid: the rows of the last search with
 // their chart marks, the marked-result memory, the cart, the remark markers, the texts of
@@ -58,6 +59,11 @@ public:
     const TMarkedResults& MarkedMemory() const { return marked_; }
     // Rows with a chart mark in mark order (positions into Rows()).
     std::vector<std::size_t> ChartRows() const;
+    // Fills the curve selection from the marked rows in row order (series, row number,
+    // requested density, speed, diameter) with the request's duty point. A row whose series
+    // is not taken (selection full, series missing, or already selected) loses its mark; the
+    // others get their position in the selection as mark.
+    void BuildCurveSelection(TMessAuswahl& selection);
 
     // Cart.
     TWarenkorb& Cart() { return cart_; }

@@ -1,5 +1,7 @@
+#include "SearchTestCatalogue.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
+#include "model/TMessAuswahl.h"
 #include "selection/TResultList.h"
 
 #include <cmath>
@@ -164,4 +166,34 @@ TEST(ResultList, RemarksStatusAndCells) {
 
     EXPECT_EQ(DataSheetFile("/opt/corvane/Pdf", "12.3.4"), "/opt/corvane/Pdf/12_3_4.pdf");
     EXPECT_EQ(DataSheetFile("Pdf/", "A7"), "Pdf/A7.pdf");
+}
+
+TEST(ResultList, CurveSelectionFollowsTheMarkedRows) {
+    test::TSearchTestCatalogue tc;
+    for (std::int32_t no = 1; no <= 12; ++no)
+        tc.AddSeries(no);
+    tc.Finish();
+    TResultList list(tc.cat);
+    TAuswahlParam request;
+    request.SearchMode = SearchFixedSpeed;
+    request.FixedQuantity = 0;
+    std::vector<TErgebnisZeile> rows = Rows(12);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].Series = static_cast<std::int32_t>(i + 1);
+        rows[i].D2 = 400;
+    }
+    rows[2].Series = 99; // a series that does not exist
+    rows[3].Series = 1;  // already selected through the first row
+    list.TakeSearch(rows, request);
+    std::vector<std::int32_t> ids;
+    for (int i = 1; i <= 12; ++i)
+        ids.push_back(1000000 + i);
+    list.ApplyMarkIds(ids);
+
+    TMessAuswahl selection(tc.cat);
+    list.BuildCurveSelection(selection);
+    EXPECT_EQ(selection.Count(), 8);
+    EXPECT_EQ(Marks(list), (std::vector<std::int32_t>{1, 2, 0, 0, 3, 4, 5, 6, 7, 8, 0, 0}));
+    EXPECT_EQ(selection.FixedQuantity(), 0);
+    EXPECT_DOUBLE_EQ(selection.RequestedFlow(), request.RequestedFlow);
 }
