@@ -15,4 +15,12 @@ trap 'rm -rf "$work"' EXIT
 cmp "$work/one.mem" "$work/two.mem"
 diff -r "$work/text1" "$work/text2"
 diff "$work/counts0.txt" "$work/counts1.txt"
+# A damaged text file is refused with its file and line, and no data file is written.
+awk -F'\t' 'BEGIN{OFS="\t"} NR==3{$1="12x"} {print}' "$work/text1/LAUFRAD.tsv" > "$work/bad.tsv"
+mv "$work/bad.tsv" "$work/text1/LAUFRAD.tsv"
+if "$cli" pack "$work/text1" "$work/bad.mem" 2> "$work/err.txt"; then
+  echo "pack accepted a damaged LAUFRAD.tsv"; exit 1
+fi
+grep -q "LAUFRAD.tsv:3" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+[ ! -e "$work/bad.mem" ] || { echo "pack left a data file behind"; exit 1; }
 echo "pack round trip: identical ($(wc -c < "$work/one.mem") bytes)"
