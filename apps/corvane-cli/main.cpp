@@ -20,11 +20,16 @@ const char* const kUsage =
     "                                evaluated points of series N, converted\n"
     "  pack SRC_DIR OUT_FILE         catalogue text files -> data file\n"
     "  unpack [FILE] OUT_DIR         data file -> catalogue text files\n"
-    "  search [request options]      impeller search (see --help search)\n"
+    "  search [OPTIONS]              impeller search (options below)\n"
     "  curve KIND --series N[:D2:SPEED:DENSITY] ...\n"
     "                                curve set of that kind\n"
     "  density --pressure P --temperature T\n"
-    "                                dry-air density\n";
+    "                                dry-air density\n"
+    "search options, in the display units of --units like typed input:\n"
+    "  --flow V --pressure P --density R --tolerance PERCENT --speed N --max-speed N\n"
+    "  --d2-min D --d2-max D --width-min W --width-max W --angle TEXT --type-group 0..21\n"
+    "  --layout 0|1|2 --mode 0..4 --sort 0..6 --fixed 0|1 --slider-max N\n"
+    "  --selection FILE.cva  --cart ID:SPEED:FLOW (repeatable, mode 4)  --format tsv|json\n";
 
 } // namespace
 
