@@ -1,5 +1,6 @@
 #include "util/Codepage.h"
 #include "util/Dates.h"
+#include "util/GreekText.h"
 #include "util/Text.h"
 
 #include <gtest/gtest.h>
@@ -122,4 +123,28 @@ TEST(Dates, TextConversions) {
     EXPECT_FALSE(TryIsoToDate("2000-13-01", n));
     EXPECT_FALSE(TryIsoToDate("2000-1-1", n));
     EXPECT_FALSE(TryIsoToDate("1900-02-29", n));
+}
+
+TEST(Text, GreekLetterMarkers) {
+    EXPECT_EQ(GreekText("\xC2\xB4"
+                        "d\xC2\xB4p fa"),
+              "Δp fa");
+    EXPECT_EQ(GreekText("\xC2\xB4"
+                        "eta\xC2\xB4 tot / \xC2\xB4psi\xC2\xB4-\xC2\xB4phi\xC2\xB4"),
+              "η tot / ψ-φ");
+    EXPECT_EQ(GreekText("\xC2\xB4"
+                        "beta\xC2\xB4"
+                        "2 \xC2\xB4rho\xC2\xB4 \xC2\xB4Lambda\xC2\xB4"),
+              "β2 ρ λ");
+    // Unknown or unclosed markers and lone accents stay as written.
+    EXPECT_EQ(GreekText("a\xC2\xB4x\xC2\xB4"
+                        "b \xC2\xB4"
+                        "eta"),
+              "a\xC2\xB4x\xC2\xB4"
+              "b \xC2\xB4"
+              "eta");
+    EXPECT_EQ(GreekText("\xC2\xB4\xC2\xB4"
+                        "d\xC2\xB4"),
+              "\xC2\xB4Δ");
+    EXPECT_EQ(GreekText(""), "");
 }
