@@ -16,6 +16,7 @@ struct TRawPoint {
     float Voltage = -1; // V (the mean voltage is this single phase)
     float Chamber = -1; // chamber pressure, Pa
     float Mic1 = -1;    // level of microphone 1, dB
+    float Torque = -1;  // Nm
 };
 
 // A catalogue with series records only; their points come from memory through the point
@@ -41,6 +42,7 @@ struct TCurveTestCatalogue {
                 table.SetFloat(p, TMdbMw::F_U1, raw.Voltage);
                 table.SetFloat(p, TMdbMw::F_PK, raw.Chamber);
                 table.SetFloat(p, TMdbMw::F_LP1, raw.Mic1);
+                table.SetFloat(p, TMdbMw::F_M, raw.Torque);
             }
         });
     }
