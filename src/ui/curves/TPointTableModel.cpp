@@ -1,0 +1,62 @@
+#include "ui/curves/TPointTableModel.h"
+
+#include "render/diagram/DiagramText.h"
+
+namespace corvane {
+
+TPointTableModel::TPointTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TPointTableModel::SetTable(const TPointTable& table, const TMdbMw& fields, bool selectionMode,
+                                int language, int unitSystem) {
+    beginResetModel();
+    rows_ = table.Rows();
+    for (int c = 0; c < TPointTable::kColumnCount; ++c) {
+        const QString name =
+            DiagramText(TPointTable::Header(fields, c, 0, selectionMode, language, unitSystem));
+        const QString symbol =
+            DiagramText(TPointTable::Header(fields, c, 1, selectionMode, language, unitSystem));
+        headers_[static_cast<std::size_t>(c)] =
+            symbol.isEmpty() ? name : name + QLatin1Char('\n') + symbol;
+    }
+    endResetModel();
+}
+
+int TPointTableModel::PointOfRow(int row) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return 0;
+    return rows_[static_cast<std::size_t>(row)].Point;
+}
+
+int TPointTableModel::FirstRowOfPoint(int point) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].Point == point) return static_cast<int>(i);
+    return -1;
+}
+
+int TPointTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    return std::max(1, static_cast<int>(rows_.size()));
+}
+
+int TPointTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TPointTable::kColumnCount;
+}
+
+QVariant TPointTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(index.column() == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    const std::string& cell = rows_[static_cast<std::size_t>(index.row())]
+                                  .Cells[static_cast<std::size_t>(index.column())];
+    return QString::fromStdString(cell);
+}
+
+QVariant TPointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= TPointTable::kColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return headers_[static_cast<std::size_t>(section)];
+}
+
+} // namespace corvane
