@@ -58,6 +58,18 @@ struct TCurveTestCatalogue {
         series.RebuildIndex(false);
         points[no] = std::move(seriesPoints);
     }
+
+    // Series 1 and 2: falling pressure curves of two fans with torque readings, six points
+    // from 1000 to 6000 m³/h and three from 2000 to 8000 m³/h.
+    void AddTwoFans() {
+        AddSeries(1, {{1000, -1, 900, -1, 2},
+                      {2000, -1, 850, -1, 3},
+                      {3000, -1, 760, -1, 4},
+                      {4000, -1, 600, -1, 5},
+                      {5000, -1, 380, -1, 4},
+                      {6000, -1, 100, -1, 3}});
+        AddSeries(2, {{2000, -1, 500, -1, 1}, {4000, -1, 450, -1, 1}, {8000, -1, 200, -1, 1}});
+    }
 };
 
 } // namespace corvane::test

@@ -36,13 +36,7 @@ struct TFixture {
     TCurveSet set = TCurveSet::ForKind(1);
 
     TFixture() {
-        tc.AddSeries(1, {{1000, -1, 900, -1, 2},
-                         {2000, -1, 850, -1, 3},
-                         {3000, -1, 760, -1, 4},
-                         {4000, -1, 600, -1, 5},
-                         {5000, -1, 380, -1, 4},
-                         {6000, -1, 100, -1, 3}});
-        tc.AddSeries(2, {{2000, -1, 500, -1, 1}, {4000, -1, 450, -1, 1}, {8000, -1, 200, -1, 1}});
+        tc.AddTwoFans();
         sel.AddSeries(1, 1, 0, 0, 0, 0);
         sel.AddSeries(2, 2, 0, 0, 0, 0);
         sel.SetRequest(3000, 700, 5, -1);

@@ -30,13 +30,7 @@ struct TCurveWindowFixture {
         SetTextLanguage(0);
         SetScreenUnitSystem(0);
         SetPrintUnitSystem(0);
-        tc.AddSeries(1, {{1000, -1, 900, -1, 2},
-                         {2000, -1, 850, -1, 3},
-                         {3000, -1, 760, -1, 4},
-                         {4000, -1, 600, -1, 5},
-                         {5000, -1, 380, -1, 4},
-                         {6000, -1, 100, -1, 3}});
-        tc.AddSeries(2, {{2000, -1, 500, -1, 1}, {4000, -1, 450, -1, 1}, {8000, -1, 200, -1, 1}});
+        tc.AddTwoFans();
         selection.AddSeries(1, 1, 0, 0, 0, 0);
         selection.AddSeries(2, 2, 0, 0, 0, 0);
         selection.SetRequest(3000, 700, 10, 0);
