@@ -48,8 +48,7 @@ std::string ImpellerName(TCatalogue& catalogue, std::int32_t seriesNo) {
     TMdbLaufrad& impellers = catalogue.Laufrad();
     const TMdbRecord* impeller =
         impellers.FindByKey(catalogue.Messung().GetInt(series, TMdbMessung::F_LFRDNR));
-    return impeller != nullptr ? impellers.GetFieldText(impeller, TMdbLaufrad::F_LAUFRADBEZ)
-                               : std::string();
+    return impeller != nullptr ? impellers.CatalogueDesignation(impeller, 0) : std::string();
 }
 
 // Where a curve meets p = k·V² (base units), within 0..1e9; -1 when it does not.
@@ -62,7 +61,8 @@ double Intersection(const TMdbMw& table, int pressureField, double k) {
 
 void TPointTable::Build(TCatalogue& catalogue, TMessAuswahl& selection, const TCurveSet& set,
                         int showMode, const TPointList& flows, const TPointList& parabolas,
-                        bool selectionMode, int unitSystem) {
+                        bool selectionMode, int unitSystem,
+                        const std::vector<std::string>& slotNames) {
     rows_.clear();
     curves_ = set.CurveCount;
     points_ = 0;
@@ -101,8 +101,13 @@ void TPointTable::Build(TCatalogue& catalogue, TMessAuswahl& selection, const TC
             }
 
             row.Cells[0] = std::to_string(curve);
-            row.Cells[1] = selectionMode ? ImpellerName(catalogue, slotInfo->SeriesNo)
-                                         : std::to_string(slotInfo->SeriesNo);
+            const auto given = static_cast<std::size_t>(slot - 1);
+            if (!selectionMode)
+                row.Cells[1] = std::to_string(slotInfo->SeriesNo);
+            else if (given < slotNames.size() && !slotNames[given].empty())
+                row.Cells[1] = slotNames[given];
+            else
+                row.Cells[1] = ImpellerName(catalogue, slotInfo->SeriesNo);
             if (row.Flow >= 0) {
                 for (int column = 2; column < kColumnCount; ++column) {
                     const int field = kFields[static_cast<std::size_t>(column)];

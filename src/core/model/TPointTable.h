@@ -29,10 +29,12 @@ public:
 
     // Builds the rows for `showMode` 1 (selected flows) or 2 (parabolas; in selection mode one
     // more point: the parabola through the requested duty point). Any other mode gives none.
-    // Sorts the series tables of the selection by volume flow.
+    // In selection mode column 1 names the impeller: `slotNames[slot - 1]` when given (the
+    // result list's designation), else the catalogue designation of the series' impeller;
+    // otherwise it shows the series number. Sorts the series tables by volume flow.
     void Build(TCatalogue& catalogue, TMessAuswahl& selection, const TCurveSet& set, int showMode,
                const TPointList& flows, const TPointList& parabolas, bool selectionMode,
-               int unitSystem);
+               int unitSystem, const std::vector<std::string>& slotNames = {});
 
     const std::vector<TRow>& Rows() const { return rows_; }
     int CurvesPerPoint() const { return curves_; }

@@ -101,16 +101,26 @@ void DrawTitleAndAxes(TDiagram& d, const TCurveDiagramData& data, const TCurveFr
     p.setFont(base);
 }
 
+// The system parabola through the operating point; drawn under the curves.
+void DrawDutyParabola(TDiagram& d, const TCurveDiagramData& data, const TCurveFrame& f,
+                      int penWidth) {
+    const double vop = data.Set.RequestedFlow;
+    SetPen(d, QColor(0, 0, 255), penWidth);
+    DrawParabola(d, f, data.Set.RequestedPressure / (vop * vop));
+}
+
+// The operating point and its tolerance bar, drawn last so that the curves running through
+// the point (they were chosen for it) do not hide them.
 void DrawOperatingPoint(TDiagram& d, const TCurveDiagramData& data, const TCurveFrame& f,
                         int penWidth, int markerSize) {
     const TCurveSet& s = data.Set;
     const double vop = s.RequestedFlow;
     const double pop = s.RequestedPressure;
-    SetPen(d, QColor(0, 0, 255), penWidth);
-    DrawParabola(d, f, pop / (vop * vop));
+    // Twice the line width, so that point and bar stand out among the curves.
+    SetPen(d, QColor(0, 0, 255), 2 * penWidth);
     d.DiagMarker(9, markerSize, vop, pop);
 
-    SetPen(d, QColor(255, 0, 0), penWidth);
+    SetPen(d, QColor(255, 0, 0), 2 * penWidth);
     const double t = s.Tolerance / 100;
     const int half = markerSize / 2;
     if (s.FixedQuantity == 1) {
@@ -209,9 +219,11 @@ TCurveLayout PaintCurveDiagram(QPainter& painter, const QRect& area,
     d.DiagLineTo(f.X.Hi, f.Y.Lo);
     d.DiagText(7, data.Operator, d.XAxis.FractionToWorld(0.97), d.YAxis.FractionToWorld(0.02));
 
-    if (data.OperatingPointDrawn()) DrawOperatingPoint(d, data, f, penWidth, layout.MarkerSize);
+    const bool operatingPoint = data.OperatingPointDrawn();
+    if (operatingPoint) DrawDutyParabola(d, data, f, penWidth);
     DrawCurves(d, data, penWidth, layout.MarkerSize);
     DrawPointLines(d, data, f, penWidth);
+    if (operatingPoint) DrawOperatingPoint(d, data, f, penWidth, layout.MarkerSize);
     painter.restore();
     d.Canvas = nullptr;
     return layout;

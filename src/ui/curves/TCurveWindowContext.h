@@ -1,9 +1,13 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace corvane {
 
 class TCatalogue;
 class TMessAuswahl;
+struct TMessSlot;
 struct TSettings;
 
 // What every curve window works on, owned by whoever opens them (the main window, or a
@@ -13,6 +17,10 @@ struct TCurveWindowContext {
     TCatalogue& Catalogue;
     TMessAuswahl& Selection;
     TSettings& Settings;
+    // The name of a selected series in the point table (the main window gives the result
+    // list's designation of the row it came from); without it the catalogue designation of
+    // the series' impeller is shown.
+    std::function<std::string(const TMessSlot& slot)> SlotName = {};
 };
 
 } // namespace corvane

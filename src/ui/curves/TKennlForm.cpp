@@ -4,6 +4,7 @@
 #include "i18n/Language.h"
 #include "measurements/TMdbMw.h"
 #include "model/CurveKinds.h"
+#include "model/TMessAuswahl.h"
 #include "render/curves/CurvePalette.h"
 #include "render/curves/TCurveDiagramData.h"
 #include "render/diagram/DiagramText.h"
@@ -32,6 +33,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <string>
@@ -133,6 +135,7 @@ void TKennlForm::BuildWidgets() {
     splitter_->setObjectName(QStringLiteral("Splitter"));
     splitter_->addWidget(grid_);
     splitter_->addWidget(panel_);
+    splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
     splitter_->setChildrenCollapsible(false);
 
@@ -195,6 +198,7 @@ void TKennlForm::RestoreSetting() {
     resize(std::max(320, p.Width), std::max(240, p.Height));
     move(p.Left, p.Top);
     if (p.State % 10 == 2) setWindowState(Qt::WindowMaximized);
+    if (p.Extra.empty()) return; // first opening: default grid height, nothing extra shown
     const long long s = std::max(0LL, std::atoll(p.Extra.c_str()));
     gridHeight_ = std::max<int>(kMinGridHeight, static_cast<int>(s % kModeFactor));
     picker_.SetShowMode(static_cast<int>(std::min<long long>(s / kModeFactor, 2)));
@@ -250,9 +254,14 @@ TCurveDiagramData TKennlForm::Snapshot() const {
 void TKennlForm::Refresh() {
     const bool shown = PointsShown();
     if (!shown && grid_->isVisible()) gridHeight_ = std::max(kMinGridHeight, grid_->height());
+    std::vector<std::string> names;
+    if (context_.SlotName) {
+        for (int slot = 1; slot <= context_.Selection.Count(); ++slot)
+            names.push_back(context_.SlotName(*context_.Selection.Slot(slot)));
+    }
     table_.Build(context_.Catalogue, context_.Selection, set_, shown ? ShowMode() : 0,
                  context_.Settings.SelectedFlows, context_.Settings.ParabolaFlows, selectionMode_,
-                 ScreenUnitSystem());
+                 ScreenUnitSystem(), names);
     updatingGrid_ = true;
     model_->SetTable(table_, context_.Catalogue.Mw(), selectionMode_, TextLanguage(),
                      ScreenUnitSystem());
@@ -260,9 +269,24 @@ void TKennlForm::Refresh() {
     const int row = list != nullptr ? model_->FirstRowOfPoint(list->Current) : -1;
     if (row >= 0) grid_->selectRow(row);
     updatingGrid_ = false;
+    const bool appearing = shown && grid_->isHidden();
     grid_->setVisible(shown);
-    if (shown) splitter_->setSizes({gridHeight_, std::max(1, splitter_->height() - gridHeight_)});
+    if (appearing) {
+        // The splitter lays out a newly shown child later; the height is set after that.
+        ApplyGridHeight();
+        QTimer::singleShot(0, this, &TKennlForm::ApplyGridHeight);
+    }
     panel_->SetData(Snapshot());
+}
+
+void TKennlForm::ApplyGridHeight() {
+    splitter_->setSizes({gridHeight_, std::max(1, splitter_->height() - gridHeight_)});
+}
+
+void TKennlForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The splitter has its real height only now.
+    if (grid_->isVisible()) ApplyGridHeight();
 }
 
 TPointPicker::TTarget TKennlForm::Target() const {

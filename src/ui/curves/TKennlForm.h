@@ -76,6 +76,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -87,6 +88,7 @@ private:
     void SaveSetting();
     // After a change of the point lists or the mode: table, current row, repaint.
     void Refresh();
+    void ApplyGridHeight();
     TCurveDiagramData Snapshot() const;
     TPointPicker::TTarget Target() const;
     bool PointsShown() const;

@@ -1,8 +1,27 @@
 #include "ui/curves/TPointTableModel.h"
 
+#include "render/curves/CurvePalette.h"
 #include "render/diagram/DiagramText.h"
+#include "render/diagram/Markers.h"
+
+#include <QPainter>
+#include <QPixmap>
 
 namespace corvane {
+
+namespace {
+
+QPixmap CurveIcon(int curve) {
+    QPixmap icon(12, 12);
+    icon.fill(Qt::white);
+    QPainter painter(&icon);
+    painter.setPen(CurveColour(curve));
+    painter.setBrush(Qt::white);
+    DrawMarker(painter, 6, 6, 9, curve);
+    return icon;
+}
+
+} // namespace
 
 TPointTableModel::TPointTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -43,12 +62,14 @@ int TPointTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TPointTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) return {};
+    const TPointTable::TRow& row = rows_[static_cast<std::size_t>(index.row())];
+    // The curve's marker in its colour, as the diagram draws it.
+    if (role == Qt::DecorationRole && index.column() == 0) return CurveIcon(row.Curve);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(index.column() == 1 ? Qt::AlignLeft | Qt::AlignVCenter
                                                        : Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
-    const std::string& cell = rows_[static_cast<std::size_t>(index.row())]
-                                  .Cells[static_cast<std::size_t>(index.column())];
+    const std::string& cell = row.Cells[static_cast<std::size_t>(index.column())];
     return QString::fromStdString(cell);
 }
 

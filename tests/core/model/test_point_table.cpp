@@ -114,6 +114,16 @@ TEST(PointTable, ParabolaIntersectionsAndTheDutyPointsParabola) {
     EXPECT_EQ(f.Table(2, {}, {{4000}, 1}, true).Rows().size(), 2u);
 }
 
+TEST(PointTable, NamesOfTheCurvesInSelectionMode) {
+    TFixture f;
+    TPointTable t;
+    t.Build(f.tc.cat, f.sel, f.set, 1, {{2000}, 1}, {}, true, 0, {"Rad A 400", ""});
+    ASSERT_EQ(t.Rows().size(), 2u);
+    EXPECT_EQ(t.Rows()[0].Cells[1], "Rad A 400");
+    // No name given and no impeller behind the series: empty, not the series number.
+    EXPECT_EQ(t.Rows()[1].Cells[1], "");
+}
+
 TEST(PointTable, NothingToShow) {
     TFixture f;
     EXPECT_TRUE(f.Table(0, {{1000}, 1}, {{1000}, 1}, true).Rows().empty());
