@@ -101,8 +101,8 @@ TKennlForm::~TKennlForm() = default;
 void TKennlForm::BuildWidgets() {
     auswahlBox_ = new QComboBox(this);
     auswahlBox_->setObjectName(QStringLiteral("AuswahlBox"));
-    auswahlBox_->setMaximumWidth(330);
-    auswahlBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Wide enough for the longest kind with its axis, as far as the buttons leave room.
+    auswahlBox_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auswahlBox_->setVisible(selectionMode_);
     copyBtn_ = new QPushButton(this);
     printBtn_ = new QPushButton(this);
@@ -112,8 +112,8 @@ void TKennlForm::BuildWidgets() {
     closeBtn_->setObjectName(QStringLiteral("CloseBtn"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(auswahlBox_, 1);
-    top->addStretch(0);
+    top->addWidget(auswahlBox_, 0);
+    top->addStretch(1);
     for (QPushButton* button : {copyBtn_, printBtn_, closeBtn_}) {
         top->addSpacing(16);
         top->addWidget(button);

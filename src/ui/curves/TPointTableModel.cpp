@@ -34,8 +34,9 @@ void TPointTableModel::SetTable(const TPointTable& table, const TMdbMw& fields, 
             DiagramText(TPointTable::Header(fields, c, 0, selectionMode, language, unitSystem));
         const QString symbol =
             DiagramText(TPointTable::Header(fields, c, 1, selectionMode, language, unitSystem));
-        headers_[static_cast<std::size_t>(c)] =
-            symbol.isEmpty() ? name : name + QLatin1Char('\n') + symbol;
+        // The symbol with its unit keeps the columns narrow; the name is the tooltip.
+        headers_[static_cast<std::size_t>(c)] = symbol.isEmpty() ? name : symbol;
+        toolTips_[static_cast<std::size_t>(c)] = name;
     }
     endResetModel();
 }
@@ -74,10 +75,11 @@ QVariant TPointTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TPointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
-        section >= TPointTable::kColumnCount)
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || orientation != Qt::Horizontal ||
+        section < 0 || section >= TPointTable::kColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return headers_[static_cast<std::size_t>(section)];
+    const auto column = static_cast<std::size_t>(section);
+    return role == Qt::DisplayRole ? headers_[column] : toolTips_[column];
 }
 
 } // namespace corvane

@@ -9,7 +9,7 @@ namespace corvane {
 class TMdbMw;
 
 // The point table of a curve window as a Qt model: one row per point and curve (one empty
-// row when there is none), the two header rows joined into each column's header.
+// row when there is none); each column headed by its symbol and unit, its name as tooltip.
 class TPointTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -32,6 +32,7 @@ public:
 private:
     std::vector<TPointTable::TRow> rows_;
     std::array<QString, TPointTable::kColumnCount> headers_;
+    std::array<QString, TPointTable::kColumnCount> toolTips_;
 };
 
 } // namespace corvane
