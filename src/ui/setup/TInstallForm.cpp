@@ -4,6 +4,7 @@
 #include "i18n/LanguageTable.h"
 #include "i18n/Texts.h"
 #include "setup/SetupNames.h"
+#include "util/ProgramFolder.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -37,6 +39,8 @@ TInstallForm::TInstallForm(TInstallSource source, TUserFolders user, int languag
     : QDialog(parent), m_source(std::move(source)), m_user(std::move(user)),
       m_languageIndex(ClampLanguageIndex(languageIndex)) {
     setObjectName(QStringLiteral("TInstallForm"));
+    setWindowIcon(QIcon(QString::fromStdString(ProgramFile(kIconFileName))));
+    setMinimumWidth(540);
     m_zielLabel = new QLabel(this);
     m_zielEdit = new QLineEdit(QString::fromStdString(DefaultInstallFolder()), this);
     m_zielEdit->setObjectName(QStringLiteral("ZielEdit"));
@@ -93,7 +97,7 @@ TInstallForm::TInstallForm(TInstallSource source, TUserFolders user, int languag
     layout->addWidget(m_progress);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    ApplyTexts();
+    ChooseLanguage(m_languageIndex); // texts, text language and units follow the entry shown
 }
 
 QString TInstallForm::Folder() const {

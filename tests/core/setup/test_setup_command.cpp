@@ -105,3 +105,28 @@ TEST(SetupCommand, SecondStageWaitsForTheFirstToEndThenRemovesTheInstallation) {
     EXPECT_FALSE(fs::exists(fs::path(t.user.DesktopFolder) / "Halvik Katalog.desktop"));
     EXPECT_TRUE(fs::exists(t.medium / "Corvane.mem"));
 }
+
+TEST(SetupCommand, SecondStageChecksTheFolderItWasGivenAgain) {
+    SetupTestTree t("stage2-refuse");
+    XdgInTree xdg(t);
+    const fs::path folder = t.home / "Corvane3";
+    TInstallation inst({t.Executable(), t.medium.string()}, folder.string(), t.user, 0);
+    ASSERT_TRUE(inst.Run()) << inst.Error();
+    fs::create_symlink(folder, t.home / "link");
+    for (const fs::path& given : {t.home / "link", t.home / "x/../Corvane3", t.home}) {
+        int ready[2], life[2];
+        ASSERT_EQ(::pipe2(ready, O_CLOEXEC), 0);
+        ASSERT_EQ(::pipe2(life, O_CLOEXEC), 0);
+        ::close(life[1]); // the first stage has ended
+        std::ostringstream out;
+        EXPECT_EQ(RunUninstallSecondStage({std::to_string(life[0]), std::to_string(ready[1]),
+                                           given.string(), "corvane"},
+                                          out),
+                  1)
+            << given;
+        EXPECT_NE(out.str().find("uninstall refused"), std::string::npos) << out.str();
+        ::close(ready[0]);
+    }
+    EXPECT_TRUE(fs::exists(folder / "Corvane.mem"));
+    EXPECT_TRUE(fs::exists(t.user.SettingsFile));
+}
