@@ -24,11 +24,13 @@ struct Result {
 // includes a second uninstall stage, since it keeps the output open until it is done).
 Result RunProgram(std::vector<std::string> args, const std::vector<std::string>& extraEnv) {
     std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
+    for (char** e = environ; *e; ++e)
+        env.emplace_back(*e);
     env.insert(env.end(), extraEnv.begin(), extraEnv.end());
     auto pointers = [](std::vector<std::string>& v) {
         std::vector<char*> p;
-        for (auto& s : v) p.push_back(s.data());
+        for (auto& s : v)
+            p.push_back(s.data());
         p.push_back(nullptr);
         return p;
     };
@@ -46,7 +48,8 @@ Result RunProgram(std::vector<std::string> args, const std::vector<std::string>&
     ::close(pipeFds[1]);
     Result result;
     char buffer[4096];
-    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) result.out.append(buffer, n);
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        result.out.append(buffer, n);
     ::close(pipeFds[0]);
     int status = 0;
     if (rc == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
@@ -55,16 +58,20 @@ Result RunProgram(std::vector<std::string> args, const std::vector<std::string>&
 }
 
 struct ProgramTree : SetupTestTree {
-    fs::path programDir{std::getenv("CORVANE_PROGRAM_DIR") ? std::getenv("CORVANE_PROGRAM_DIR") : ""};
+    fs::path programDir{std::getenv("CORVANE_PROGRAM_DIR") ? std::getenv("CORVANE_PROGRAM_DIR")
+                                                           : ""};
     std::vector<std::string> env;
 
     ProgramTree() : SetupTestTree("program") {
         fs::create_directories(root / "tmp");
         fs::create_directories(home / "Schreibtisch");
         WriteFile(home / ".config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
-        env = {"HOME=" + home.string(), "XDG_CONFIG_HOME=" + (home / ".config").string(),
+        env = {"HOME=" + home.string(),
+               "XDG_CONFIG_HOME=" + (home / ".config").string(),
                "XDG_DATA_HOME=" + (home / ".local/share").string(),
-               "TMPDIR=" + (root / "tmp").string(), "CORVANE_HOME=", "LANG=C.UTF-8"};
+               "TMPDIR=" + (root / "tmp").string(),
+               "CORVANE_HOME=",
+               "LANG=C.UTF-8"};
     }
     Result Install(const fs::path& target) {
         return RunProgram({(programDir / "corvane").string(), "install", "--target",

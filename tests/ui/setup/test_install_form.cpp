@@ -1,5 +1,4 @@
 #include "../../core/setup/SetupTestTree.h"
-
 #include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
 #include "ui/setup/TInstallForm.h"
@@ -50,7 +49,8 @@ TEST(InstallForm, ChoosingAnEntrySwitchesTheLanguageAtOnce) {
     auto* ok = Child<QPushButton>(form, "OkBtn");
     EXPECT_EQ(combo->count(), OfferedLanguageEntries());
     EXPECT_EQ(ok->text(), QStringLiteral("Corvane &installieren"));
-    EXPECT_EQ(Child<QPushButton>(form, "CancelBtn")->text(), QStringLiteral("Corvane von &CD starten"));
+    EXPECT_EQ(Child<QPushButton>(form, "CancelBtn")->text(),
+              QStringLiteral("Corvane von &CD starten"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Corvane installieren"));
     EXPECT_TRUE(HasLabel(form, QStringLiteral("Zielverzeichnis:")));
     EXPECT_EQ(HasLabel(form, QString::fromUtf8("Язык:")), OfferedLanguageEntries() == 8);
@@ -83,8 +83,8 @@ TEST(InstallForm, RunFromCdCancelsExitAcceptsAndNeitherInstalls) {
         QSignalSpy finished(&form, &QDialog::finished);
         QTest::mouseClick(Child<QPushButton>(form, button), Qt::LeftButton);
         ASSERT_EQ(finished.count(), 1) << button;
-        EXPECT_EQ(form.result(), std::string(button) == "AbortBtn" ? QDialog::Accepted
-                                                                   : QDialog::Rejected);
+        EXPECT_EQ(form.result(),
+                  std::string(button) == "AbortBtn" ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_FALSE(form.Installed());
         EXPECT_FALSE(fs::exists(t.home / "target")) << button;
     }
