@@ -36,6 +36,19 @@ struct XdgInTree {
     }
 };
 
+// The two pipes between the uninstall stages, as the first stage makes them.
+struct StagePipes {
+    int ready[2] = {-1, -1};
+    int life[2] = {-1, -1};
+    StagePipes() {
+        EXPECT_EQ(::pipe2(ready, O_CLOEXEC), 0);
+        EXPECT_EQ(::pipe2(life, O_CLOEXEC), 0);
+    }
+    std::vector<std::string> Arguments(const fs::path& folder) const {
+        return {std::to_string(life[0]), std::to_string(ready[1]), folder.string(), "corvane"};
+    }
+};
+
 } // namespace
 
 TEST(SetupCommand, InstallOfferFollowsTheFirstArgument) {
@@ -83,22 +96,17 @@ TEST(SetupCommand, SecondStageWaitsForTheFirstToEndThenRemovesTheInstallation) {
     TInstallation inst({t.Executable(), t.medium.string()}, folder.string(), t.user, 0);
     ASSERT_TRUE(inst.Run()) << inst.Error();
 
-    int ready[2], life[2];
-    ASSERT_EQ(::pipe2(ready, O_CLOEXEC), 0);
-    ASSERT_EQ(::pipe2(life, O_CLOEXEC), 0);
+    StagePipes pipes;
     std::ostringstream out;
     int code = -1;
-    std::thread second([&] {
-        code = RunUninstallSecondStage(
-            {std::to_string(life[0]), std::to_string(ready[1]), folder.string(), "corvane"}, out);
-    });
+    std::thread second([&] { code = RunUninstallSecondStage(pipes.Arguments(folder), out); });
     char signal = 0;
-    EXPECT_EQ(::read(ready[0], &signal, 1), 1); // it reports that it runs
+    EXPECT_EQ(::read(pipes.ready[0], &signal, 1), 1); // it reports that it runs
     std::this_thread::sleep_for(std::chrono::milliseconds(150));
     EXPECT_TRUE(fs::exists(folder / "corvane")) << "removed while the first stage still runs";
-    ::close(life[1]); // the first stage ends
+    ::close(pipes.life[1]); // the first stage ends
     second.join();
-    ::close(ready[0]);
+    ::close(pipes.ready[0]);
     EXPECT_EQ(code, 0) << out.str();
     EXPECT_FALSE(fs::exists(folder));
     EXPECT_FALSE(fs::exists(t.user.SettingsFile));
@@ -114,18 +122,12 @@ TEST(SetupCommand, SecondStageChecksTheFolderItWasGivenAgain) {
     ASSERT_TRUE(inst.Run()) << inst.Error();
     fs::create_symlink(folder, t.home / "link");
     for (const fs::path& given : {t.home / "link", t.home / "x/../Corvane3", t.home}) {
-        int ready[2], life[2];
-        ASSERT_EQ(::pipe2(ready, O_CLOEXEC), 0);
-        ASSERT_EQ(::pipe2(life, O_CLOEXEC), 0);
-        ::close(life[1]); // the first stage has ended
+        StagePipes pipes;
+        ::close(pipes.life[1]); // the first stage has ended
         std::ostringstream out;
-        EXPECT_EQ(RunUninstallSecondStage({std::to_string(life[0]), std::to_string(ready[1]),
-                                           given.string(), "corvane"},
-                                          out),
-                  1)
-            << given;
+        EXPECT_EQ(RunUninstallSecondStage(pipes.Arguments(given), out), 1) << given;
         EXPECT_NE(out.str().find("uninstall refused"), std::string::npos) << out.str();
-        ::close(ready[0]);
+        ::close(pipes.ready[0]);
     }
     EXPECT_TRUE(fs::exists(folder / "Corvane.mem"));
     EXPECT_TRUE(fs::exists(t.user.SettingsFile));
