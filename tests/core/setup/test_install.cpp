@@ -23,6 +23,7 @@ TInstallation Installer(const SetupTestTree& t, const fs::path& target,
 TEST(Install, CopiesProgramDataAndFoldersAndRecordsTheInstallation) {
     SetupTestTree t("install");
     const fs::path target = t.home / "apps" / "Cor vane 'ü\"" / ""; // trailing separator
+    fs::permissions(t.medium / "Corvane.mem", fs::perms::owner_read); // a read-only medium
     TInstallation inst = Installer(t, target, 7);
     std::vector<int> steps;
     ASSERT_TRUE(inst.Run([&](int step, const std::string& line) {
@@ -41,6 +42,8 @@ TEST(Install, CopiesProgramDataAndFoldersAndRecordsTheInstallation) {
     EXPECT_EQ(ReadFile(folder / "lib/libqt.so.6.4"), "library");
     EXPECT_TRUE(fs::is_symlink(folder / "lib/libqt.so.6"));
     EXPECT_EQ(ReadFile(folder / "Corvane.mem"), "data v1");
+    EXPECT_NE(fs::status(folder / "Corvane.mem").permissions() & fs::perms::owner_write,
+              fs::perms::none);
     EXPECT_EQ(ReadFile(folder / "Bilder/B1.jpg"), "picture");
     EXPECT_EQ(ReadFile(folder / "Pdf/L1.pdf"), "sheet");
     EXPECT_EQ(ReadFile(folder / "Help/help_d.htm"), "manual");
