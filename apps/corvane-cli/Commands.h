@@ -6,6 +6,7 @@
 namespace corvane {
 class TCatalogue;
 class TMessAuswahl;
+struct TSettings;
 } // namespace corvane
 
 namespace corvane::cli {
@@ -30,6 +31,7 @@ int RunSearch(const CliArgs& args);
 int RunCurve(const CliArgs& args);
 int RunDensity(const CliArgs& args);
 int RunPlot(const CliArgs& args);
+int RunReport(const CliArgs& args);
 
 // A curve kind given as 1..28 or by its name ("static-pressure", ...).
 int ParseKind(const std::string& word);
@@ -44,5 +46,9 @@ TSeriesSpec ParseSeries(const std::string& seriesOption);
 // Fills the selection from the --series options (at least one, at most ten) and the duty point
 // from --flow, --pressure, --tolerance (base units) and --deviation.
 void SelectSeries(const CliArgs& args, const TCatalogue& catalogue, TMessAuswahl& selection);
+// The selection of a selection file: its settings read (the unit system and language taken
+// from it unless given), its request searched and its marked results as the selection.
+void SelectFromFile(const std::string& path, bool unitsGiven, bool languageGiven,
+                    TCatalogue& catalogue, TSettings& settings, TMessAuswahl& selection);
 
 } // namespace corvane::cli

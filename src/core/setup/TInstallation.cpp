@@ -20,7 +20,8 @@ namespace {
 
 // Bundle parts copied with the program when they lie beside it.
 constexpr const char* kBundleFolders[] = {"lib", "plugins"};
-constexpr const char* kBundleFiles[] = {kCompanionFileName, kIconFileName, "qt.conf"};
+constexpr const char* kBundleFiles[] = {kCompanionFileName, kIconFileName, kCompanyFileName,
+                                        kLogoFileName, "qt.conf"};
 
 std::string Join(const fs::path& folder, const std::string& name) {
     return (folder / name).string();
