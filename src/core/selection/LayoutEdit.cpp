@@ -81,7 +81,8 @@ void DeletePage(TLayout& layout, int page) {
 void DeleteEvaluation(TLayout& layout, int page, int slot) {
     if (page < 1 || page > layout.Count) return;
     TLayoutPage& p = layout.Pages[static_cast<std::size_t>(page - 1)];
-    if (!IsDiagramPage(p) || DiagramCount(p) <= 1 || slot < 1 || slot > DiagramCount(p)) {
+    if (!IsDiagramPage(p) || DiagramCount(p) <= 1 || slot < 1 ||
+        slot > static_cast<int>(kLayoutSlots)) {
         DeletePage(layout, page);
         return;
     }

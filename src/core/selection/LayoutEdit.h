@@ -23,7 +23,7 @@ bool AddEvaluation(TLayout& layout, int page, int code);
 // Deletes page `page` (later pages move down); nothing beyond the last page.
 void DeletePage(TLayout& layout, int page);
 // Deletes the diagram in slot `slot` (1..4) of a page with more than one diagram (later slots
-// move up); any other page is deleted whole.
+// move up; an empty slot stays empty); any other page is deleted whole.
 void DeleteEvaluation(TLayout& layout, int page, int slot);
 
 // Page code 98 (list of measured values) is printed landscape, every other page portrait.

@@ -64,6 +64,8 @@ TEST(LayoutEdit, DeletingDiagramsAndPages) {
     for (int code : {1, 2, 5})
         AddEvaluation(layout, 1, code);
     AddEvaluation(layout, 2, 96);
+    DeleteEvaluation(layout, 1, 4); // an empty slot: nothing changes
+    EXPECT_EQ(SlotsOf(layout, 1), (TSlots{1, 2, 5, 99}));
     DeleteEvaluation(layout, 1, 2);
     EXPECT_EQ(SlotsOf(layout, 1), (TSlots{1, 5, 99, 99}));
     DeleteEvaluation(layout, 1, 1);
