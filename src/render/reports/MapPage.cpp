@@ -35,14 +35,22 @@ QString Kilowatts(double watts) {
 
 // Places the line labels of a map: a label that would overlap one placed before is left out,
 // so that labels of lines running close together stay readable.
+// Labels stay inside `bounds` (right of the y axis' labels, above the x axis' labels).
 class TLabels {
 public:
+    explicit TLabels(const QRect& bounds) : bounds_(bounds) {}
+
+    static QRect Rect(const TDiagram& d, int code, const QString& text, double x, double y) {
+        const QFontMetrics metrics(d.Canvas->font(), d.Canvas->device());
+        const int w = metrics.horizontalAdvance(text);
+        return QRect(AlignedOrigin(code, d.PixelX(x), d.PixelY(y), w, metrics.height()),
+                     QSize(w, metrics.height()));
+    }
+
     void Place(TDiagram& d, int code, const QString& text, double x, double y,
                const QColor& colour) {
-        const QFontMetrics metrics(d.Canvas->font(), d.Canvas->device());
-        const QPoint origin = AlignedOrigin(code, d.PixelX(x), d.PixelY(y),
-                                            metrics.horizontalAdvance(text), metrics.height());
-        const QRect rect(origin, QSize(metrics.horizontalAdvance(text), metrics.height()));
+        const QRect rect = Rect(d, code, text, x, y);
+        if (!bounds_.contains(rect)) return;
         for (const QRect& other : used_)
             if (rect.intersects(other)) return;
         used_.push_back(rect);
@@ -55,6 +63,7 @@ public:
     void Reserve(const QRect& rect) { used_.push_back(rect); }
 
 private:
+    QRect bounds_;
     std::vector<QRect> used_;
 };
 
@@ -87,9 +96,14 @@ void DrawFamily(TDiagram& d, TLabels& labels, const TMapArea& area, const TMapLi
         if (family == kMapPower) {
             const TLog at = ToLog(runs.front().front());
             labels.Place(d, 8, Kilowatts(line.Value) + QStringLiteral(" "), at.X, at.Y, colour);
-        } else {
+        } else if (family == kMapSpeed) {
             const TLog at = ToLog(runs.back().back());
             labels.Place(d, 2, QStringLiteral(" ") + Whole(line.Value), at.X, at.Y, colour);
+        } else {
+            // Sound lines run close to the speed lines: labelled in their middle.
+            const auto& run = runs[runs.size() / 2];
+            const TLog at = ToLog(run[run.size() / 2]);
+            labels.Place(d, 4, Whole(line.Value), at.X, at.Y, colour);
         }
     }
 }
@@ -108,11 +122,21 @@ void DrawEfficiencyLines(TDiagram& d, TLabels& labels, const TMapLines& map, int
     }
 }
 
-void FamilyTitle(TDiagram& d, int code, const QString& text, const QColor& colour, double x,
-                 double y) {
+// A family title on a white ground over the lines.
+struct TTitle {
+    int Code;
+    QString Text;
+    QColor Colour;
+    double X, Y;
+};
+
+void FamilyTitle(TDiagram& d, const TTitle& t) {
+    if (t.Text.isEmpty()) return;
+    d.Canvas->fillRect(TLabels::Rect(d, t.Code, t.Text, t.X, t.Y).adjusted(-2, 0, 2, 0),
+                       d.MapColour(Qt::white));
     const QColor fontColour = d.FontColour;
-    d.FontColour = d.MapColour(colour);
-    d.DiagText(code, text, x, y);
+    d.FontColour = d.MapColour(t.Colour);
+    d.DiagText(t.Code, t.Text, t.X, t.Y);
     d.FontColour = fontColour;
 }
 
@@ -185,22 +209,29 @@ void PaintMapPage(TPageCanvas& canvas, const TPageGeometry& g, const TMapPageDat
     d.DiagText(-6, data.YName, f.X.LogLo - 0.13 * xs, f.Y.LogLo + 0.5 * ys);
     d.RestoreFont();
 
+    const double inset = 0.01 * xs;
+    std::vector<TTitle> titles{
+        {3, data.EfficiencyTitle, kEfficiencyColour, f.X.LogLo + inset, f.Y.LogHi - 0.3 * th},
+        {3, data.PowerTitle, kPowerColour, f.X.LogLo + inset, f.Y.LogHi - 1.4 * th},
+        {7, data.SpeedTitle, Qt::black, f.X.LogHi - inset, f.Y.LogLo + 0.3 * th}};
+    if (!data.Map.Family(kMapSound).empty())
+        titles.push_back(
+            {7, data.SoundTitle, kSoundColour, f.X.LogHi - inset, f.Y.LogLo + 1.4 * th});
+    TLabels labels(QRect(QPoint(d.PixelX(f.X.LogLo) + 1, plot.top()),
+                         QPoint(plot.right(), d.PixelY(f.Y.LogLo) - 1)));
+    for (const TTitle& title : titles)
+        labels.Reserve(TLabels::Rect(d, title.Code, title.Text, title.X, title.Y));
+
     p.setFont(font);
     const TMapArea area(data.Map);
-    TLabels labels;
     DrawEfficiencyLines(d, labels, data.Map, pen);
     DrawFamily(d, labels, area, data.Map, kMapSpeed, Qt::black, pen);
     DrawFamily(d, labels, area, data.Map, kMapPower, kPowerColour, pen);
     DrawFamily(d, labels, area, data.Map, kMapSound, kSoundColour, pen);
 
     p.setFont(bold);
-    const double inset = 0.01 * xs;
-    FamilyTitle(d, 3, data.EfficiencyTitle, kEfficiencyColour, f.X.LogLo + inset,
-                f.Y.LogHi - 0.3 * th);
-    FamilyTitle(d, 3, data.PowerTitle, kPowerColour, f.X.LogLo + inset, f.Y.LogHi - 1.4 * th);
-    FamilyTitle(d, 7, data.SpeedTitle, Qt::black, f.X.LogHi - inset, f.Y.LogLo + 0.3 * th);
-    if (!data.Map.Family(kMapSound).empty())
-        FamilyTitle(d, 7, data.SoundTitle, kSoundColour, f.X.LogHi - inset, f.Y.LogLo + 1.4 * th);
+    for (const TTitle& title : titles)
+        FamilyTitle(d, title);
     p.restore();
 }
 

@@ -63,7 +63,7 @@ QString FieldValue(const TMdb& table, const TMdbRecord* record, int field) {
 
 bool IsLongText(const TMdb& table, int field) {
     const TMdbField& f = table.Field(field);
-    return f.FieldType == ftString && f.Width >= 100;
+    return f.FieldType == ftString && f.Width >= 50;
 }
 
 // A section of the cover sheet: the given fields (all shown fields when none are given).
