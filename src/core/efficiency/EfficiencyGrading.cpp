@@ -148,8 +148,8 @@ TEfficiencyGrade GradeConvertedSeries(const TMdbMw& mw, EFanType type, bool hous
     } else if (!measured) {
         actualKw = ReferenceMotorInput(duty.ShaftPower / 1000.0);
     }
-    grade.Fei = FanEnergyIndex(duty.Flow / 3600.0, duty.TotalPressure, duty.Density, actualKw,
-                               measured);
+    grade.Fei =
+        FanEnergyIndex(duty.Flow / 3600.0, duty.TotalPressure, duty.Density, actualKw, measured);
     return grade;
 }
 

@@ -74,7 +74,8 @@ constexpr std::array<std::array<const char*, 3>, static_cast<std::size_t>(T::Cou
 constexpr int kFlowQuantity = 11;
 
 std::string Text(T id, int language) {
-    return kTexts[static_cast<std::size_t>(id)][static_cast<std::size_t>(std::clamp(language, 0, 2))];
+    return kTexts[static_cast<std::size_t>(id)]
+                 [static_cast<std::size_t>(std::clamp(language, 0, 2))];
 }
 
 std::string Fixed(double value, int decimals) {
@@ -127,16 +128,18 @@ std::vector<TGradeLine> GradeLines(const TEfficiencyGrade& grade, int language, 
     if (bep.Found) {
         lines.push_back({Text(T::Bep, language),
                          "V = " + FormatQuantity(0, kFlowQuantity, unitSystem, bep.Flow) + " " +
-                             UnitLabel(kFlowQuantity, unitSystem) + ", ´eta´e = " +
-                             Fixed(bep.OverallEfficiency, 1) + " %"});
+                             UnitLabel(kFlowQuantity, unitSystem) +
+                             ", ´eta´e = " + Fixed(bep.OverallEfficiency, 1) + " %"});
         std::string input = Fixed(bep.ElectricalKw(), 3) + " kW (";
-        input += bep.ElectricalMeasured ? Text(T::Measured, language)
-                                        : Text(T::DefaultMotor, language) + ", ´eta´m = " +
-                                              Fixed(bep.MotorEfficiency * 100, 1) + " %";
+        input += bep.ElectricalMeasured
+                     ? Text(T::Measured, language)
+                     : Text(T::DefaultMotor, language) +
+                           ", ´eta´m = " + Fixed(bep.MotorEfficiency * 100, 1) + " %";
         lines.push_back({Text(T::Input, language), input + ")"});
     }
     if (grade.FanType != EFanType::NotRated && bep.Found) {
-        lines.push_back({Text(T::Reg327, language), RegulationValue(grade.Declared().Eu327, language)});
+        lines.push_back(
+            {Text(T::Reg327, language), RegulationValue(grade.Declared().Eu327, language)});
         std::string label1834 = Text(T::Reg1834, language);
         if (grade.SpeedController) label1834 += ", " + Text(T::SpeedController, language);
         lines.push_back({label1834, RegulationValue(grade.Declared().Eu1834, language)});

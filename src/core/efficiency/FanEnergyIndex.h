@@ -21,10 +21,10 @@ double ReferenceMotorInput(double shaftKw);
 inline constexpr double kFeiPassLimit = 1.0;
 
 struct TFanEnergyIndex {
-    bool Applies = false;             // the duty point and the fan's input are known
-    bool ElectricalMeasured = false;  // FepAct from the measured electrical power
-    double FepRef = -1;               // kW
-    double FepAct = -1;               // kW
+    bool Applies = false;            // the duty point and the fan's input are known
+    bool ElectricalMeasured = false; // FepAct from the measured electrical power
+    double FepRef = -1;              // kW
+    double FepAct = -1;              // kW
     double Fei = -1;
     bool Pass() const { return Applies && Fei >= kFeiPassLimit; }
 };

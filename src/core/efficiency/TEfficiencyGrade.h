@@ -9,10 +9,10 @@ namespace corvane {
 // the electrical input there.
 struct TBestEfficiencyPoint {
     bool Found = false;
-    double Flow = -1;              // m³/h
-    double ShaftEfficiency = -1;   // peak of the fitted curve, %
-    double ShaftPower = -1;        // W
-    double ElectricalPower = -1;   // Pe, W: measured, or of the default motor
+    double Flow = -1;            // m³/h
+    double ShaftEfficiency = -1; // peak of the fitted curve, %
+    double ShaftPower = -1;      // W
+    double ElectricalPower = -1; // Pe, W: measured, or of the default motor
     bool ElectricalMeasured = false;
     double MotorEfficiency = -1;   // fraction: measured shaft over electrical power, or default
     double OverallEfficiency = -1; // ηe of the regulations before part-load compensation, %
@@ -21,7 +21,7 @@ struct TBestEfficiencyPoint {
 
 // A fan's efficiency against one regulation.
 struct TRegulationGrade {
-    bool Applies = false;  // the fan type, category and power are rated
+    bool Applies = false;   // the fan type, category and power are rated
     double Efficiency = -1; // the efficiency compared (with part-load compensation), %
     double Target = -1;     // target efficiency at the required grade, %
     double AchievedN = 0;   // the grade at which the target equals the efficiency
@@ -38,10 +38,10 @@ struct TCategoryGrade {
 
 // Why a result row gets no grade.
 enum class ENotRated {
-    No,          // rated
-    FanType,     // impeller type neither forward- nor backward-curved
-    NoCurve,     // no best-efficiency point (too few points with efficiency and shaft power)
-    PowerRange,  // electrical input outside 0.125 ... 500 kW
+    No,         // rated
+    FanType,    // impeller type neither forward- nor backward-curved
+    NoCurve,    // no best-efficiency point (too few points with efficiency and shaft power)
+    PowerRange, // electrical input outside 0.125 ... 500 kW
 };
 
 // The energy-efficiency grade of a result row: both efficiency categories against both

@@ -34,7 +34,7 @@ EFanType TEfficiencyRater::FanTypeOf(const TErgebnisZeile& row) const {
 bool TEfficiencyRater::Load(const TErgebnisZeile& row, double density, double speed) {
     const bool loaded =
         row.Series > 0 && mw_->LoadSeries(row.Series, static_cast<float>(density),
-                                           static_cast<float>(row.D2), static_cast<float>(speed));
+                                          static_cast<float>(row.D2), static_cast<float>(speed));
     if (loaded) mw_->Sort(TMdbMw::F_VC, false);
     return loaded;
 }

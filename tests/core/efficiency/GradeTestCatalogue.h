@@ -29,7 +29,9 @@ struct TGradeSeries {
     double TotalEfficiency(double v) const {
         return EtaPeak - 6e-7 * (v - PeakFlow) * (v - PeakFlow);
     }
-    double ShaftPower(double v) const { return v / 3600 * TotalPressure(v) / TotalEfficiency(v) * 100; }
+    double ShaftPower(double v) const {
+        return v / 3600 * TotalPressure(v) / TotalEfficiency(v) * 100;
+    }
 };
 
 class TGradeTestCatalogue {

@@ -100,18 +100,19 @@ void CheckRows(TCatalogue& cat, const TAuswahlParam& request, TCounts& seen) {
         const bool measured = grade.Declared().Bep.ElectricalMeasured;
         double bestMeasured = 0;
         for (int i = 0; i < mw.ViewCount(); ++i)
-            bestMeasured = std::max(bestMeasured, static_cast<double>(mw.GetFloat(
-                                                      mw.ViewRecord(i), measured ? TMdbMw::F_ETAFAM
-                                                                                 : TMdbMw::F_ETAFA)));
+            bestMeasured =
+                std::max(bestMeasured,
+                         static_cast<double>(mw.GetFloat(
+                             mw.ViewRecord(i), measured ? TMdbMw::F_ETAFAM : TMdbMw::F_ETAFA)));
         const double impellerEta = measured ? eta : eta / (MotorEta(pe) * 0.9);
         EXPECT_GT(impellerEta, bestMeasured - 1.0);
         EXPECT_LT(impellerEta, bestMeasured + 3.0);
         ++(measured ? seen.measured : seen.motor);
 
         // Static category: 327/2011 second tier and 2024/1834 without speed controller.
-        const double base327 = bc ? (pe <= 10 ? 4.56 * std::log(pe) - 10.5 : 1.1 * std::log(pe) - 2.6)
-                                  : (pe <= 10 ? 2.74 * std::log(pe) - 6.33
-                                              : 0.78 * std::log(pe) - 1.88);
+        const double base327 =
+            bc ? (pe <= 10 ? 4.56 * std::log(pe) - 10.5 : 1.1 * std::log(pe) - 2.6)
+               : (pe <= 10 ? 2.74 * std::log(pe) - 6.33 : 0.78 * std::log(pe) - 1.88);
         const double n327 = bc ? (row.HousingNo > 0 ? 61 : 62) : 44;
         EXPECT_NEAR(v["n327Achieved"].Number, eta - base327, 1e-9);
         EXPECT_EQ(v["n327Required"].Number, n327);

@@ -46,9 +46,9 @@ std::string Join(const std::vector<TGradeLine>& lines) {
 
 TEST(GradeFields, KeysValuesAndNulls) {
     const TGradeFields rated = GradeFields(RatedGrade());
-    const char* keys[] = {"etaBep",  "peBep",         "n327Achieved",  "n327Required",
-                          "pass327", "n1834Achieved", "n1834Required", "pass1834",
-                          "fepRef",  "fepAct",        "fei"};
+    const char* keys[] = {
+        "etaBep",        "peBep",    "n327Achieved", "n327Required", "pass327", "n1834Achieved",
+        "n1834Required", "pass1834", "fepRef",       "fepAct",       "fei"};
     for (std::size_t i = 0; i < kGradeFieldCount; ++i)
         EXPECT_STREQ(rated[i].Key, keys[i]);
     EXPECT_EQ(rated[0].Value.Number, 58);

@@ -100,10 +100,9 @@ TEST_F(Grading, MeasuredElectricalInputMakesAFinalAssembly) {
     ASSERT_TRUE(g.Fei.Applies);
     EXPECT_TRUE(g.Fei.ElectricalMeasured);
     EXPECT_NEAR(g.Fei.FepAct, motor.ShaftPower(5000) / 0.85 / 1000, 0.002);
-    EXPECT_NEAR(g.Fei.FepRef,
-                ReferenceFanElectricalPower(5000 / 3600.0, TGradeSeries::TotalPressure(5000),
-                                            1.205),
-                1e-9);
+    EXPECT_NEAR(
+        g.Fei.FepRef,
+        ReferenceFanElectricalPower(5000 / 3600.0, TGradeSeries::TotalPressure(5000), 1.205), 1e-9);
 }
 
 TEST_F(Grading, IndexWithoutMotorUsesTheReferenceMotorOnTheShaftPower) {
