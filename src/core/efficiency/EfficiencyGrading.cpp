@@ -44,18 +44,6 @@ double PeakFlow(const TPolyCoefficients& fit, double lo, double hi) {
     return EvalFit(fit, refined) >= bestValue ? refined : best;
 }
 
-TRegulationGrade GradeAgainst(const TEcoTarget& target, double efficiency) {
-    TRegulationGrade grade;
-    grade.Efficiency = efficiency;
-    if (!target.Applies) return grade;
-    grade.Applies = true;
-    grade.Target = target.Target();
-    grade.AchievedN = efficiency - target.Base;
-    grade.RequiredN = target.RequiredN;
-    grade.Pass = grade.AchievedN >= grade.RequiredN;
-    return grade;
-}
-
 TCategoryGrade GradeCategory(const TMdbMw& mw, EFanType type, bool housed,
                              EEfficiencyCategory category, const TGradeOptions& options) {
     TCategoryGrade grade;
@@ -63,9 +51,9 @@ TCategoryGrade GradeCategory(const TMdbMw& mw, EFanType type, bool housed,
     if (!grade.Bep.Found) return grade;
     const double kw = grade.Bep.ElectricalKw();
     const double eta = grade.Bep.OverallEfficiency;
-    grade.Eu327 = GradeAgainst(Target327(type, housed, category, kw), eta);
+    grade.Eu327 = GradeRegulation(Target327(type, housed, category, kw), eta);
     const double compensation = options.SpeedController ? SpeedControlCompensation1834(kw) : 1.0;
-    grade.Eu1834 = GradeAgainst(Target1834(type, category, kw), eta * compensation);
+    grade.Eu1834 = GradeRegulation(Target1834(type, category, kw), eta * compensation);
     return grade;
 }
 

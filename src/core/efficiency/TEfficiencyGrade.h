@@ -29,6 +29,10 @@ struct TRegulationGrade {
     bool Pass = false;
 };
 
+// The grade of a fan with efficiency `efficiency` (%) against a target; it passes when the
+// achieved grade reaches the required one.
+TRegulationGrade GradeRegulation(const TEcoTarget& target, double efficiency);
+
 // Best-efficiency point and grades of one efficiency category.
 struct TCategoryGrade {
     TBestEfficiencyPoint Bep;

@@ -1,6 +1,7 @@
 // Regulation formulas, the default motor and the Fan Energy Index, with the worked examples.
 #include "efficiency/EcoDesign.h"
 #include "efficiency/FanEnergyIndex.h"
+#include "efficiency/TEfficiencyGrade.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -62,6 +63,20 @@ TEST(EcoDesign, Regulation1834GradesByTypeCategoryAndPower) {
     EXPECT_EQ(SpeedControlCompensation1834(50), 1.04);
 }
 
+TEST(EcoDesign, AGradeReachingTheRequiredOnePasses) {
+    const TEcoTarget target{true, -8.5, 61};
+    const TRegulationGrade exact = GradeRegulation(target, 52.5);
+    EXPECT_TRUE(exact.Applies);
+    EXPECT_EQ(exact.AchievedN, 61);
+    EXPECT_EQ(exact.Target, 52.5);
+    EXPECT_TRUE(exact.Pass);
+    EXPECT_FALSE(GradeRegulation(target, 52.4).Pass);
+    const TRegulationGrade none = GradeRegulation(TEcoTarget{}, 80);
+    EXPECT_FALSE(none.Applies);
+    EXPECT_FALSE(none.Pass);
+    EXPECT_EQ(none.Efficiency, 80);
+}
+
 TEST(EcoDesign, FanTypeFollowsTheImpellerTypeGroups) {
     EXPECT_EQ(FanTypeOfImpeller(60), Fc);
     EXPECT_EQ(FanTypeOfImpeller(120), Fc);
@@ -116,6 +131,7 @@ TEST(FanEnergyIndex, ReferenceMotorAndMissingValues) {
 
     EXPECT_FALSE(FanEnergyIndex(0, 1000, 1.2, 1.9, false).Applies);
     EXPECT_FALSE(FanEnergyIndex(1, -1, 1.2, 1.9, false).Applies);
+    EXPECT_FALSE(FanEnergyIndex(1, 1000, 0, 1.9, false).Applies);
     EXPECT_FALSE(FanEnergyIndex(1, 1000, 1.2, -1, false).Applies);
     EXPECT_FALSE(FanEnergyIndex(1, 1000, 1.2, std::nan(""), false).Pass());
 }

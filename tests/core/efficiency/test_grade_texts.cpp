@@ -82,13 +82,13 @@ TEST(GradeFields, KeysValuesAndNulls) {
 }
 
 TEST(GradeFields, OrderByFeiPutsTheBestFirstAndTheUnratedLast) {
-    std::vector<TEfficiencyGrade> grades(5);
-    const double fei[] = {1.1, -1, 1.4, 0.9, -1};
+    std::vector<TEfficiencyGrade> grades(6);
+    const double fei[] = {1.1, -1, 1.4, 0.9, -1, 1.1};
     for (std::size_t i = 0; i < grades.size(); ++i) {
         grades[i].Fei.Applies = fei[i] > 0;
         grades[i].Fei.Fei = fei[i];
     }
-    EXPECT_EQ(OrderByFei(grades), (std::vector<std::size_t>{2, 0, 3, 1, 4}));
+    EXPECT_EQ(OrderByFei(grades), (std::vector<std::size_t>{2, 0, 5, 3, 1, 4}));
 }
 
 TEST(GradeTexts, LinesOfARatedAndOfAnUnratedFan) {

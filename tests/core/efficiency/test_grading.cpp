@@ -18,7 +18,7 @@ namespace {
 class Grading : public ::testing::Test {
 protected:
     TGradeTestCatalogue t;
-    TGradeSeries plain;
+    TGradeSeries plain{75, 6013};
     TGradeSeries motor{75, 6000, 0.85};
 
     void SetUp() override {
@@ -48,9 +48,9 @@ TEST_F(Grading, BestPointOnTheFittedCurveWithTheDefaultMotor) {
 
     const TBestEfficiencyPoint& total = g.Total.Bep;
     ASSERT_TRUE(total.Found);
-    EXPECT_NEAR(total.Flow, 6000, 30);
+    EXPECT_NEAR(total.Flow, 6013, 1);
     EXPECT_NEAR(total.ShaftEfficiency, 75, 0.05);
-    EXPECT_NEAR(total.ShaftPower, plain.ShaftPower(6000), 0.002 * plain.ShaftPower(6000));
+    EXPECT_NEAR(total.ShaftPower, plain.ShaftPower(6013), 0.002 * plain.ShaftPower(6013));
     EXPECT_FALSE(total.ElectricalMeasured);
     const double pe = total.ElectricalKw();
     EXPECT_NEAR(pe * DefaultMotorEfficiency(pe), total.ShaftPower / 1000, 1e-6);
@@ -172,6 +172,29 @@ TEST_F(Grading, TooFewPointsGiveNoBestPoint) {
     const TBestEfficiencyPoint bep = FindBestEfficiencyPoint(mw, EEfficiencyCategory::Static, 6);
     ASSERT_TRUE(bep.Found);
     EXPECT_FALSE(bep.ElectricalMeasured); // the points carry no electrical input
+}
+
+TEST_F(Grading, PartLoadPointsKeepZeroFlowAndLeaveMissingPowerOut) {
+    TCatalogue cat;
+    TMdbMw mw(&cat);
+    const float values[][4] = {{0, 0, 400, 1200}, {1000, 40, 0, 1100}, {-1, 50, 500, 1000}};
+    for (const auto& v : values) {
+        TMdbRecord* p = mw.NewRecord();
+        mw.SetFloat(p, TMdbMw::F_VC, v[0]);
+        mw.SetFloat(p, TMdbMw::F_ETAFA, v[1]);
+        mw.SetFloat(p, TMdbMw::F_PWE, v[2]);
+        mw.SetFloat(p, TMdbMw::F_PFA, v[3]);
+    }
+    mw.RebuildIndex(false);
+    mw.Sort(TMdbMw::F_VC, false);
+    const std::vector<TPartLoadPoint> points = PartLoadPoints(mw);
+    ASSERT_EQ(points.size(), 2u); // the point without flow is left out
+    EXPECT_EQ(points[0].Flow, 0);
+    EXPECT_EQ(points[0].Pressure, 1200);
+    EXPECT_EQ(points[0].OverallEfficiency, 0); // zero efficiency is a value
+    EXPECT_NEAR(points[0].ElectricalPower, DefaultMotorInput(0.4) * 1000, 1e-9);
+    EXPECT_EQ(points[1].ElectricalPower, -1); // no shaft power, no input
+    EXPECT_EQ(points[1].OverallEfficiency, -1);
 }
 
 TEST_F(Grading, PartLoadCurvesFollowTheFanLaws) {
