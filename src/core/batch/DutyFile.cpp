@@ -1,6 +1,6 @@
 #include "batch/DutyFile.h"
 
-#include "model/Units.h"
+#include "units/Units.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,10 +11,6 @@ namespace corvane {
 
 namespace {
 
-// Quantity kinds of the typed duty values.
-constexpr int kFlowQuantity = 11;
-constexpr int kPressureQuantity = 9;
-constexpr int kDensityQuantity = 15;
 // Batch duties search for themselves; the cart mode has no cart here.
 constexpr std::int32_t kLastBatchMode = SearchComputedReinforced;
 
@@ -73,13 +69,13 @@ std::string ApplyCell(int column, const std::string& cell, TAuswahlParam& r, int
     if (!(v > 0)) return name + ": must be above 0";
     switch (column) {
     case 0:
-        r.RequestedFlow = FromDisplay(kFlowQuantity, units, v);
+        r.RequestedFlow = FromDisplay(kQuantityFlow, units, v);
         break;
     case 1:
-        r.RequestedPressure = FromDisplay(kPressureQuantity, units, v);
+        r.RequestedPressure = FromDisplay(kQuantityPressure, units, v);
         break;
     case 2:
-        r.RequestedDensity = FromDisplay(kDensityQuantity, units, v);
+        r.RequestedDensity = FromDisplay(kQuantityDensity, units, v);
         break;
     default: // speed
         r.GivenSpeed = v;

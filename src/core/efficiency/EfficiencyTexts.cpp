@@ -1,7 +1,7 @@
 #include "efficiency/EfficiencyTexts.h"
 
 #include "efficiency/TEfficiencyGrade.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/GreekText.h"
 #include "util/Numbers.h"
 
@@ -71,7 +71,7 @@ constexpr std::array<std::array<const char*, 3>, static_cast<std::size_t>(T::Cou
 }};
 
 // Quantity kind of volume flows.
-constexpr int kFlowQuantity = 11;
+constexpr int kFlowQuantity = kQuantityFlow;
 
 std::string Text(T id, int language) {
     return kTexts[static_cast<std::size_t>(id)]
