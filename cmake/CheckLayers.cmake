@@ -15,7 +15,7 @@ set(core_levels
   "model"
   "selection"
   "settings efficiency"
-  "session batch")
+  "session batch setup")
 # The window layers: what each may include besides the core.
 set(allowed_render render)
 set(allowed_sql sql)
