@@ -34,12 +34,14 @@ TBatchResult TBatchSelection::Select(const TDuty& duty) {
         result.Grades = rater_->Grade(result.Rows, density);
         return result;
     }
-    // By index: every row is graded, the best ones are kept in index order.
-    std::vector<TEfficiencyGrade> grades = rater_->Grade(rows, density);
-    const std::vector<std::size_t> order = OrderByFei(grades);
+    // By index: the index of every row, then the grades of the best ones in index order.
+    std::vector<TEfficiencyGrade> indexes(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        indexes[i].Fei = rater_->FanEnergyIndexOf(rows[i], density);
+    const std::vector<std::size_t> order = OrderByFei(indexes);
     for (std::size_t i = 0; i < order.size() && i < best_; ++i) {
         result.Rows.push_back(rows[order[i]]);
-        result.Grades.push_back(grades[order[i]]);
+        result.Grades.push_back(rater_->Grade(rows[order[i]], density));
     }
     return result;
 }

@@ -118,15 +118,7 @@ TBestEfficiencyPoint FindBestEfficiencyPoint(const TMdbMw& mw, EEfficiencyCatego
     return bep;
 }
 
-TEfficiencyGrade GradeConvertedSeries(const TMdbMw& mw, EFanType type, bool housed,
-                                      const TGradeDuty& duty, const TGradeOptions& options) {
-    TEfficiencyGrade grade;
-    grade.FanType = type;
-    grade.Housed = housed;
-    grade.SpeedController = options.SpeedController;
-    grade.Static = GradeCategory(mw, type, housed, EEfficiencyCategory::Static, options);
-    grade.Total = GradeCategory(mw, type, housed, EEfficiencyCategory::Total, options);
-
+TFanEnergyIndex FanEnergyIndexAtDuty(const TMdbMw& mw, const TGradeDuty& duty) {
     const bool measured = HasElectricalReadings(mw);
     double actualKw = -1;
     if (measured && duty.Flow >= 0) {
@@ -136,8 +128,19 @@ TEfficiencyGrade GradeConvertedSeries(const TMdbMw& mw, EFanType type, bool hous
     } else if (!measured) {
         actualKw = ReferenceMotorInput(duty.ShaftPower / 1000.0);
     }
-    grade.Fei =
-        FanEnergyIndex(duty.Flow / 3600.0, duty.TotalPressure, duty.Density, actualKw, measured);
+    return FanEnergyIndex(duty.Flow / 3600.0, duty.TotalPressure, duty.Density, actualKw, measured);
+}
+
+TEfficiencyGrade GradeConvertedSeries(const TMdbMw& mw, EFanType type, bool housed,
+                                      const TGradeDuty& duty, const TGradeOptions& options) {
+    TEfficiencyGrade grade;
+    grade.FanType = type;
+    grade.Housed = housed;
+    grade.SpeedController = options.SpeedController;
+    grade.Static = GradeCategory(mw, type, housed, EEfficiencyCategory::Static, options);
+    grade.Total = GradeCategory(mw, type, housed, EEfficiencyCategory::Total, options);
+
+    grade.Fei = FanEnergyIndexAtDuty(mw, duty);
     return grade;
 }
 

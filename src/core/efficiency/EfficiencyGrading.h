@@ -25,6 +25,11 @@ bool HasElectricalReadings(const TMdbMw& mw);
 TBestEfficiencyPoint FindBestEfficiencyPoint(const TMdbMw& mw, EEfficiencyCategory category,
                                              int coefficientCount);
 
+// The Fan Energy Index at the duty point of a converted series (sorted ascending by flow):
+// the measured electrical input there when the series has electrical readings, else the
+// duty's shaft power over the reference motor on a direct drive.
+TFanEnergyIndex FanEnergyIndexAtDuty(const TMdbMw& mw, const TGradeDuty& duty);
+
 // Grades a converted series (sorted ascending by flow) as a fan of the given type, with or
 // without housing, and computes the Fan Energy Index at the duty point.
 TEfficiencyGrade GradeConvertedSeries(const TMdbMw& mw, EFanType type, bool housed,

@@ -48,6 +48,11 @@ TEfficiencyGrade TEfficiencyRater::Grade(const TErgebnisZeile& row, double densi
                                 duty, options_);
 }
 
+TFanEnergyIndex TEfficiencyRater::FanEnergyIndexOf(const TErgebnisZeile& row, double density) {
+    Load(row, density, row.N);
+    return FanEnergyIndexAtDuty(*mw_, {row.Vop, row.P2, row.Power, density});
+}
+
 std::vector<TEfficiencyGrade> TEfficiencyRater::Grade(const std::vector<TErgebnisZeile>& rows,
                                                       double density) {
     std::vector<TEfficiencyGrade> grades;

@@ -29,6 +29,8 @@ public:
     // requested density; the Fan Energy Index at the row's operating point.
     TEfficiencyGrade Grade(const TErgebnisZeile& row, double density);
     std::vector<TEfficiencyGrade> Grade(const std::vector<TErgebnisZeile>& rows, double density);
+    // Only the Fan Energy Index of a row (cheaper than a whole grade).
+    TFanEnergyIndex FanEnergyIndexOf(const TErgebnisZeile& row, double density);
     // The row's series at its speed, at the speed halfway to 45 % and at 45 % of it.
     TPartLoadCurves PartLoad(const TErgebnisZeile& row, double density);
 

@@ -2,6 +2,7 @@
 #include "../selection/SearchTestCatalogue.h"
 #include "batch/DutyFile.h"
 #include "batch/TBatchSelection.h"
+#include "efficiency/TEfficiencyRater.h"
 #include "selection/TImpellerSearch.h"
 
 #include <gtest/gtest.h>
@@ -126,10 +127,19 @@ TEST(BatchSelection, KeepsTheBestRowsOfEachDuty) {
         EXPECT_EQ(best.Rows[i].Id(), search.Rows()[i].Id());
     EXPECT_TRUE(best.Grades[0].Fei.Applies);
 
-    batch.SetBest(10);
+    // By index: the two rows of the highest index among all rows, fully graded.
     batch.SetOrderByFei(true);
     const TBatchResult byFei = batch.Select({13, request});
-    ASSERT_EQ(byFei.Rows.size(), search.Rows().size());
-    for (std::size_t i = 1; i < byFei.Grades.size(); ++i)
-        EXPECT_GE(byFei.Grades[i - 1].Fei.Fei, byFei.Grades[i].Fei.Fei);
+    ASSERT_EQ(byFei.Rows.size(), 2u);
+    EXPECT_GE(byFei.Grades[0].Fei.Fei, byFei.Grades[1].Fei.Fei);
+    TEfficiencyRater rater(t.cat);
+    for (const TErgebnisZeile& row : search.Rows()) {
+        const TEfficiencyGrade g = rater.Grade(row, request.RequestedDensity);
+        if (row.Id() != byFei.Rows[0].Id() && row.Id() != byFei.Rows[1].Id()) {
+            EXPECT_LE(g.Fei.Fei, byFei.Grades[1].Fei.Fei);
+        }
+        if (row.Id() == byFei.Rows[0].Id()) {
+            EXPECT_EQ(g.Static.Bep.Flow, byFei.Grades[0].Static.Bep.Flow);
+        }
+    }
 }
