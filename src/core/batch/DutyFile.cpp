@@ -28,6 +28,19 @@ std::vector<std::string> SplitTabs(std::string_view line) {
     return fields;
 }
 
+// A cell as an error message quotes it: at most 40 characters, control bytes as "?".
+std::string Shown(const std::string& cell) {
+    constexpr std::size_t kShownChars = 40;
+    std::string text;
+    std::size_t chars = 0;
+    for (const char c : cell) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80 && ++chars > kShownChars) return text + "...";
+        text += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+    return text;
+}
+
 bool ReadNumber(std::string text, double& value) {
     std::replace(text.begin(), text.end(), ',', '.');
     const char* end = text.data() + text.size();
@@ -49,7 +62,7 @@ std::string ApplyCell(int column, const std::string& cell, TAuswahlParam& r, int
         return {};
     }
     double v = 0;
-    if (!ReadNumber(cell, v)) return name + ": not a number: \"" + cell + "\"";
+    if (!ReadNumber(cell, v)) return name + ": not a number: \"" + Shown(cell) + "\"";
     const auto integer = [&](std::int32_t lo, std::int32_t hi, std::int32_t& target) {
         if (v != std::floor(v) || v < lo || v > hi)
             return name + ": " + std::to_string(lo) + " ... " + std::to_string(hi) + " expected";
@@ -94,7 +107,7 @@ bool ReadHeader(const std::vector<std::string>& fields, int lineNo, TDutyFile& f
                                   ? "column twice: \""
                                   : nullptr;
         if (problem != nullptr) {
-            file.Errors.push_back({lineNo, problem + name + "\""});
+            file.Errors.push_back({lineNo, problem + Shown(name) + "\""});
             file.Unusable = true;
             return false;
         }

@@ -96,6 +96,12 @@ TEST(DutyFile, AWrongHeaderMakesTheFileUnusable) {
     EXPECT_EQ(ParseDutyFile("\n#x\nflow\tpressure\tflow\n", TAuswahlParam{}, 0).Errors[0].Text(),
               "line 3: column twice: \"flow\"");
     EXPECT_TRUE(ParseDutyFile("", TAuswahlParam{}, 0).Duties.empty());
+    // A cell quoted in a message is cut and shows no control bytes.
+    const std::string wild = std::string("\x1b[2J") + std::string(60, 'x') + "\n";
+    EXPECT_EQ(ParseDutyFile(wild, TAuswahlParam{}, 0).Errors[0].Message,
+              "unknown column \"?[2J" + std::string(36, 'x') + "...\"");
+    EXPECT_EQ(ParseDutyFile("flow\tpressure\n1\x01\t2\n", TAuswahlParam{}, 0).Errors[0].Message,
+              "flow: not a number: \"1?\"");
 }
 
 TEST(BatchSelection, KeepsTheBestRowsOfEachDuty) {
