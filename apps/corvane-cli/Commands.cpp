@@ -30,6 +30,7 @@ int RunCommand(const std::string& command, const CliArgs& args) {
     if (command == "density") return RunDensity(args);
     if (command == "partload") return RunPartLoad(args);
     if (command == "batch") return RunBatch(args);
+    if (command == "plot") return RunPlot(args);
     throw std::invalid_argument("unknown command \"" + command + "\" (try --help)");
 }
 
