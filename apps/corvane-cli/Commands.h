@@ -6,7 +6,6 @@
 namespace corvane {
 class TCatalogue;
 class TMessAuswahl;
-struct TSettings;
 } // namespace corvane
 
 namespace corvane::cli {
@@ -30,6 +29,8 @@ int RunUnpack(const CliArgs& args);
 int RunSearch(const CliArgs& args);
 int RunCurve(const CliArgs& args);
 int RunDensity(const CliArgs& args);
+int RunPartLoad(const CliArgs& args);
+int RunBatch(const CliArgs& args);
 int RunPlot(const CliArgs& args);
 int RunReport(const CliArgs& args);
 
@@ -46,9 +47,5 @@ TSeriesSpec ParseSeries(const std::string& seriesOption);
 // Fills the selection from the --series options (at least one, at most ten) and the duty point
 // from --flow, --pressure, --tolerance (base units) and --deviation.
 void SelectSeries(const CliArgs& args, const TCatalogue& catalogue, TMessAuswahl& selection);
-// The selection of a selection file: its settings read (the unit system and language taken
-// from it unless given), its request searched and its marked results as the selection.
-void SelectFromFile(const std::string& path, bool unitsGiven, bool languageGiven,
-                    TCatalogue& catalogue, TSettings& settings, TMessAuswahl& selection);
 
 } // namespace corvane::cli

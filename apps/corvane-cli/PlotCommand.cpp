@@ -5,15 +5,15 @@
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
 #include "measurements/TMdbMw.h"
-#include "model/ListeningDistance.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
+#include "physics/ListeningDistance.h"
 #include "render/curves/CurveDiagram.h"
 #include "render/curves/TCurveDiagramData.h"
 #include "selection/TImpellerSearch.h"
 #include "selection/TResultList.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -61,6 +61,27 @@ std::unique_ptr<QGuiApplication> StartGui() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The selection of a selection file: its request searched, its marked results as curves.
+void SelectFromFile(const std::string& path, bool unitsGiven, bool languageGiven,
+                    TCatalogue& catalogue, TSettings& settings, TMessAuswahl& selection) {
+    if (!settings.ReadSelectionFile(path))
+        throw std::invalid_argument("--selection: cannot read \"" + path + "\"");
+    SetListeningDistance(settings.LpAbstand);
+    if (!unitsGiven) {
+        const int units = ClampUnitSystem(settings.PrintUnit);
+        SetScreenUnitSystem(units);
+        SetPrintUnitSystem(units);
+        if (!languageGiven) SetTextLanguage(LanguageOfUnitSystem(units));
+    }
+    TImpellerSearch search(catalogue);
+    search.Run(settings.Request, settings.Cart);
+    TResultList list(catalogue);
+    list.SetCart(settings.Cart);
+    list.TakeSearch(search.Rows(), search.Request());
+    list.ApplyMarkIds(ReadSelectionMarks(path));
+    list.BuildCurveSelection(selection);
+}
+
 bool Paint(QPaintDevice& device, const QRect& area, const TCurveDiagramData& data) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
@@ -104,27 +125,6 @@ bool Write(EFormat format, const std::string& path, int width, int height,
 }
 
 } // namespace
-
-// The selection of a selection file: its request searched, its marked results as curves.
-void SelectFromFile(const std::string& path, bool unitsGiven, bool languageGiven,
-                    TCatalogue& catalogue, TSettings& settings, TMessAuswahl& selection) {
-    if (!settings.ReadSelectionFile(path))
-        throw std::invalid_argument("--selection: cannot read \"" + path + "\"");
-    SetListeningDistance(settings.LpAbstand);
-    if (!unitsGiven) {
-        const int units = ClampUnitSystem(settings.PrintUnit);
-        SetScreenUnitSystem(units);
-        SetPrintUnitSystem(units);
-        if (!languageGiven) SetTextLanguage(LanguageOfUnitSystem(units));
-    }
-    TImpellerSearch search(catalogue);
-    search.Run(settings.Request, settings.Cart);
-    TResultList list(catalogue);
-    list.SetCart(settings.Cart);
-    list.TakeSearch(search.Rows(), search.Request());
-    list.ApplyMarkIds(ReadSelectionMarks(path));
-    list.BuildCurveSelection(selection);
-}
 
 int RunPlot(const CliArgs& args) {
     const std::vector<std::string> unknown = args.Unknown(kKnownOptions);

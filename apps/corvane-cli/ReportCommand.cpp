@@ -5,14 +5,11 @@
 #include "Commands.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
-#include "model/ListeningDistance.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
 #include "render/reports/ReportDocument.h"
 #include "render/reports/TReportBuilder.h"
-#include "selection/TImpellerSearch.h"
 #include "selection/TLayoutSeiteAusw.h"
-#include "selection/TResultList.h"
+#include "session/TSelectionSession.h"
 #include "settings/TCompanyInfo.h"
 #include "settings/TSettings.h"
 
@@ -48,23 +45,23 @@ bool EndsWithPdf(const std::string& path) {
     return tail == ".pdf";
 }
 
-// The user's settings file (or --settings FILE): request searched, the first results marked.
-void SelectFromSettings(const std::string& path, bool unitsGiven, bool languageGiven,
-                        TCatalogue& catalogue, TSettings& settings, TMessAuswahl& selection) {
-    settings.LoadUser(path);
-    SetListeningDistance(settings.LpAbstand);
-    if (!unitsGiven) {
-        const int units = ClampUnitSystem(settings.PrintUnit);
+// The selection of the session: a selection file opened (its search run, its marked results
+// kept), or the user's settings file read and its request searched (the first results marked).
+// The unit system and language given on the command line win over the file's.
+void Select(const CliArgs& args, TSelectionSession& session, TMessAuswahl& selection) {
+    TOutcome outcome = args.Has("selection")
+                           ? session.OpenSelection(args.Value("selection"))
+                           : session.LoadSettings(args.Value("settings", SettingsPath()));
+    if (outcome && !args.Has("selection")) outcome = session.Search();
+    if (!outcome) throw std::invalid_argument("report: " + outcome.Message());
+    if (args.Has("units")) {
+        const int units = args.Integer("units", 0, 0, 7);
         SetScreenUnitSystem(units);
         SetPrintUnitSystem(units);
-        if (!languageGiven) SetTextLanguage(LanguageOfUnitSystem(units));
+        if (!args.Has("lang")) SetTextLanguage(LanguageOfUnitSystem(units));
     }
-    TImpellerSearch search(catalogue);
-    search.Run(settings.Request, settings.Cart);
-    TResultList list(catalogue);
-    list.SetCart(settings.Cart);
-    list.TakeSearch(search.Rows(), search.Request());
-    list.BuildCurveSelection(selection);
+    if (args.Has("lang")) SetTextLanguage(args.Integer("lang", 0, 0, 2));
+    session.BuildCurveSelection(selection);
 }
 
 } // namespace
@@ -83,13 +80,9 @@ int RunReport(const CliArgs& args) {
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));
     TMessAuswahl selection(catalogue);
-    TSettings settings;
-    if (args.Has("selection"))
-        SelectFromFile(args.Value("selection"), args.Has("units"), args.Has("lang"), catalogue,
-                       settings, selection);
-    else
-        SelectFromSettings(args.Value("settings", SettingsPath()), args.Has("units"),
-                           args.Has("lang"), catalogue, settings, selection);
+    TSelectionSession session(catalogue);
+    Select(args, session, selection);
+    const TSettings& settings = session.Options();
 
     TLayout layout = settings.Layouts.Layouts[static_cast<std::size_t>(layoutNo - 1)];
     if (args.Has("pages")) ReadLayoutText(args.Value("pages"), layout);

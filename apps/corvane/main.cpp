@@ -13,11 +13,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::TSettings settings;
-    settings.LoadUser(corvane::SettingsPath());
+    (void)settings.LoadUser(corvane::SettingsPath()); // defaults when there is none
     const auto offer = corvane::TInstallOffer::FromArguments(argc, argv, settings.Naufruf);
     if (offer.AutoInstall) {
         const auto result = corvane::RunInstallCommand(nullptr, settings);
-        settings.SaveUser(corvane::SettingsPath());
+        (void)settings.SaveUser(corvane::SettingsPath());
         return result.EndProgram ? 0 : 1;
     }
     return 0;

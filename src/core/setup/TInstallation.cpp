@@ -139,10 +139,10 @@ bool TInstallation::CreateFolder(std::string& line) {
 bool TInstallation::WriteRecord(std::string& line) {
     line = "uninstall record in " + m_user.SettingsFile + ": ";
     TIniFile settings;
-    settings.Load(m_user.SettingsFile); // a first installation starts a new file
+    (void)settings.Load(m_user.SettingsFile); // a first installation starts a new file
     WriteUninstallRecord(settings, m_folder, TextLanguage());
     if (m_languageIndex) settings.WriteInteger("Options", "PrintUnit", *m_languageIndex);
-    const bool saved = settings.Save(m_user.SettingsFile);
+    const bool saved = settings.Save(m_user.SettingsFile).Ok();
     line += saved ? "ok" : "not written (passed over)";
     return saved;
 }

@@ -52,7 +52,7 @@ void RemoveSettings(const std::string& folder, const TUserFolders& user,
     std::error_code ec;
     if (user.SettingsFile.empty() || !fs::exists(fs::symlink_status(user.SettingsFile, ec))) return;
     TIniFile settings;
-    settings.Load(user.SettingsFile);
+    (void)settings.Load(user.SettingsFile);
     const std::string recorded = RecordedInstallFolder(settings);
     if (!recorded.empty() && recorded != folder) {
         lines.push_back("kept settings " + user.SettingsFile +

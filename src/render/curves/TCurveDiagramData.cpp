@@ -4,11 +4,11 @@
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMwFieldNo.h"
 #include "model/CurveKinds.h"
-#include "model/ListeningDistance.h"
-#include "model/Units.h"
+#include "physics/ListeningDistance.h"
 #include "render/curves/CurveFrame.h"
 #include "render/diagram/DiagramText.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 
 namespace corvane {
 

@@ -1,8 +1,8 @@
 #include "render/curves/TPointPicker.h"
 
-#include "model/Units.h"
 #include "render/diagram/TDiagram.h"
 #include "selection/PointListEdit.h"
+#include "units/Units.h"
 
 #include <cstdlib>
 

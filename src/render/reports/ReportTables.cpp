@@ -9,7 +9,7 @@
 #include "measurements/TMdbMw.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/TPointTable.h"
+#include "selection/TPointTable.h"
 #include "render/curves/CurvePalette.h"
 #include "render/diagram/DiagramText.h"
 #include "render/reports/ReportTexts.h"

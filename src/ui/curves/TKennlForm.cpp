@@ -10,10 +10,10 @@
 #include "render/diagram/DiagramText.h"
 #include "selection/PointListEdit.h"
 #include "settings/TSettings.h"
-#include "settings/TWindowPlacement.h"
 #include "ui/curves/CurveOutput.h"
 #include "ui/curves/KennlTexts.h"
 #include "ui/curves/TCurvePanel.h"
+#include "ui/curves/TKennlSetting.h"
 #include "ui/curves/TPointMenu.h"
 #include "ui/curves/TPointTableModel.h"
 #include "ui/curves/TPrintLanguage.h"
@@ -30,7 +30,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
@@ -43,8 +42,7 @@ namespace corvane {
 namespace {
 
 constexpr const char* kWindowClass = "TKennlForm";
-constexpr int kModeFactor = 1000000;
-constexpr int kMinGridHeight = 64;
+constexpr int kMinGridHeight = TKennlSetting::kMinGridHeight;
 
 // The busy flag while copying or printing, cleared again on every way out.
 class TBusy {
@@ -189,31 +187,17 @@ void TKennlForm::FillAuswahlBox() {
 }
 
 void TKennlForm::RestoreSetting() {
-    const QRect screen = QGuiApplication::primaryScreen() != nullptr
-                             ? QGuiApplication::primaryScreen()->availableGeometry()
-                             : QRect(0, 0, 1600, 1000);
-    TWindowPlacement current{0, 800, 600, 40 + 24 * (index_ % 10), 40 + 24 * (index_ % 10), {}};
-    const TWindowPlacement p = RestorePlacement(context_.Settings.Store, kWindowClass, index_,
-                                                current, screen.width(), screen.height());
-    resize(std::max(320, p.Width), std::max(240, p.Height));
-    move(p.Left, p.Top);
-    if (p.State % 10 == 2) setWindowState(Qt::WindowMaximized);
-    if (p.Extra.empty()) return; // first opening: default grid height, nothing extra shown
-    const long long s = std::max(0LL, std::atoll(p.Extra.c_str()));
-    gridHeight_ = std::max<int>(kMinGridHeight, static_cast<int>(s % kModeFactor));
-    picker_.SetShowMode(static_cast<int>(std::min<long long>(s / kModeFactor, 2)));
+    resize(800, 600);
+    const TKennlSetting setting = TKennlSetting::Restore(
+        *this, context_.Settings.Store, kWindowClass, index_, TKennlSetting{gridHeight_, 0});
+    gridHeight_ = setting.GridHeight;
+    picker_.SetShowMode(setting.ShowMode);
 }
 
 void TKennlForm::SaveSetting() {
-    if (grid_->isVisible()) gridHeight_ = std::max(kMinGridHeight, grid_->height());
-    TWindowPlacement p;
-    p.State = isMaximized() ? 2 : isMinimized() ? 1 : 0;
-    p.Width = width();
-    p.Height = height();
-    p.Top = y();
-    p.Left = x();
-    p.Extra = std::to_string(gridHeight_ + kModeFactor * ShowMode());
-    SavePlacement(context_.Settings.Store, kWindowClass, index_, p);
+    if (grid_->isVisible()) gridHeight_ = std::max(TKennlSetting::kMinGridHeight, grid_->height());
+    TKennlSetting{gridHeight_, ShowMode()}.Save(*this, context_.Settings.Store, kWindowClass,
+                                                index_);
 }
 
 void TKennlForm::Reload() {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/TCurveSet.h"
-#include "model/TPointTable.h"
 #include "render/curves/TPointPicker.h"
+#include "selection/TPointTable.h"
 #include "ui/curves/TCurveWindowContext.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TPointTable.h"
+#include "selection/TPointTable.h"
 
 #include <QAbstractTableModel>
 

@@ -301,9 +301,4 @@ void TAuswertungForm::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-bool ShowEvaluationWindow(const TCurveWindowContext& context, QWidget* parent) {
-    TAuswertungForm form(context, parent);
-    return form.exec() == QDialog::Accepted;
-}
-
 } // namespace corvane

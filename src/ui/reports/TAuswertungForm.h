@@ -132,8 +132,4 @@ private:
     TPdfs* pdfs_ = nullptr;
 };
 
-// Opens the evaluation window for the selection modally (the main window's "Druckvorschau
-// anzeigen"); true when it was closed by printing or "Auswahl beenden".
-bool ShowEvaluationWindow(const TCurveWindowContext& context, QWidget* parent);
-
 } // namespace corvane

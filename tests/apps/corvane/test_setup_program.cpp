@@ -3,6 +3,7 @@
 
 #include "../../core/setup/SetupTestTree.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -21,11 +22,18 @@ struct Result {
 };
 
 // Runs a program with extra environment entries and reads its output to the end (which
-// includes a second uninstall stage, since it keeps the output open until it is done).
+// includes a second uninstall stage, since it keeps the output open until it is done). An
+// extra entry replaces an inherited one of the same name (the program would see the first).
 Result RunProgram(std::vector<std::string> args, const std::vector<std::string>& extraEnv) {
+    const auto name = [](const std::string& entry) { return entry.substr(0, entry.find('=')); };
     std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        env.emplace_back(*e);
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        const bool replaced =
+            std::any_of(extraEnv.begin(), extraEnv.end(),
+                        [&](const std::string& x) { return name(x) == name(entry); });
+        if (!replaced) env.push_back(entry);
+    }
     env.insert(env.end(), extraEnv.begin(), extraEnv.end());
     auto pointers = [](std::vector<std::string>& v) {
         std::vector<char*> p;

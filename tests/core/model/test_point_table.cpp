@@ -4,8 +4,8 @@
 #include "measurements/TMdbMw.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/TPointTable.h"
 #include "selection/TPointList.h"
+#include "selection/TPointTable.h"
 
 #include <gtest/gtest.h>
 #include <string>

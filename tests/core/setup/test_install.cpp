@@ -87,9 +87,9 @@ TEST(Install, TwiceOverwritesAndRemovesOldFiles) {
     WriteFile(t.medium / "Corvane.mem", "data v2");
     // A user setting survives the new record.
     TIniFile settings;
-    settings.Load(t.user.SettingsFile);
+    ASSERT_TRUE(settings.Load(t.user.SettingsFile));
     settings.WriteString("Options", "Bearbeiter", "Jana");
-    settings.Save(t.user.SettingsFile);
+    ASSERT_TRUE(settings.Save(t.user.SettingsFile));
 
     TInstallation again = Installer(t, folder); // keeps the stored language/unit entry
     ASSERT_TRUE(again.Run()) << again.Error();
@@ -98,7 +98,7 @@ TEST(Install, TwiceOverwritesAndRemovesOldFiles) {
     for (const char* old : {"Corvane.mbk", "FanData.STD", "FanData.STM"})
         EXPECT_FALSE(fs::exists(folder / old)) << old;
     EXPECT_EQ(again.Lines()[2], "3/10 remove old files: FanData.STD FanData.STM Corvane.mbk");
-    settings.Load(t.user.SettingsFile);
+    ASSERT_TRUE(settings.Load(t.user.SettingsFile));
     EXPECT_EQ(settings.ReadString("Options", "Bearbeiter", ""), "Jana");
     EXPECT_EQ(settings.ReadInteger("Options", "PrintUnit", -1), 0);
 

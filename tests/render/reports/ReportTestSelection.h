@@ -2,7 +2,7 @@
 
 #include "../../core/model/CurveTestCatalogue.h"
 #include "i18n/Language.h"
-#include "model/ListeningDistance.h"
+#include "physics/ListeningDistance.h"
 #include "model/TMessAuswahl.h"
 #include "render/reports/TReportBuilder.h"
 #include "settings/TSettings.h"

@@ -6,6 +6,7 @@
 #include "settings/TCompanyInfo.h"
 #include "ui/reports/ReportOutput.h"
 #include "ui/reports/TAuswertungForm.h"
+#include "ui/reports/TEvaluationCommands.h"
 #include "ui/reports/TKfeldForm.h"
 #include "ui/reports/TPagePreview.h"
 
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -232,6 +234,28 @@ TEST(AuswertungForm, CopyGivesAPageSizedPictureOrClearsTheClipboard) {
     form.CopyToClipboard();
     EXPECT_TRUE(clipboard->image().isNull());
     EXPECT_EQ(CopySize(false), QSize(1200, 1600));
+}
+
+TEST(EvaluationCommands, ButtonAndMenuItemsInTheLanguage) {
+    TReportTestSelection t;
+    QWidget window;
+    int prepared = 0;
+    TEvaluationCommands commands(
+        TCurveWindowContext{t.tc.cat, t.selection, t.settings}, [&] { ++prepared; }, &window);
+    EXPECT_EQ(commands.PrintBtn()->text(), QStringLiteral("Druckvorschau anzeigen"));
+    EXPECT_EQ(commands.PrintSetupMen()->text(), QStringLiteral("Drucker &einrichten"));
+    EXPECT_FALSE(commands.PrintMen()->isVisible());
+    SetTextLanguage(1);
+    commands.ApplyTexts();
+    EXPECT_EQ(commands.PrintBtn()->text(), QStringLiteral("print preview"));
+    SetTextLanguage(0);
+    // The preview window opens modally on the program's printer; closed at once here.
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* form = qobject_cast<TAuswertungForm*>(w)) form->Finish();
+    });
+    EXPECT_TRUE(commands.ShowPreview());
+    EXPECT_EQ(prepared, 1);
 }
 
 TEST(KfeldForm, OkParsesAndClampsTheFields) {
