@@ -44,7 +44,6 @@ std::optional<TMapPoint> CurveAt(const std::vector<TMapPoint>& curve, double flo
         r.Efficiency = a.Efficiency + t * (b.Efficiency - a.Efficiency);
         return r;
     }
-    if (curve.size() == 1 && curve.front().Efficiency >= 0) return curve.front();
     return {};
 }
 

@@ -109,6 +109,14 @@ TEST(CharacteristicMap, OperatingSpeedLineIsMarked) {
             EXPECT_EQ(line.Value, 1450);
         }
     EXPECT_EQ(marked, 1);
+    // Only the line within 1 1/min of the operating speed: not the series speed 1000 beside
+    // an operating speed of 1001.5.
+    s.OpSpeed = 1001.5;
+    const TMapLines near = ComputeMap(s, Fan());
+    std::vector<double> thick;
+    for (const TMapLine& line : near.Family(kMapSpeed))
+        if (line.Operating) thick.push_back(line.Value);
+    EXPECT_EQ(thick, (std::vector<double>{1001.5}));
 }
 
 TEST(CharacteristicMap, TooFewValidPointsGiveAnEmptyMap) {
@@ -184,7 +192,7 @@ TEST(CharacteristicMap, PowerAndSoundLinesHoldTheirValue) {
     EXPECT_NEAR(power[1].Value / power[0].Value, 1.25, 0.02);
     const auto& sound = map.Family(kMapSound);
     ASSERT_FALSE(sound.empty());
-    EXPECT_GT(sound.front().Value, 49);
+    EXPECT_EQ(sound.front().Value, 50); // 60 - 5 · 5 = 35 upwards, the first above 49
     for (std::size_t i = 1; i < sound.size(); ++i)
         EXPECT_EQ(sound[i].Value - sound[i - 1].Value, 5);
 }
