@@ -153,6 +153,7 @@ std::string SettingsPath() {
 void TSettings::Read(const TIniFile& ini, ESettingsSource source) {
     ReadOptions(*this, ini, source);
     ReadRequest(Request, ini, source);
+    if (source == ESettingsSource::User) Installation.Read(ini);
 }
 
 void TSettings::WriteUser(TIniFile& ini) const {
@@ -164,6 +165,7 @@ void TSettings::WriteUser(TIniFile& ini) const {
     ini.WriteString(kOptions, "Warenkorb", WriteCartText(Cart));
     ini.WriteInteger(kOptions, "Naufruf", Naufruf);
     WriteRequest(Request, ini);
+    Installation.Write(ini);
 }
 
 bool TSettings::LoadUser(const std::string& path) {

@@ -8,6 +8,9 @@ namespace corvane {
 // running executable unless CORVANE_HOME or an explicit override (--home) names another.
 std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder);
+// The folder of the running executable, whatever overrides the program folder: the other
+// programs of the installation (corvane-rigsim, ...) lie there.
+std::string ExecutableFolder();
 // ProgramFolder() + "/" + name.
 std::string ProgramFile(const std::string& name);
 
