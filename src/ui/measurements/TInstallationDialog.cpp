@@ -50,10 +50,9 @@ TInstallationDialog::TInstallationDialog(const TInstallationSettings& settings, 
         QLineEdit* rig = edit("RigEdit");
         rig->setObjectName(QStringLiteral("RigEdit%1").arg(code));
         rigs_[static_cast<std::size_t>(code)] = rig;
-        const std::string rigName = std::to_string(code) + " (" +
-                                    TMdbMessung::CodeListText(TMdbMessung::F_PRUEFSTAND, code,
-                                                              TextLanguage()) +
-                                    ")";
+        const std::string rigName =
+            std::to_string(code) + " (" +
+            TMdbMessung::CodeListText(TMdbMessung::F_PRUEFSTAND, code, TextLanguage()) + ")";
         form->addRow(FromUtf8(ReplaceAll(Txt(TextId::InstRigLabel), "%s", rigName)), rig);
     }
     project_ = edit("ProjectEdit");

@@ -3,7 +3,6 @@
 #include "settings/TInstallationSettings.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QCheckBox;

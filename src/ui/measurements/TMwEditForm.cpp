@@ -61,11 +61,11 @@ const TLook kSoundLooks[] = {
 };
 
 void Paint(QWidget& widget, const TLook* look) {
-    widget.setStyleSheet(look == nullptr
-                             ? QString()
-                             : QStringLiteral("background-color: %1; color: %2; padding: 3px;")
-                                   .arg(QLatin1String(look->Background),
-                                        QLatin1String(look->Foreground)));
+    widget.setStyleSheet(
+        look == nullptr
+            ? QString()
+            : QStringLiteral("background-color: %1; color: %2; padding: 3px;")
+                  .arg(QLatin1String(look->Background), QLatin1String(look->Foreground)));
 }
 
 } // namespace
@@ -234,16 +234,18 @@ void TMwEditForm::TimerTick() {
 
 void TMwEditForm::UpdateView() {
     const int mode = editor_->Mode();
-    const std::pair<QToolButton*, int> buttons[] = {
-        {startBtn_, TMwEditor::Starting}, {editBtn_, TMwEditor::Editing},
-        {seriesBtn_, TMwEditor::Series}};
+    const std::pair<QToolButton*, int> buttons[] = {{startBtn_, TMwEditor::Starting},
+                                                    {editBtn_, TMwEditor::Editing},
+                                                    {seriesBtn_, TMwEditor::Series}};
     for (const auto& [button, buttonMode] : buttons)
         button->setChecked(buttonMode == mode ||
                            (buttonMode == TMwEditor::Starting && editor_->IsMeasuring()));
     showBtn_->setVisible(editor_->IsMeasuring());
     if (editor_->IsMeasuring() != timer_->isActive()) {
-        if (editor_->IsMeasuring()) timer_->start();
-        else timer_->stop();
+        if (editor_->IsMeasuring())
+            timer_->start();
+        else
+            timer_->stop();
     }
     UpdateStatus();
     UpdateSoundPanel();
@@ -282,9 +284,12 @@ void TMwEditForm::ShowGridMenu(const QPoint& position) {
     add->setEnabled(editing);
     remove->setEnabled(editing && CurrentGridColumn() > 0);
     QAction* chosen = menu.exec(grid_->viewport()->mapToGlobal(position));
-    if (chosen == add) Run([this] { editor_->AddColumn(); });
-    else if (chosen == remove) Run([this] { editor_->DeleteColumn(CurrentGridColumn()); });
-    else if (chosen == copy) CopyTable();
+    if (chosen == add)
+        Run([this] { editor_->AddColumn(); });
+    else if (chosen == remove)
+        Run([this] { editor_->DeleteColumn(CurrentGridColumn()); });
+    else if (chosen == copy)
+        CopyTable();
 }
 
 void TMwEditForm::CopyTable() {

@@ -39,8 +39,7 @@ QVariant TMwGridModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         // The point being measured stands out.
-        if (editor_.OpenPoint() != nullptr &&
-            editor_.Grid().Point(column) == editor_.OpenPoint())
+        if (editor_.OpenPoint() != nullptr && editor_.Grid().Point(column) == editor_.OpenPoint())
             return QBrush(QColor(255, 250, 205));
         return {};
     default:
@@ -51,8 +50,9 @@ QVariant TMwGridModel::data(const QModelIndex& index, int role) const {
 bool TMwGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
     const QByteArray text = value.toString().toUtf8();
-    if (!editor_.SetCellText(index.row(), index.column() + 1,
-                             std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
+    if (!editor_.SetCellText(
+            index.row(), index.column() + 1,
+            std::string_view(text.constData(), static_cast<std::size_t>(text.size()))))
         return false;
     Q_EMIT dataChanged(index, index);
     if (editor_.ColumnsRevision() != columnsRevision_) Refresh();

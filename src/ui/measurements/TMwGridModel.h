@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-
 #include <cstdint>
 
 namespace corvane {

@@ -106,12 +106,15 @@ TEST_F(MwEditorAcquisition, DisturbedAfterTenTicksWithoutDataAndBack) {
 TEST_F(MwEditorAcquisition, StoppingDropsTheOpenPointAndEndsTheRigProgram) {
     MakeEditor();
     StartMeasuring();
-    Deliver(3, false, 480);
+    Deliver(3, true, 480); // accepted: the acknowledgement is 1
+    Deliver(4, false, 490);
+    Deliver(4, true, 490);
+    ASSERT_EQ(RigReads(3), 1);
     const int closesBefore = rig.Closes;
     editor->SetMode(TMwEditor::Idle);
     EXPECT_EQ(editor->OpenPoint(), nullptr);
-    EXPECT_EQ(editor->Grid().PointCount(), 2);
-    EXPECT_EQ(mw.RecordCount(), 2);
+    EXPECT_EQ(editor->Grid().PointCount(), 4);
+    EXPECT_EQ(mw.RecordCount(), 4);
     EXPECT_EQ(rig.Closes, closesBefore + 1);
     EXPECT_FALSE(rig.IsRunning());
     EXPECT_EQ(RigReads(1), 0);

@@ -45,6 +45,8 @@ TEST(TdwFile, WriterLaysOutFullThenShortRecords) {
     writer.SetValue(16, -1013.25);
     writer.SetValue(17, 99); // beyond the count: ignored
     writer.SetChannelName(4, "Raumtemperatur-Messstelle-1", "Grad Celsius");
+    writer.SetChannelName(128, "Letzter", "V");
+    writer.SetChannelName(129, "Zu weit", "V"); // ignored
     ASSERT_EQ(writer.Exchange(), TTdwFile::kNewData);
 
     std::vector<std::uint8_t> b = FileBytes(path);
@@ -61,6 +63,12 @@ TEST(TdwFile, WriterLaysOutFullThenShortRecords) {
     EXPECT_EQ(std::string(b.begin() + d + 1, b.begin() + d + 21), "Raumtemperatur-Messs");
     EXPECT_EQ(b[d + 21], 8);
     EXPECT_EQ(std::string(b.begin() + d + 22, b.begin() + d + 30), "Grad Cel");
+    TTdwFile reader;
+    reader.OpenForRead(path);
+    reader.Exchange();
+    EXPECT_EQ(reader.ChannelName(128), "Letzter");
+    EXPECT_EQ(reader.ChannelUnit(128), "V");
+    EXPECT_EQ(reader.ChannelName(129), "");
 
     // Later writes: the sequence counts up in both places, only the first 780 bytes change.
     PokeBytes(path, 4000, "X", 1);
