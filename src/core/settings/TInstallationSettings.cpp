@@ -1,11 +1,10 @@
 #include "settings/TInstallationSettings.h"
 
 #include "settings/TIniFile.h"
+#include "util/XdgFolders.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace corvane {
 
@@ -19,16 +18,6 @@ std::string RigKey(int code) {
 }
 
 } // namespace
-
-std::string RuntimeFolder() {
-    namespace fs = std::filesystem;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && fs::path(runtime).is_absolute()) return runtime;
-    std::error_code ec;
-    fs::path temp = fs::temp_directory_path(ec);
-    if (ec) temp = "/tmp";
-    return (temp / ("corvane-" + std::to_string(::getuid()))).string();
-}
 
 TInstallationSettings TInstallationSettings::Defaults() {
     TInstallationSettings s;

@@ -34,8 +34,4 @@ struct TInstallationSettings {
     const std::string& RigCommand(std::int32_t rigCode) const;
 };
 
-// The user's runtime folder: $XDG_RUNTIME_DIR when it is an absolute path, else a folder
-// "corvane-<user id>" in the temporary folder.
-std::string RuntimeFolder();
-
 } // namespace corvane

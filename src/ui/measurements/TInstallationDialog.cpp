@@ -33,7 +33,7 @@ std::string ToUtf8(const QLineEdit* edit) {
 
 TInstallationDialog::TInstallationDialog(const TInstallationSettings& settings, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(T(TextId::InstTitle));
+    setWindowTitle(T(TextId::RigSettingsTitle));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     const auto edit = [this](const char* name) {
@@ -44,8 +44,8 @@ TInstallationDialog::TInstallationDialog(const TInstallationSettings& settings, 
     };
     input_ = edit("InputEdit");
     output_ = edit("OutputEdit");
-    form->addRow(T(TextId::InstInputLabel), input_);
-    form->addRow(T(TextId::InstOutputLabel), output_);
+    form->addRow(T(TextId::RigInputLabel), input_);
+    form->addRow(T(TextId::RigOutputLabel), output_);
     for (int code = 0; code < TInstallationSettings::kRigCodes; ++code) {
         QLineEdit* rig = edit("RigEdit");
         rig->setObjectName(QStringLiteral("RigEdit%1").arg(code));
@@ -53,23 +53,23 @@ TInstallationDialog::TInstallationDialog(const TInstallationSettings& settings, 
         const std::string rigName =
             std::to_string(code) + " (" +
             TMdbMessung::CodeListText(TMdbMessung::F_PRUEFSTAND, code, TextLanguage()) + ")";
-        form->addRow(FromUtf8(ReplaceAll(Txt(TextId::InstRigLabel), "%s", rigName)), rig);
+        form->addRow(FromUtf8(ReplaceAll(Txt(TextId::RigProgramLabel), "%s", rigName)), rig);
     }
     project_ = edit("ProjectEdit");
-    form->addRow(T(TextId::InstProjectLabel), project_);
-    simulated_ = new QCheckBox(T(TextId::InstSimulatedBox), this);
+    form->addRow(T(TextId::RigProjectLabel), project_);
+    simulated_ = new QCheckBox(T(TextId::RigSimulatedBox), this);
     simulated_->setObjectName(QStringLiteral("SimulatedBox"));
     form->addRow(QString(), simulated_);
     duration_ = new QSpinBox(this);
     duration_->setObjectName(QStringLiteral("DurationEdit"));
     duration_->setRange(0, 600000);
     duration_->setSingleStep(500);
-    form->addRow(T(TextId::InstDurationLabel), duration_);
+    form->addRow(T(TextId::RigDurationLabel), duration_);
     connect(simulated_, &QCheckBox::toggled, duration_, &QWidget::setEnabled);
     layout->addLayout(form);
 
     auto* box = new QDialogButtonBox(this);
-    QPushButton* defaults = box->addButton(T(TextId::InstDefaultsBtn), QDialogButtonBox::ResetRole);
+    QPushButton* defaults = box->addButton(T(TextId::RigDefaultsBtn), QDialogButtonBox::ResetRole);
     defaults->setObjectName(QStringLiteral("DefaultsBtn"));
     box->addButton(T(TextId::OkBtn), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("OkBtn"));

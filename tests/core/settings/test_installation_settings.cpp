@@ -5,6 +5,7 @@
 #include "settings/TIniFile.h"
 #include "settings/TInstallationSettings.h"
 #include "settings/TSettings.h"
+#include "util/XdgFolders.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
