@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QTimer>
@@ -250,6 +251,14 @@ void TMwEditForm::UpdateView() {
     UpdateStatus();
     UpdateSoundPanel();
     model_->Refresh();
+    // While measuring, the newest points (the open one is the last column) stay in sight.
+    if (editor_->ColumnsRevision() != shownColumns_) {
+        shownColumns_ = editor_->ColumnsRevision();
+        // After the view has laid out the new columns.
+        if (editor_->IsMeasuring())
+            QTimer::singleShot(
+                0, grid_, [bar = grid_->horizontalScrollBar()] { bar->setValue(bar->maximum()); });
+    }
 }
 
 void TMwEditForm::UpdateStatus() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -74,6 +75,7 @@ private:
     TMwGridModel* model_;
     QTimer* timer_;
     std::function<void(const QString&)> errorHandler_;
+    std::uint64_t shownColumns_ = 0; // the editor's column revision the view has scrolled to
 
     QToolButton* startBtn_ = nullptr;
     QToolButton* editBtn_ = nullptr;
