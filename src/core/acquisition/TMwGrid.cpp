@@ -4,6 +4,7 @@
 #include "mdb/EMdbError.h"
 #include "measurements/TMdbMw.h"
 #include "model/Units.h"
+#include "util/GreekText.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 
@@ -118,7 +119,7 @@ std::string TMwGrid::ClipboardText(const std::string& caption) const {
     std::string text = caption + "\r\n";
     for (int row = 0; row < RowCount(); ++row)
         for (int column = 0; column < ColumnCount(); ++column)
-            text += CellText(row, column) + (column + 1 < ColumnCount() ? "\t" : "\r\n");
+            text += GreekText(CellText(row, column)) + (column + 1 < ColumnCount() ? "\t" : "\r\n");
     return text;
 }
 

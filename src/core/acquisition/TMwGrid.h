@@ -43,7 +43,8 @@ public:
     // Removes the point from the grid and frees it (no question asked).
     void DeletePoint(TMdbRecord* point);
 
-    // The caption line, then every row as tab-separated cells, each line ending in CR LF.
+    // The caption line, then every row as tab-separated cells, each line ending in CR LF;
+    // Greek-letter markers become their letters.
     std::string ClipboardText(const std::string& caption) const;
 
     // Point numbers unique, every float and integer value within its field's limits. On a

@@ -54,6 +54,8 @@ TEST_F(MwEditorEditing, GridShowsEveryReadingByPointNumber) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + grid.RowCount());
     EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 2 * grid.RowCount());
     EXPECT_NE(text.find("\r\nMesspunkt-Nr.\t2\t5\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\ncos(φ) L1\t"), std::string::npos);
+    EXPECT_EQ(text.find("´"), std::string::npos);
 }
 
 TEST_F(MwEditorEditing, EditingStoresTypedValues) {
