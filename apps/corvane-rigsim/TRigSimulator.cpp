@@ -1,7 +1,10 @@
 #include "TRigSimulator.h"
 
+#include "util/Files.h"
+
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 namespace corvane {
 
@@ -16,6 +19,9 @@ constexpr int kFirstReading = 4;
 
 TRigSimulator::TRigSimulator(const TRigSimOptions& options)
     : options_(options), point_(table_.NewRecord()) {
+    // The runtime folder of the exchange files may not exist yet.
+    const std::filesystem::path parent = std::filesystem::path(options_.WritePath).parent_path();
+    if (!parent.empty()) MakeFolder(parent.string());
     writer_.OpenForWrite(options_.WritePath);
     reader_.OpenForRead(options_.ReadPath);
     for (int field = F::F_RT; field <= F::F_RES11; ++field)

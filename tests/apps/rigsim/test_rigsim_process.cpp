@@ -84,7 +84,8 @@ private:
 class RigSimProcess : public ::testing::Test {
 protected:
     std::vector<std::string> Args() const {
-        return {"--write", dir.File("in.tdw"), "--read", dir.File("out.tdw"), "--period", "20"};
+        // The folder of the file it writes does not exist yet.
+        return {"--write", dir.File("run/in.tdw"), "--read", dir.File("out.tdw"), "--period", "20"};
     }
     // Plays the editor: asks for point `point` of series 5 until the simulator reports it.
     bool SeesPoint(int point) {
@@ -94,7 +95,7 @@ protected:
         editorOut.SetValue(2, point);
         editorOut.SetValue(9, 315);
         TTdwFile editorIn;
-        editorIn.OpenForRead(dir.File("in.tdw"));
+        editorIn.OpenForRead(dir.File("run/in.tdw"));
         for (int i = 0; i < 300; ++i) {
             editorOut.Exchange();
             if (editorIn.Exchange() == TTdwFile::kNewData && editorIn.Value(1) == 5 &&
