@@ -60,8 +60,13 @@ void TMwEditor::Open(int openMode) {
     if (openMode == 3) SetMode(Editing);
 }
 
+bool TMwEditor::CanChange() const {
+    return !table_.ReadOnly();
+}
+
 void TMwEditor::SetMode(int mode) {
     if (mode < Idle || mode > Series || mode == mode_) return;
+    if (mode != Idle && !CanChange()) return;
     const int old = mode_;
     // Validation may refuse to leave the edit mode; nothing else has happened then.
     if (old == Editing) ValidateAndSave();

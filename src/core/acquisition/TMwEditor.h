@@ -53,8 +53,11 @@ public:
     // Opening mode 2 starts measuring, 3 editing; others leave the editor idle.
     void Open(int openMode);
     // A mode button. Leaving mode 4 validates and saves first: an EMdbError then keeps
-    // mode 4 (the grid's error cell tells where).
+    // mode 4 (the grid's error cell tells where). A read-only table only shows its points:
+    // every mode but 0 is refused silently.
     void SetMode(int mode);
+    // The points may be measured and changed (the table is not read-only).
+    bool CanChange() const;
     // One timer tick (once a second while measuring). A tick that finds the previous one
     // still running does nothing.
     void Tick();

@@ -101,7 +101,7 @@ TMwEditForm::~TMwEditForm() {
 }
 
 void TMwEditForm::SetSeriesEditor(std::function<bool(std::int32_t)> editor) {
-    seriesBtn_->setEnabled(static_cast<bool>(editor));
+    seriesBtn_->setEnabled(static_cast<bool>(editor) && editor_->CanChange());
     editor_->SetSeriesEditor(std::move(editor));
 }
 
@@ -238,9 +238,12 @@ void TMwEditForm::UpdateView() {
     const std::pair<QToolButton*, int> buttons[] = {{startBtn_, TMwEditor::Starting},
                                                     {editBtn_, TMwEditor::Editing},
                                                     {seriesBtn_, TMwEditor::Series}};
-    for (const auto& [button, buttonMode] : buttons)
+    for (const auto& [button, buttonMode] : buttons) {
         button->setChecked(buttonMode == mode ||
                            (buttonMode == TMwEditor::Starting && editor_->IsMeasuring()));
+        if (!editor_->CanChange()) button->setEnabled(false);
+    }
+    stopBtn_->setEnabled(editor_->CanChange());
     showBtn_->setVisible(editor_->IsMeasuring());
     if (editor_->IsMeasuring() != timer_->isActive()) {
         if (editor_->IsMeasuring())

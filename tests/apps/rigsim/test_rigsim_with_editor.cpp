@@ -40,6 +40,7 @@ protected:
     void Measure(int rig, int points, AcousticAnalyser* analyser = nullptr) {
         TMdbMessung& s = catalogue.Messung();
         s.SetInt(s.FindByKey(12), TMdbMessung::F_PRUEFSTAND, rig);
+        catalogue.Mw().SetReadOnly(false);
         catalogue.Mw().LoadSeries(12, -1, -1, -1);
         TMwEditor editor(catalogue, catalogue.Mw(), installation, clock);
         editor.SetAnalyser(analyser);

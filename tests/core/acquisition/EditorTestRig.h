@@ -49,6 +49,7 @@ protected:
         series.SetFloat(r, TMdbMessung::F_DLr, 400);
         series.RebuildIndex(false);
 
+        mw.SetReadOnly(false); // the catalogue is maintained
         mw.LoadSeries(kSeries, -1, -1, -1);
         for (int no = 1; no <= 2; ++no) {
             TMdbRecord* p = mw.NewRecord();

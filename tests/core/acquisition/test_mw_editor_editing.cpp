@@ -180,6 +180,17 @@ TEST_F(MwEditorEditing, DiscardQuestionOnCancel) {
     EXPECT_EQ(editor->Grid().PointCount(), 2);
 }
 
+TEST_F(MwEditorEditing, ReadOnlyPointsAreOnlyShown) {
+    mw.SetReadOnly(true);
+    MakeEditor();
+    editor->Open(3);
+    editor->SetMode(TMwEditor::Starting);
+    EXPECT_EQ(editor->Mode(), TMwEditor::Idle);
+    EXPECT_TRUE(rig.Commands.empty());
+    EXPECT_FALSE(editor->SetCellText(Row(F::F_PK), 1, "1"));
+    EXPECT_TRUE(editor->CloseOk());
+}
+
 TEST_F(MwEditorEditing, SeriesRecordEditReloadsTheSeriesValues) {
     MakeEditor();
     int calls = 0;

@@ -113,6 +113,17 @@ TEST_F(MwEditForm, ModeButtonsAndCopy) {
     EXPECT_EQ(form->result(), QDialog::Accepted);
 }
 
+TEST_F(MwEditForm, ReadOnlyPointsOnlyShow) {
+    mw.SetReadOnly(true);
+    auto form = Open(2);
+    form->SetSeriesEditor([](std::int32_t) { return true; });
+    EXPECT_EQ(form->Editor().Mode(), TMwEditor::Idle);
+    for (const char* name : {"StartBtn", "EditBtn", "SeriesBtn"})
+        EXPECT_FALSE(Child<QToolButton>(*form, name)->isEnabled()) << name;
+    EXPECT_FALSE(Child<QPushButton>(*form, "StopBtn")->isEnabled());
+    EXPECT_FALSE(form->Model().flags(form->Model().index(6, 0)) & Qt::ItemIsEditable);
+}
+
 // The rig reports points through the exchange file written here; the sound panel turns red
 // when the analyser does not answer, and "keine Schallmessung" lets the point through.
 TEST_F(MwEditForm, MeasuringShowsStatusAndSoundPanel) {
