@@ -181,6 +181,7 @@ void TMwEditForm::BuildWindow() {
     grid_->setObjectName(QStringLiteral("Grid"));
     grid_->setModel(model_);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerItem); // whole points in sight
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
