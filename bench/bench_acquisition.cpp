@@ -67,6 +67,7 @@ struct TEditorBench {
         catalogue.Messung().RebuildIndex(false);
         const std::int32_t no = catalogue.Messung().GetInt(r, TMdbMessung::F_MESSNR);
         TMdbMw& mw = catalogue.Mw();
+        mw.SetReadOnly(false);
         mw.LoadSeries(no, -1, -1, -1);
         for (int p = 1; p <= points; ++p) {
             TMdbRecord* point = mw.NewRecord();
