@@ -20,8 +20,10 @@ namespace {
 
 // Bundle parts copied with the program when they lie beside it.
 constexpr const char* kBundleFolders[] = {"lib", "plugins"};
-constexpr const char* kBundleFiles[] = {kCompanionFileName, kIconFileName, kCompanyFileName,
-                                        kLogoFileName, "qt.conf"};
+// The rig simulator goes along: the acquisition settings start it from the program's folder.
+// The company block of the printouts and its logo go along too.
+constexpr const char* kBundleFiles[] = {kCompanionFileName, "corvane-rigsim", kIconFileName,
+                                        kCompanyFileName,   kLogoFileName,    "qt.conf"};
 
 std::string Join(const fs::path& folder, const std::string& name) {
     return (folder / name).string();
