@@ -32,7 +32,32 @@ int FittingTextHeight(TPageCanvas& canvas, const TReportTable& table, int height
     }
 }
 
+// The widths at which the captions would show whole.
+std::vector<int> CaptionWidths(const TPageCanvas& canvas, const TReportTable& table) {
+    const int gap = canvas.TextWidth(QStringLiteral("  "));
+    std::vector<int> wanted;
+    for (const QString& caption : table.Captions)
+        wanted.push_back(canvas.TextWidth(caption) + gap);
+    return wanted;
+}
+
 } // namespace
+
+std::vector<int> WidenColumns(std::vector<int> widths, const std::vector<int>& wanted,
+                              int available) {
+    const std::size_t n = std::min(widths.size(), wanted.size());
+    std::vector<long long> lack(n, 0);
+    long long lacking = 0;
+    for (std::size_t c = 0; c < n; ++c) {
+        lack[c] = std::max(0, wanted[c] - widths[c]);
+        lacking += lack[c];
+    }
+    const long long room = static_cast<long long>(available) - Sum(widths);
+    if (room <= 0 || lacking == 0) return widths;
+    for (std::size_t c = 0; c < n; ++c)
+        widths[c] += static_cast<int>(lacking <= room ? lack[c] : lack[c] * room / lacking);
+    return widths;
+}
 
 std::vector<int> TableColumnWidths(const TPageCanvas& canvas, const TReportTable& table) {
     const int columns = static_cast<int>(table.Captions.size());
@@ -60,7 +85,9 @@ int PaintTableSheet(TPageCanvas& canvas, const TPageGeometry& g, const TReportTa
     y += g.Unit + g.Unit / 2;
 
     const int height = FittingTextHeight(canvas, table, g.TextHeight, g.ContentWidth());
-    const std::vector<int> widths = TableColumnWidths(canvas, table);
+    // A narrow table (a few points on a portrait sheet) uses the spare width for its captions.
+    const std::vector<int> widths = WidenColumns(TableColumnWidths(canvas, table),
+                                                 CaptionWidths(canvas, table), g.ContentWidth());
     const int line = canvas.LineHeight();
     canvas.Fill(QRect(g.Left, y, std::min(Sum(widths), g.ContentWidth()), 2 * line),
                 QColor(kBandRed, kBandGreen, kBandBlue));

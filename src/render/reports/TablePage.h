@@ -18,6 +18,12 @@ inline constexpr int kMinTableText = 5;
 // is one line height wider.
 std::vector<int> TableColumnWidths(const TPageCanvas& canvas, const TReportTable& table);
 
+// The columns widened towards the widths their captions want, sharing the room left of
+// `available`: every cut caption shown whole when the room suffices, otherwise each widened in
+// proportion to what it lacks. Columns are never narrowed.
+std::vector<int> WidenColumns(std::vector<int> widths, const std::vector<int>& wanted,
+                              int available);
+
 // One sheet of a table: the title, the caption band (captions and units) and the rows from
 // `firstRow` on while they fit above the footer. The text is made smaller, down to
 // kMinTableText, until the table fits the width. Returns the first row not printed (the row

@@ -3,6 +3,7 @@
 #include "render/reports/PageGeometry.h"
 #include "render/reports/SoundPage.h"
 #include "render/reports/TReportPage.h"
+#include "render/reports/TablePage.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,20 @@ TEST(SoundPage, BarsStandSideBySideAndLevelsBelowTenHaveNone) {
     EXPECT_EQ(SoundCell(9.9), QString());
     EXPECT_EQ(SoundCell(10.0), QStringLiteral("10.0"));
     EXPECT_EQ(SoundCell(-1), QString());
+}
+
+TEST(TablePage, SpareWidthShowsCutCaptionsWholeOrSharesItByWhatEachLacks) {
+    const std::vector<int> widths{30, 50, 40};
+    const std::vector<int> wanted{20, 110, 100}; // the first caption fits already
+    // Room for everything: each cut caption gets exactly what it lacks.
+    EXPECT_EQ(WidenColumns(widths, wanted, 1000), (std::vector<int>{30, 110, 100}));
+    // 60 pixels to spare for a lack of 60 + 60: half each.
+    EXPECT_EQ(WidenColumns(widths, wanted, 180), (std::vector<int>{30, 80, 70}));
+    // No room (a packed table), or a table already wider than the sheet: unchanged.
+    EXPECT_EQ(WidenColumns(widths, wanted, 120), widths);
+    EXPECT_EQ(WidenColumns(widths, wanted, 100), widths);
+    // A short caption list leaves the further columns alone.
+    EXPECT_EQ(WidenColumns(widths, {20, 60}, 1000), (std::vector<int>{30, 60, 40}));
 }
 
 } // namespace
