@@ -12,6 +12,26 @@
 
 namespace corvane {
 
+namespace {
+
+// The caption width of one of the two field columns (fields `first` to `first + count`): as
+// wide as its longest caption when the values beside it still fit the half page, else what
+// the values leave, but at least a quarter of the page.
+int CaptionWidth(const TPageCanvas& canvas, const TCoverSection& section, int first, int count,
+                 int half, int u) {
+    int captions = 0;
+    int values = 0;
+    const int end = std::min(first + count, static_cast<int>(section.Fields.size()));
+    for (int i = first; i < end; ++i) {
+        const auto& [caption, value] = section.Fields[static_cast<std::size_t>(i)];
+        captions = std::max(captions, canvas.TextWidth(caption));
+        values = std::max(values, canvas.TextWidth(value));
+    }
+    return std::min(captions + u / 2, std::max(half / 2, half - values - u));
+}
+
+} // namespace
+
 void PaintCoverPage(TPageCanvas& canvas, const TPageGeometry& g, const TCoverData& cover) {
     const int u = g.Unit;
     int y = g.ContentTop;
@@ -26,17 +46,16 @@ void PaintCoverPage(TPageCanvas& canvas, const TPageGeometry& g, const TCoverDat
         canvas.TextIn(2, section.Heading, g.Left + u / 2, y + u / 2, g.ContentWidth() - u);
         y += u + u / 4;
         canvas.SetFont(g.TextHeight);
-        int captionWidth = 0;
-        for (const auto& [caption, value] : section.Fields)
-            captionWidth = std::max(captionWidth, canvas.TextWidth(caption));
-        captionWidth = std::min(captionWidth + u / 2, half / 2);
         const int rows = (static_cast<int>(section.Fields.size()) + 1) / 2;
+        const int captionWidths[2] = {CaptionWidth(canvas, section, 0, rows, half, u),
+                                      CaptionWidth(canvas, section, rows, rows, half, u)};
         for (int i = 0; i < static_cast<int>(section.Fields.size()); ++i) {
             const int column = i / std::max(rows, 1);
             const int row = i % std::max(rows, 1);
             const int rowY = y + row * u;
             if (rowY + u > g.Bottom) continue;
             const int x = g.Left + column * half;
+            const int captionWidth = captionWidths[column == 0 ? 0 : 1];
             const auto& [caption, value] = section.Fields[static_cast<std::size_t>(i)];
             canvas.TextIn(3, caption, x, rowY, captionWidth - u / 4);
             canvas.TextIn(3, value, x + captionWidth, rowY, half - captionWidth - u / 2);
