@@ -101,8 +101,8 @@ void DrawFamily(TDiagram& d, TLabels& labels, const TMapArea& area, const TMapLi
             labels.Place(d, 2, QStringLiteral(" ") + Whole(line.Value), at.X, at.Y, colour);
         } else {
             // Sound lines run close to the speed lines: labelled in their middle.
-            const auto& run = runs[runs.size() / 2];
-            const TLog at = ToLog(run[run.size() / 2]);
+            const auto& middle = runs[runs.size() / 2];
+            const TLog at = ToLog(middle[middle.size() / 2]);
             labels.Place(d, 4, Whole(line.Value), at.X, at.Y, colour);
         }
     }
