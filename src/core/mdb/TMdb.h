@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mdb/CurveInterpolation.h"
 #include "mdb/TMdbField.h"
 #include "mdb/TMdbRecord.h"
 
@@ -21,11 +22,6 @@ using TMdbVariant = std::variant<std::string, std::int32_t, double>;
 struct TCellText {
     std::string Text;
     bool LeftAligned = true;
-};
-
-struct TCurveValue {
-    float Value = 0;
-    bool Found = false;
 };
 
 // In-memory table of typed records. Field numbers are 1-based; every access with a field
@@ -74,6 +70,11 @@ public:
     virtual void RebuildIndex(bool flag);
     TMdbRecord* FirstRecord() const { return records_; } // head of the list, newest first
     int RecordCount() const;                             // walks the list
+    // Grows with every change of records or values made through the table (new, freed and
+    // loaded records, the Set functions): whoever keeps results derived from the records
+    // knows they still fit while it is unchanged. Writes straight into record slots do not
+    // count.
+    std::uint64_t Changes() const { return changes_; }
 
     int ViewCount() const { return static_cast<int>(view_.size()); }
     TMdbRecord* ViewRecord(int index) const; // 0-based; nullptr outside
@@ -158,6 +159,7 @@ private:
     int fieldCount_ = 0;
     int slotCount_ = 0;
     bool readOnly_ = true;
+    std::uint64_t changes_ = 0;
     std::vector<TMdbField> fields_; // index 0 unused; fields 1..fieldCount_
     std::vector<int> columns_;
     TMdbRecord* records_ = nullptr;

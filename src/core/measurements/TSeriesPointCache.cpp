@@ -1,6 +1,7 @@
 #include "measurements/TSeriesPointCache.h"
 
 #include "mdb/TMdb.h"
+#include "measurements/TSeriesBase.h"
 
 #include <cstring>
 
@@ -26,8 +27,27 @@ bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table) {
         std::memcpy(out, r->Slots(), slotCount * sizeof(std::uint32_t));
         out += slotCount;
     }
+    entry.Serial = ++lastSerial_;
     series_[seriesNo] = std::move(entry);
     return true;
+}
+
+std::uint64_t TSeriesPointCache::Serial(std::int32_t seriesNo) const {
+    const auto it = series_.find(seriesNo);
+    return it == series_.end() ? 0 : it->second.Serial;
+}
+
+std::shared_ptr<const TSeriesBase> TSeriesPointCache::Base(std::int32_t seriesNo,
+                                                           std::uint64_t serial) const {
+    const auto it = series_.find(seriesNo);
+    if (it == series_.end() || it->second.Serial != serial) return nullptr;
+    return it->second.Base;
+}
+
+void TSeriesPointCache::KeepBase(std::int32_t seriesNo, std::uint64_t serial,
+                                 std::shared_ptr<const TSeriesBase> base) {
+    const auto it = series_.find(seriesNo);
+    if (it != series_.end() && it->second.Serial == serial) it->second.Base = std::move(base);
 }
 
 bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
