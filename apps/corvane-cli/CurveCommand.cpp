@@ -10,6 +10,7 @@
 #include "model/TMessAuswahl.h"
 #include "settings/TSettings.h"
 #include "units/Units.h"
+#include "util/GreekText.h"
 
 #include <algorithm>
 #include <array>
@@ -153,7 +154,7 @@ struct TAxisText {
 
 TAxisText Axis(const TMdbMw& table, int field, int language, int units) {
     const TMdbField& f = table.Field(field);
-    return {f.CaptionIn(language), UnitLabel(f.Quantity, units)};
+    return {GreekText(f.CaptionIn(language)), UnitLabel(f.Quantity, units)};
 }
 
 void PrintText(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& table, int style,
@@ -161,8 +162,9 @@ void PrintText(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
     std::string out;
     const TAxisText x = Axis(table, set.XField, language, units);
     const TAxisText y = Axis(table, set.YField, language, units);
-    out += "kind\t" + std::to_string(set.Kind) + '\t' + CurveKindCaption(set.Kind, language) +
-           "\tstyle\t" + std::to_string(style) + '\n';
+    out += "kind\t" + std::to_string(set.Kind) + '\t' +
+           GreekText(CurveKindCaption(set.Kind, language)) + "\tstyle\t" + std::to_string(style) +
+           '\n';
     out += "axes\t" + x.Caption + '\t' + x.Unit + '\t' + y.Caption + '\t' + y.Unit + '\n';
     out += "bounds\t" + Num(set.MaxX, kPointDigits) + '\t' + Num(set.MinY, kPointDigits) + '\t' +
            Num(set.MaxY, kPointDigits) + '\n';
@@ -177,7 +179,7 @@ void PrintText(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
                Num(slot.TargetD2, kPointDigits) + "\tspeed\t" +
                Num(slot.TargetSpeed, kPointDigits) + "\tdensity\t" +
                Num(slot.TargetDensity, kPointDigits) + "\ty\t" +
-               table.Field(curve.YField).CaptionIn(language) + "\tpoints\t" +
+               GreekText(table.Field(curve.YField).CaptionIn(language)) + "\tpoints\t" +
                std::to_string(curve.PointCount) + '\n';
         for (int p = 0; p < curve.PointCount; ++p) {
             const TCurvePoint& point = curve.Points[static_cast<std::size_t>(p)];
@@ -197,7 +199,7 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
     const TAxisText y = Axis(table, set.YField, language, units);
     std::string out =
         "{\"kind\":" + std::to_string(set.Kind) +
-        ",\"caption\":" + Json(CurveKindCaption(set.Kind, language)) +
+        ",\"caption\":" + Json(GreekText(CurveKindCaption(set.Kind, language))) +
         ",\"style\":" + std::to_string(style) + ",\"units\":" + std::to_string(units) +
         ",\"x\":{\"field\":" + std::to_string(set.XField) + ",\"caption\":" + Json(x.Caption) +
         ",\"unit\":" + Json(x.Unit) + "},\"y\":{\"field\":" + std::to_string(set.YField) +
@@ -219,7 +221,7 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
                ",\"speed\":" + Num(slot.TargetSpeed, kPointDigits) +
                ",\"density\":" + Num(slot.TargetDensity, kPointDigits) +
                ",\"yField\":" + std::to_string(curve.YField) +
-               ",\"yCaption\":" + Json(table.Field(curve.YField).CaptionIn(language)) +
+               ",\"yCaption\":" + Json(GreekText(table.Field(curve.YField).CaptionIn(language))) +
                ",\"drawable\":" + (curve.Drawable() ? "true" : "false") + ",\"points\":[";
         for (int p = 0; p < curve.PointCount; ++p) {
             const TCurvePoint& point = curve.Points[static_cast<std::size_t>(p)];

@@ -1,5 +1,6 @@
 #include "physics/FanLaws.h"
 
+#include "physics/AirDensity.h"
 #include "physics/TPointValues.h"
 #include "physics/TSeriesConversion.h"
 
@@ -90,7 +91,7 @@ int CorrectionFamily(int typeNumber) {
 }
 
 bool ConvertsDensity(float density) {
-    return density > 0 && std::fabs(static_cast<double>(density) - kStandardDensity) >= 0.001;
+    return density > 0 && IsNonStandardDensity(density);
 }
 
 void ConvertPoint(TPointValues& point, const TSeriesGeometry& series, float measuredSpeed,

@@ -6,9 +6,6 @@ struct TPointValues;
 struct TConvertTargets;
 struct TSeriesGeometry;
 
-// Standard air density in kg/m³: measured pressures and powers are normalised to it.
-inline constexpr double kStandardDensity = 1.205;
-
 // Converts one evaluated point (measured diameter and speed, standard density) in place to the
 // targets' impeller diameter, speed and air density, applies the model-to-full-size efficiency
 // scale-up and the sound corrections, and finally computes the power coefficient Lambda.
@@ -18,8 +15,8 @@ inline constexpr double kStandardDensity = 1.205;
 void ConvertPoint(TPointValues& point, const TSeriesGeometry& series, float measuredSpeed,
                   const TConvertTargets& targets);
 
-// Whether a target density converts pressures, powers and levels: it differs from the
-// standard density by at least 0.001 kg/m³.
+// Whether a target density converts pressures, powers and levels: it is given and differs
+// from the standard density (IsNonStandardDensity).
 bool ConvertsDensity(float density);
 
 // The sound part of ConvertPoint alone for one band level (no scale-up); returns the level.

@@ -1,5 +1,6 @@
 #include "physics/TSeriesConversion.h"
 
+#include "physics/AirDensity.h"
 #include "physics/FanLaws.h"
 
 #include <cmath>
