@@ -34,6 +34,9 @@ else
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
 fi
+# No user settings: the requests start from the program's defaults.
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME"
 
 # Request B as a selection file: its own defaults, then these values.
 cat > "$work/request-B.cva" <<'EOF'
