@@ -70,7 +70,7 @@ cart_of() {
 fingerprint() {
   local scale=$1 dir="$work/scale$1"
   mkdir -p "$dir"
-  "$datagen" --scale "$scale" "$dir/cat" > /dev/null
+  QT_QPA_PLATFORM=offscreen "$datagen" --scale "$scale" "$dir/cat" > /dev/null
   local data="$dir/cat/Corvane.mem"
   echo "scale=$scale data $(sha256sum < "$data" | cut -c1-64)"
   for request in A B; do
