@@ -5,6 +5,7 @@
 #include "mdb/TMdbRecord.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -75,9 +76,12 @@ public:
     // knows they still fit while it is unchanged. Writes straight into record slots do not
     // count.
     std::uint64_t Changes() const { return changes_; }
+    // Counts a change made by writing record slots directly.
+    void NoteDirectWrites() { ++changes_; }
 
     int ViewCount() const { return static_cast<int>(view_.size()); }
     TMdbRecord* ViewRecord(int index) const; // 0-based; nullptr outside
+    std::span<TMdbRecord* const> ViewRecords() const { return view_; }
     int KeyIndexCount() const { return static_cast<int>(keyIndex_.size()); }
     TMdbRecord* KeyRecord(int index) const; // 0-based; nullptr outside
     // Position of a record in the view, or -1.

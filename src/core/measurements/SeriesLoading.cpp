@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <span>
 
 namespace corvane {
 
@@ -209,8 +210,7 @@ void TMdbMw::ViewBase(std::vector<const TPointBase*>& out) {
     out.clear();
     const std::size_t count = listRecords_.size();
     std::size_t hint = count == 0 ? 0 : count - 1;
-    for (int i = 0; i < ViewCount(); ++i) {
-        const TMdbRecord* record = ViewRecord(i);
+    for (const TMdbRecord* record : ViewRecords()) {
         std::size_t found = count;
         for (std::size_t step = 0; step < count && found == count; ++step) {
             const std::size_t below = (hint + count - step) % count;
@@ -227,13 +227,23 @@ void TMdbMw::ViewBase(std::vector<const TPointBase*>& out) {
 }
 
 bool TMdbMw::FlowsAscending() const {
-    const int count = ViewCount();
-    const auto flow = [this](int i) {
-        return std::bit_cast<float>(ViewRecord(i)->Slots()[F_VC - 1]);
+    const std::span<TMdbRecord* const> view = ViewRecords();
+    const auto flow = [](const TMdbRecord* point) {
+        return std::bit_cast<float>(point->Slots()[F_VC - 1]);
     };
-    for (int i = 1; i < count; ++i)
-        if (!(flow(i - 1) < flow(i))) return false; // a NaN fails too
+    for (std::size_t i = 1; i < view.size(); ++i)
+        if (!(flow(view[i - 1]) < flow(view[i]))) return false; // a NaN fails too
     return true;
+}
+
+const TSeriesConversion& TMdbMw::Conversion() {
+    const TSeriesGeometry geometry = Geometry();
+    const TConvertTargets targets = Targets();
+    if (!conversion_ || !conversion_->Fits(geometry, targets))
+        conversion_.emplace(geometry, targets);
+    else if (!conversion_->HasSpeed(targets.Speed))
+        conversion_ = conversion_->WithSpeed(targets.Speed);
+    return *conversion_;
 }
 
 // Converts the base evaluation of every point to the targets and stores the results.
@@ -243,7 +253,7 @@ void TMdbMw::EvaluateAll() {
     minMeasuredSpeed_ = base.MinMeasuredSpeed;
     maxMeasuredSpeed_ = base.MaxMeasuredSpeed;
     meanDensity_ = base.MeanDensity;
-    const TSeriesConversion conversion(Geometry(), Targets());
+    const TSeriesConversion& conversion = Conversion();
     auto b = base.Points.begin();
     for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
          point = point->Next, ++b) {

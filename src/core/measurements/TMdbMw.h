@@ -3,9 +3,11 @@
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMwFieldNo.h"
 #include "physics/TPointValues.h"
+#include "physics/TSeriesConversion.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,8 @@ public:
     // Whether the converted flows (field VC) are strictly ascending along the view: a sort by
     // flow would then leave the view as it is, whatever the order before.
     bool FlowsAscending() const;
+    // The conversion to the table's present targets (kept while only the speed changes).
+    const TSeriesConversion& Conversion();
     // The base of the point at every view position (the view as it is now).
     void ViewBase(std::vector<const TPointBase*>& out);
     // Level of one band of the LP family at microphone position 0 (own levels or the mean of
@@ -153,6 +157,7 @@ private:
     float targetDensity_ = -2;
     float evalDistance_ = -2;
     bool evaluated_ = false; // the points carry an evaluation for the stored targets
+    std::optional<TSeriesConversion> conversion_;
     std::shared_ptr<const TSeriesBase> base_;
     std::uint64_t baseChanges_ = 0; // Changes() when base_ and pointIndex_ were taken
     // The records in list order (the order of the base points), to find a record's base.

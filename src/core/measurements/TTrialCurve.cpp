@@ -24,7 +24,7 @@ void TTrialCurve::Take(TMdbMw& mw) {
     for (const TPointBase* base : view_)
         points_.push_back(
             {base->Values.Flow, base->Values.PFa, base->Values.Speed, base->ModelTip});
-    taken_ = TSeriesConversion(mw.Geometry(), mw.Targets());
+    taken_ = mw.Conversion();
     flows_.assign(points_.size(), 0);
     pressureFactors_.assign(points_.size(), 1);
     convertedIn_.assign(points_.size(), 0);

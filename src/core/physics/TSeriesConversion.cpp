@@ -3,7 +3,9 @@
 #include "physics/AirDensity.h"
 #include "physics/FanLaws.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace corvane {
@@ -61,6 +63,22 @@ TSeriesConversion TSeriesConversion::WithSpeed(float speed) const {
     other.targets_.Speed = speed;
     other.targetTip_ = TipSpeedFactor(series_.Family, speed, d2_);
     return other;
+}
+
+namespace {
+bool Same(float a, float b) {
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
+} // namespace
+
+bool TSeriesConversion::Fits(const TSeriesGeometry& series, const TConvertTargets& targets) const {
+    return series.Family == series_.Family && Same(series.MeasuredD2, series_.MeasuredD2) &&
+           Same(targets.D2, targets_.D2) && Same(targets.Density, targets_.Density) &&
+           Same(targets.Distance, targets_.Distance);
+}
+
+bool TSeriesConversion::HasSpeed(float speed) const {
+    return Same(speed, targets_.Speed);
 }
 
 double TSeriesConversion::ModelTipFactor(const TSeriesGeometry& series, float measuredSpeed) {

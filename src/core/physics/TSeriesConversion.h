@@ -21,6 +21,10 @@ public:
 
     // The same conversion to another target speed (1/min, -1 keeps the measured speed).
     TSeriesConversion WithSpeed(float speed) const;
+    // Whether this converts `series` to `targets`, or does so but for the target speed
+    // (values compared bit for bit).
+    bool Fits(const TSeriesGeometry& series, const TConvertTargets& targets) const;
+    bool HasSpeed(float speed) const;
 
     // Tip-speed factor of the measurement itself (the model side of the scale-up) for a
     // point measured at `measuredSpeed`: it depends only on the series and the point, so a
