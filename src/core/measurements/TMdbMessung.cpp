@@ -9,6 +9,7 @@
 #include "i18n/Language.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
+#include "mdb/TMdbBrowser.h"
 #include "measurements/TMdbMw.h"
 #include "util/Dates.h"
 
@@ -74,6 +75,11 @@ std::string TMdbMessung::GetCodeText(const TMdbRecord* record, int field) const 
     default:
         return {};
     }
+}
+
+void TMdbMessung::PrepareBrowser(TMdbBrowser& browser) {
+    TMdb::PrepareBrowser(browser);
+    browser.ShowMeasuredValuesMenu(measuredValuesMenu_);
 }
 
 void TMdbMessung::DeleteRecord(TMdbRecord* record) {
