@@ -27,5 +27,7 @@ int RunUnpack(const CliArgs& args);
 int RunSearch(const CliArgs& args);
 int RunCurve(const CliArgs& args);
 int RunDensity(const CliArgs& args);
+int RunDbExport(const CliArgs& args);
+int RunDbImport(const CliArgs& args);
 
 } // namespace corvane::cli

@@ -25,11 +25,15 @@ const char* const kUsage =
     "                                curve set of that kind\n"
     "  density --pressure P --temperature T\n"
     "                                dry-air density\n"
+    "  db-export --db URL [FILE]     every table of a data file into a database\n"
+    "  db-import --db URL OUT_FILE   a data file from a database\n"
     "search options, in the display units of --units like typed input:\n"
     "  --flow V --pressure P --density R --tolerance PERCENT --speed N --max-speed N\n"
     "  --d2-min D --d2-max D --width-min W --width-max W --angle TEXT --type-group 0..21\n"
     "  --layout 0|1|2 --mode 0..4 --sort 0..6 --fixed 0|1 --slider-max N\n"
-    "  --selection FILE.cva  --cart ID:SPEED:FLOW (repeatable, mode 4)  --format tsv|json\n";
+    "  --selection FILE.cva  --cart ID:SPEED:FLOW (repeatable, mode 4)  --format tsv|json\n"
+    "database URLs: sqlite:PATH or postgresql://user@host:port/dbname; the PostgreSQL\n"
+    "  password comes from PGPASSWORD or ~/.pgpass, never from the command line\n";
 
 } // namespace
 

@@ -49,8 +49,10 @@ TDatabaseUrl ParsePostgres(const std::string& url, std::string_view rest) {
     const auto at = authority.rfind('@');
     if (at != std::string_view::npos) {
         const std::string_view user = authority.substr(0, at);
+        // The URL is not repeated: it holds the secret.
         if (user.find(':') != std::string_view::npos)
-            Refuse(url, "a password does not belong in the URL; set PGPASSWORD or use ~/.pgpass");
+            throw EMdbError("Database URL: a password does not belong in the URL; set "
+                            "PGPASSWORD or use ~/.pgpass");
         result.User = Decode(user, url);
         authority = authority.substr(at + 1);
     }
