@@ -67,9 +67,8 @@ std::int32_t TMdbTableModel::KeyAt(int row) const {
 }
 
 int TMdbTableModel::RowOfKey(std::int32_t key) const {
-    for (int row = 0; row < table_.ViewCount(); ++row)
-        if (table_.Key(table_.ViewRecord(row)) == key) return row;
-    return -1;
+    const TMdbRecord* record = table_.FindByKey(key);
+    return record == nullptr ? -1 : table_.ViewIndexOf(record);
 }
 
 } // namespace corvane

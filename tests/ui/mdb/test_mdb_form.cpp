@@ -75,6 +75,12 @@ TEST_F(MdbForm, ImpellerBrowserSortsByHeaderAndSearchesAsYouType) {
     };
     EXPECT_LT(first(), last());
     EXPECT_FALSE(TrianglePointsDown(form));
+    const auto& columns = impellers.Columns();
+    const auto beta = std::find(columns.begin(), columns.end(), TMdbLaufrad::F_BETA1);
+    ASSERT_NE(beta, columns.end());
+    EXPECT_EQ(
+        Grid(form)->model()->headerData(static_cast<int>(beta - columns.begin()), Qt::Horizontal),
+        QStringLiteral("β1"));
 
     ClickHeader(form, 0); // the same header again: descending
     EXPECT_TRUE(form.SortDescending());
