@@ -33,6 +33,7 @@ int RunCommand(const std::string& command, const CliArgs& args) {
     if (command == "plot") return RunPlot(args);
     if (command == "db-export") return RunDbExport(args);
     if (command == "db-import") return RunDbImport(args);
+    if (command == "report") return RunReport(args);
     throw std::invalid_argument("unknown command \"" + command + "\" (try --help)");
 }
 

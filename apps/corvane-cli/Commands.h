@@ -34,6 +34,7 @@ int RunBatch(const CliArgs& args);
 int RunPlot(const CliArgs& args);
 int RunDbExport(const CliArgs& args);
 int RunDbImport(const CliArgs& args);
+int RunReport(const CliArgs& args);
 
 // A curve kind given as 1..28 or by its name ("static-pressure", ...).
 int ParseKind(const std::string& word);
