@@ -108,8 +108,8 @@ TEST_P(CatalogueDatabase, ImportFromAnEmptyDatabaseNamesTheTable) {
 
 INSTANTIATE_TEST_SUITE_P(Backends, CatalogueDatabase,
                          ::testing::Values(TBackend::Sqlite, TBackend::Postgres),
-                         [](const auto& info) {
-                             return std::string(test::BackendName(info.param));
+                         [](const auto& backend) {
+                             return std::string(test::BackendName(backend.param));
                          });
 
 } // namespace

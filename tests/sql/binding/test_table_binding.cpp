@@ -238,8 +238,8 @@ TEST_P(TableBinding, ForeignColumnsAreReadByTheFieldTypes) {
 
 INSTANTIATE_TEST_SUITE_P(Backends, TableBinding,
                          ::testing::Values(TBackend::Sqlite, TBackend::Postgres),
-                         [](const auto& info) {
-                             return std::string(test::BackendName(info.param));
+                         [](const auto& backend) {
+                             return std::string(test::BackendName(backend.param));
                          });
 
 } // namespace
