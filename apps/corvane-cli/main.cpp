@@ -39,6 +39,8 @@ const char* const kUsage =
     "  report [--selection FILE.cva] [--layout 1..5 | --pages CODES] --out FILE.pdf\n"
     "                                evaluation pages of a layout as PDF (without\n"
     "                                --selection: the user's current settings)\n"
+    "  db-export --db URL [FILE]     every table of a data file into a database\n"
+    "  db-import --db URL OUT_FILE   a data file from a database\n"
     "search reads the request, cart and options saved by the program from the user's settings\n"
     "file unless --no-settings is given; a selection file and the options below override them.\n"
     "search options, in the display units of --units like typed input:\n"
@@ -49,7 +51,9 @@ const char* const kUsage =
     "  --no-settings  --sort fei (by Fan Energy Index)  --speed-controller (part-load\n"
     "  compensation of Regulation (EU) 2024/1834 in the grades)\n"
     "search and batch rows carry the energy-efficiency grade: etaBep peBep n327Achieved\n"
-    "n327Required pass327 n1834Achieved n1834Required pass1834 fepRef fepAct fei\n";
+    "n327Required pass327 n1834Achieved n1834Required pass1834 fepRef fepAct fei\n"
+    "database URLs: sqlite:PATH or postgresql://user@host:port/dbname; the PostgreSQL\n"
+    "  password comes from PGPASSWORD or ~/.pgpass, never from the command line\n";
 
 } // namespace
 

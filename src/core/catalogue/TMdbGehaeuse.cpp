@@ -11,6 +11,8 @@
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "measurements/TMdbMessung.h"
+#include "util/Files.h"
+#include "util/ProgramFolder.h"
 #include "util/Text.h"
 
 #include <array>
@@ -89,6 +91,11 @@ bool TMdbGehaeuse::IsDoubleInlet(const TMdbRecord* record) const {
 
 bool TMdbGehaeuse::InCatalogue(const TMdbRecord* record) const {
     return GetInt(record, F_INKATALOG) > 0;
+}
+
+bool TMdbGehaeuse::LoadFromDatabase(std::string_view whereClause) {
+    RotateLog(ProgramFile("corvane.LOG"), 1);
+    return TMdb::LoadFromDatabase(whereClause);
 }
 
 void TMdbGehaeuse::DeleteRecord(TMdbRecord* record) {

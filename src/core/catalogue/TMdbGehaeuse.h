@@ -104,6 +104,8 @@ public:
     std::string GetCodeText(const TMdbRecord* record, int field) const override;
     // Refused while a measurement series refers to the housing; asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
+    // Rotates the program log (when longer than 1 byte) before loading.
+    bool LoadFromDatabase(std::string_view whereClause) override;
 
     // Text of a housing form in a language (0..2); codes outside 0..4 give the text of 0.
     static std::string FormText(std::int32_t form, int language);

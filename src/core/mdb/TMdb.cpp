@@ -2,12 +2,11 @@
 
 #include "mdb/EMdbError.h"
 #include "mdb/MdbSlots.h"
-#include "mdb/TMdbQuery.h"
+#include "mdb/TMdbBrowser.h"
 #include "util/Text.h"
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <new>
 
 namespace corvane {
@@ -255,31 +254,18 @@ std::string TMdb::GetCodeText(const TMdbRecord* /*record*/, int /*field*/) const
     return {};
 }
 
-void TMdb::LoadFromDatabase(std::string_view /*whereClause*/) {}
-
 void TMdb::ReservedHook(int /*value*/) {}
 
-void TMdb::DropDatabaseTable() {}
-
-std::int32_t TMdb::NextKey() {
-    std::int64_t largest = 0;
-    if (query_ != nullptr) {
-        largest = query_->MaxKey(tableName_, Field(keyField_).Key);
-    } else {
-        for (const TMdbRecord* r = records_; r != nullptr; r = r->Next)
-            largest = std::max<std::int64_t>(largest, KeyOf(r));
-    }
-    // No free number is left above the largest one.
-    if (largest >= std::numeric_limits<std::int32_t>::max()) throw EMdbError("Mdb index error");
-    return static_cast<std::int32_t>(std::max<std::int64_t>(largest + 1, 1));
+void TMdb::PrepareBrowser(TMdbBrowser& browser) {
+    browser.SetCaption(BrowserCaption());
 }
 
-void TMdb::SaveToDatabase() {}
+bool TMdb::BrowserCloseAllowed(TMdbBrowser& /*browser*/) {
+    return true;
+}
 
-void TMdb::StoreRecord(TMdbRecord* /*record*/, bool /*tryUpdate*/, bool /*forceInsert*/) {}
-
-void TMdb::DeleteRecord(TMdbRecord* record) {
-    FreeRecord(record, true);
+bool TMdb::EditRecord(TMdbBrowser* /*owner*/, std::int32_t& /*key*/, int /*flag*/) {
+    return false;
 }
 
 } // namespace corvane

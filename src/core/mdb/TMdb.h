@@ -3,22 +3,19 @@
 #include "mdb/CurveInterpolation.h"
 #include "mdb/TMdbField.h"
 #include "mdb/TMdbRecord.h"
+#include "mdb/TMdbVariant.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace corvane {
 
 class TStream;
 class TMdbQuery;
-
-// A field value as a variant: int32 for integer, date and code fields, double for floats
-// (converted to display units where asked), text otherwise. Default: the empty text.
-using TMdbVariant = std::variant<std::string, std::int32_t, double>;
+class TMdbBrowser;
 
 struct TCellText {
     std::string Text;
@@ -56,6 +53,8 @@ public:
     std::uint32_t MdbNo() const { return mdbNo_; }
     const std::string& TableName() const { return tableName_; }
     TMdbQuery* Query() const { return query_; }
+    // Binds the table to a database query component (not owned); nullptr unbinds it.
+    void SetQuery(TMdbQuery* query);
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
 
@@ -105,6 +104,7 @@ public:
     virtual std::string GetFieldText(const TMdbRecord* record, int field) const;
     virtual std::string GetFieldTextInUnits(const TMdbRecord* record, int field,
                                             bool forPrint) const;
+    // Unit label of the field in the screen or print unit system; empty for dimensionless fields.
     std::string GetUnitText(int field, bool forPrint) const;
     TMdbVariant GetFieldVariant(const TMdbRecord* record, int field) const;
     virtual TMdbVariant GetFieldVariantInUnits(const TMdbRecord* record, int field,
@@ -132,14 +132,37 @@ public:
     virtual void SaveToStream(TStream& stream, bool viewOnly);
     virtual void WriteRecord(const TMdbRecord* record, TStream& stream);
     virtual void LoadFromStream(TStream& stream);
-    virtual void LoadFromDatabase(std::string_view whereClause);
+    // SQL binding. Without a query the data file is the only store: loading, saving and
+    // dropping do nothing, NextKey answers the largest number in memory + 1, StoreRecord
+    // keeps the record in memory only and DeleteRecord frees it. With a query every
+    // operation but LoadFromDatabase and NextKey raises EMdbError with the database's text
+    // when a statement fails; the writing ones create the relational table when missing.
+    // Loads the records selected by `whereClause` (appended to the select as it is, e.g.
+    // " WHERE MESSNR=3"). On failure shows "Fehler beim Laden von " + TableName, leaves the
+    // table empty and answers false.
+    virtual bool LoadFromDatabase(std::string_view whereClause);
     virtual void ReservedHook(int value);
     virtual void DropDatabaseTable();
     virtual std::int32_t NextKey();
+    // Replaces the relational table's rows by the records, all or none.
     virtual void SaveToDatabase();
+    // Updates the record's row (tryUpdate) and inserts it when no row was updated; without
+    // tryUpdate and forceInsert the insert statement of the previous call is reused.
     virtual void StoreRecord(TMdbRecord* record, bool tryUpdate, bool forceInsert);
+    // Deletes the record's row, then frees the record. Tables override it with their guards
+    // and confirmation and call the base at the end.
     virtual void DeleteRecord(TMdbRecord* record);
-    // Window caption of the table's browser (set by the browser hook of each table).
+
+    // Browser hooks. PrepareBrowser runs when a browser opens on the table; the base sets
+    // the caption to BrowserCaption().
+    virtual void PrepareBrowser(TMdbBrowser& browser);
+    // Asked before a browser closes with OK.
+    virtual bool BrowserCloseAllowed(TMdbBrowser& browser);
+    // Opens the table's edit dialog for record `key` (0 or less: a new record); true, with
+    // `key` set to the record's number, when it ended with OK. Flag 0 edits the record;
+    // tables give further flags a meaning. The base has no dialog and answers false.
+    virtual bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag);
+    // Window caption of the table's browser.
     virtual std::string BrowserCaption() const { return tableName_; }
 
 protected:
@@ -156,11 +179,17 @@ private:
     void DisposeRecord(TMdbRecord* record);
     // Key-field value, read straight from the slot for integer key fields.
     std::int32_t KeyOf(const TMdbRecord* record) const;
+    // SQL binding helpers (TMdbDatabase.cpp).
+    void EnsureDatabaseTable();
+    void BindFields(const TMdbRecord* record);
+    void BindKeys(const TMdbRecord* record, std::string_view suffix);
+    void ReadRow(TMdbRecord* record, const std::vector<int>& columnFields);
 
     int maxFields_;
     int keyField_;
     std::string tableName_;
     TMdbQuery* query_;
+    bool databaseTableReady_ = false; // the relational table is known to exist
     std::uint32_t mdbNo_;
     int fieldCount_ = 0;
     int slotCount_ = 0;

@@ -10,6 +10,7 @@
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
+#include "mdb/TMdbBrowser.h"
 #include "measurements/TMdbMw.h"
 #include "util/Dates.h"
 
@@ -75,6 +76,11 @@ std::string TMdbMessung::GetCodeText(const TMdbRecord* record, int field) const 
     default:
         return {};
     }
+}
+
+void TMdbMessung::PrepareBrowser(TMdbBrowser& browser) {
+    TMdb::PrepareBrowser(browser);
+    browser.ShowMeasuredValuesMenu(measuredValuesMenu_);
 }
 
 void TMdbMessung::DeleteRecord(TMdbRecord* record) {

@@ -77,6 +77,11 @@ public:
     // with all its points.
     void DeleteRecord(TMdbRecord* record) override;
     std::string BrowserCaption() const override;
+    // Sets the caption and shows the "Messwerte" menu group when it is enabled.
+    void PrepareBrowser(TMdbBrowser& browser) override;
+    // The "Messwerte" group opens the measured points (flag 1), a measurement (2) and the
+    // points editor (3); it stays hidden until the measured-values editor is installed.
+    void SetMeasuredValuesMenu(bool enabled) { measuredValuesMenu_ = enabled; }
 
     // Today's day number (day 0 = 30 Dec 1899), local time.
     static std::int32_t Today();
@@ -87,6 +92,7 @@ private:
 
     TCatalogue* catalogue_;
     std::int32_t lastEdited_ = 0;
+    bool measuredValuesMenu_ = false;
 };
 
 } // namespace corvane

@@ -1,6 +1,5 @@
 #include "MdbTestTable.h"
 #include "mdb/EMdbError.h"
-#include "mdb/TMdbQuery.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -107,16 +106,6 @@ TEST(MdbTable, FreeingRecordsReleasesTextsAndIndexEntries) {
     EXPECT_EQ(t.ViewCount(), 0);
 }
 
-class TMaxQuery : public TMdbQuery {
-public:
-    std::string table, column;
-    std::int32_t MaxKey(const std::string& tableName, const std::string& keyColumn) override {
-        table = tableName;
-        column = keyColumn;
-        return 41;
-    }
-};
-
 TEST(MdbTable, NextKeyAndFindOtherByKey) {
     TTestTable t;
     EXPECT_EQ(t.NextKey(), 1);
@@ -127,12 +116,6 @@ TEST(MdbTable, NextKeyAndFindOtherByKey) {
     EXPECT_EQ(t.NextKey(), 8); // records not yet indexed count as well
     t.Add(2147483647);
     EXPECT_THROW(t.NextKey(), EMdbError);
-
-    TMaxQuery query;
-    TMdb bound(5, 1, "BOUND", &query, 2);
-    bound.AddField(ftInteger, 0, 0, 0, 0, "id", "", "", 0);
-    EXPECT_EQ(bound.NextKey(), 42);
-    EXPECT_EQ(query.column, "ID");
 
     t.RebuildIndex(false);
     EXPECT_EQ(t.FindOtherByKey(7, r7), nullptr);

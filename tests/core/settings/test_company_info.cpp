@@ -3,12 +3,17 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
 
+// One folder per process: ctest runs the cases of this file (and other worktrees' suites) at
+// the same time, and a shared file would hand one case another's text.
 std::string WriteIni(const std::string& text) {
-    const auto dir = std::filesystem::temp_directory_path() / "corvane_company_test";
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("corvane_company_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto path = dir / "Corvane.ini";
     std::ofstream(path) << text;

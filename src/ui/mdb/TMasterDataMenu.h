@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+namespace corvane {
+
+class TCatalogue;
+class TIniFile;
+class TMdb;
+
+// The master-data menu ("&Stammdaten", StammMen) of the main window: one item per catalogue
+// table opening the table browser on the shared catalogue. The customer and order items
+// exist but stay hidden. The impeller and series browsers reopen at the record last shown
+// (the position is kept for the whole process).
+class TMasterDataMenu : public QObject {
+    Q_OBJECT
+public:
+    // Adds the menu to `bar`; `settings` keeps the browsers' placements and column layouts.
+    TMasterDataMenu(QMenuBar& bar, TCatalogue& catalogue, TIniFile& settings, QWidget* owner);
+
+    // Item texts in the current text language.
+    void ApplyLanguage();
+    QMenu* Menu() const { return menu_; }
+    // The item with this object name ("MotorMen", ...), nullptr for none.
+    QAction* Item(const char* name) const;
+
+    // Record positions of the impeller and the series browser.
+    static std::int32_t& LastImpeller();
+    static std::int32_t& LastSeries();
+
+private:
+    void Open(TMdb& table, std::int32_t* remembered);
+
+    TCatalogue& catalogue_;
+    TIniFile& settings_;
+    QWidget* owner_;
+    QMenu* menu_;
+};
+
+} // namespace corvane
