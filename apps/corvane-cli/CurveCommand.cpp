@@ -8,8 +8,8 @@
 #include "model/CurveKinds.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 
 #include <algorithm>
 #include <array>

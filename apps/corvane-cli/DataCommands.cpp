@@ -7,6 +7,7 @@
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "model/DataFileSave.h"
 #include "util/Text.h"
 
 #include <iostream>
@@ -115,7 +116,7 @@ int RunPack(const CliArgs& args) {
     TCatalogue catalogue;
     TCatalogueText text;
     text.Load(words[1], catalogue);
-    catalogue.SaveToFile(words[2]);
+    SaveDataFile(catalogue, words[2]);
     return 0;
 }
 

@@ -6,11 +6,11 @@
 #include "catalogue/TMdbLaufrad.h"
 #include "i18n/Language.h"
 #include "measurements/TMdbMw.h"
-#include "model/ListeningDistance.h"
-#include "model/Units.h"
+#include "physics/ListeningDistance.h"
 #include "selection/TImpellerSearch.h"
 #include "selection/TResultList.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 
 #include <charconv>

@@ -2,7 +2,7 @@
 
 #include "Random.h"
 #include "measurements/TMdbMw.h"
-#include "model/FanLaws.h"
+#include "physics/FanLaws.h"
 
 #include <algorithm>
 #include <cmath>

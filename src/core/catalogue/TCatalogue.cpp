@@ -22,9 +22,9 @@
 #include "mdb/TMemoryStream.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
-#include "model/Calibration.h"
 #include "util/Codepage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -230,12 +230,12 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
 
 // ---- writing ------------------------------------------------------------------------------
 
-void TCatalogue::Save(TStream& stream, bool viewOnly) {
+void TCatalogue::Save(TStream& stream, const TSaveOptions& options) {
     // The series records keep the offsets of the open data file: the catalogue goes on
     // reading its points from there after the save. The new offsets exist only while the
     // series table is written.
     std::vector<std::pair<TMdbRecord*, std::int32_t>> newOffsets;
-    WritePointsSection(stream, viewOnly, newOffsets);
+    WritePointsSection(stream, options, newOffsets);
 
     std::vector<std::int32_t> oldOffsets;
     oldOffsets.reserve(newOffsets.size());
@@ -249,10 +249,11 @@ void TCatalogue::Save(TStream& stream, bool viewOnly) {
         messung_->SetInt(record, TMdbMessung::F_MESSRECORD, offset);
     }
     for (int position = 2; position <= kTableCount; ++position)
-        TableInFileOrder(position)->SaveToStream(stream, viewOnly);
+        TableInFileOrder(position)->SaveToStream(stream, options.ViewOnly);
+    if (options.Progress) options.Progress(1.0);
 }
 
-void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
+void TCatalogue::WritePointsSection(TStream& stream, const TSaveOptions& options,
                                     std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets) {
     const std::string title = Utf8ToCp1252(title_);
     if (title.size() > kMaxTitleBytes)
@@ -273,10 +274,13 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
     // Afterwards the shared table holds raw points, not an evaluated series.
     TScopeExit forget([this] { mw_->ForgetSeries(); });
     const TMdbMessung& series = *messung_;
-    const int count = viewOnly ? series.ViewCount() : series.KeyIndexCount();
+    const int count = options.ViewOnly ? series.ViewCount() : series.KeyIndexCount();
     newOffsets.reserve(static_cast<std::size_t>(count));
+    // The gauge moves when at least a thousandth of the series (at least one) is written.
+    const int reportStep = std::max(count / 1000, 1);
+    int reported = 0;
     for (int i = 0; i < count; ++i) {
-        TMdbRecord* record = viewOnly ? series.ViewRecord(i) : series.KeyRecord(i);
+        TMdbRecord* record = options.ViewOnly ? series.ViewRecord(i) : series.KeyRecord(i);
         const std::int32_t seriesNo = series.Key(record);
         // The raw points: from the point source, else from the open data file, else
         // whatever the measured-points table holds.
@@ -289,12 +293,19 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
             throw EMdbError("The data file grows beyond 2 GB!");
         newOffsets.emplace_back(record, static_cast<std::int32_t>(position));
 
-        // Calibration evaluates this series; it reads exactly the block being written.
-        savingSeries_ = seriesNo;
-        savingBlock_ = &block;
-        TScopeExit done([this] { savingBlock_ = nullptr; });
-        CalibrateSeries(*this, seriesNo);
+        // The hook (the calibration) evaluates this series; it reads exactly the block being
+        // written.
+        if (options.SeriesWritten) {
+            savingSeries_ = seriesNo;
+            savingBlock_ = &block;
+            TScopeExit done([this] { savingBlock_ = nullptr; });
+            options.SeriesWritten(*this, seriesNo);
+        }
         stream.WriteBuffer(block.Data(), static_cast<std::size_t>(block.Size()));
+        if (options.Progress && i + 1 - reported >= reportStep && i + 1 < count) {
+            reported = i + 1;
+            options.Progress(static_cast<double>(reported) / count);
+        }
     }
 
     const std::int64_t end = stream.Position();
@@ -305,7 +316,7 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
     stream.Seek(end);
 }
 
-void TCatalogue::SaveToFile(const std::string& path, bool viewOnly) {
+void TCatalogue::SaveToFile(const std::string& path, const TSaveOptions& options) {
     namespace fs = std::filesystem;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
@@ -329,7 +340,7 @@ void TCatalogue::SaveToFile(const std::string& path, bool viewOnly) {
 
     try {
         TFileStream out(descriptor, temporary, TFileStream::TMode::Create);
-        Save(out, viewOnly);
+        Save(out, options);
         out.Flush();
         out.Close();
         // Only a completely written file replaces the target.

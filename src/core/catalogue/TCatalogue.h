@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Progress.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,6 +11,7 @@
 
 namespace corvane {
 
+class TCatalogue;
 class TMdb;
 class TMdbMw;
 class TMdbBild;
@@ -24,6 +27,20 @@ class TMdbMessung;
 class TStream;
 class TMemoryStream;
 class TMdbRecord;
+
+// How TCatalogue::Save writes the data file.
+struct TSaveOptions {
+    // Series and tables in view order instead of ascending record numbers.
+    bool ViewOnly = false;
+    // Called for each series while it is written, after its block is ready and before it goes
+    // out; meanwhile ReadSeriesPoints serves exactly that block. The fan model derives the
+    // series' calibration values here (SaveDataFile in model/DataFileSave.h), so they are
+    // stored with the impellers and housings written after the measured-points section.
+    std::function<void(TCatalogue& catalogue, std::int32_t seriesNo)> SeriesWritten;
+    // Fraction of the series written: reported whenever at least a thousandth of them (at
+    // least one) is done since the last report, and 1 at the end.
+    TProgressCallback Progress;
+};
 
 // All tables of the catalogue and the open data file. Tables refer to one another (delete
 // guards, calculated texts, series look-ups) through their owning catalogue.
@@ -59,10 +76,13 @@ public:
     bool IsOpen() const;
     // Reads the tables from an arbitrary stream kept by the catalogue (tests, memory files).
     void OpenStream(std::unique_ptr<TStream> stream);
-    // Writes the whole data file: the measured-points section (calibrating every series on
-    // the way) and the other tables in file order.
-    void Save(TStream& stream, bool viewOnly = false);
-    void SaveToFile(const std::string& path, bool viewOnly = false);
+    // Writes the whole data file: the measured-points section and the other tables in file
+    // order. Derived values come from the options' series hook; the program writes through
+    // SaveDataFile (model), which calibrates every series on the way.
+    void Save(TStream& stream, const TSaveOptions& options = {});
+    // The same into a file, atomically: a temporary file in the target's folder replaces the
+    // target only when it was written completely. Raises EMdbError with the reason.
+    void SaveToFile(const std::string& path, const TSaveOptions& options = {});
 
     // Reads the stored points of a series into `table` (raw readings, no evaluation).
     // Returns false when the series does not exist.
@@ -87,7 +107,7 @@ public:
 private:
     void LoadTables(TStream& stream);
     void ReadPointsSection(TStream& stream);
-    void WritePointsSection(TStream& stream, bool viewOnly,
+    void WritePointsSection(TStream& stream, const TSaveOptions& options,
                             std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets);
     // Frees the records of every table and forgets the title (a failed load).
     void ClearTables();

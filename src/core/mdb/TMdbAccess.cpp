@@ -4,7 +4,7 @@
 #include "i18n/Language.h"
 #include "mdb/MdbSlots.h"
 #include "mdb/TMdb.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/Dates.h"
 #include "util/Numbers.h"
 #include "util/Text.h"

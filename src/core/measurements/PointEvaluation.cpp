@@ -3,8 +3,8 @@
 
 #include "measurements/Humidity.h"
 #include "measurements/TMdbMw.h"
-#include "model/FanLaws.h"
-#include "model/TPointValues.h"
+#include "physics/FanLaws.h"
+#include "physics/TPointValues.h"
 
 #include <algorithm>
 #include <bit>

@@ -7,8 +7,8 @@
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesPointCache.h"
-#include "model/FanLaws.h"
-#include "model/ListeningDistance.h"
+#include "physics/FanLaws.h"
+#include "physics/ListeningDistance.h"
 
 #include <algorithm>
 

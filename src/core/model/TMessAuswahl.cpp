@@ -3,7 +3,6 @@
 #include "catalogue/TCatalogue.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
-#include "selection/TAuswahlParam.h"
 
 #include <algorithm>
 #include <limits>
@@ -102,11 +101,6 @@ void TMessAuswahl::SetRequest(double flow, double pressure, double tolerance,
     requestedPressure_ = pressure;
     tolerance_ = tolerance;
     fixedQuantity_ = fixedQuantity;
-}
-
-void TMessAuswahl::SetRequest(const TAuswahlParam& request) {
-    SetRequest(request.RequestedFlow, request.RequestedPressure, request.Tolerance,
-               request.SearchMode == SearchFixedSpeed ? request.FixedQuantity : -1);
 }
 
 int TMessAuswahl::SpareSlotHolding(std::int32_t seriesNo) const {

@@ -9,7 +9,6 @@ namespace corvane {
 class TCatalogue;
 class TMdbMw;
 class TSeriesPointCache;
-struct TAuswahlParam;
 
 // One used place of the series selection: a measurement series with the diameter, speed and
 // density its points are converted to, and the table holding those converted points.
@@ -74,8 +73,6 @@ public:
     double RequestedPressure() const { return requestedPressure_; }
     double Tolerance() const { return tolerance_; }
     void SetRequest(double flow, double pressure, double tolerance, std::int32_t fixedQuantity);
-    // The same from a search request: the deviation kind only for a search at a given speed.
-    void SetRequest(const TAuswahlParam& request);
 
 private:
     // Index of an unused slot whose table already holds `seriesNo`, else -1.

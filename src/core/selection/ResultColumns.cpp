@@ -5,9 +5,9 @@
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
 #include "measurements/TMdbMw.h"
-#include "model/ListeningDistance.h"
-#include "model/Units.h"
+#include "physics/ListeningDistance.h"
 #include "selection/TResultList.h"
+#include "units/Units.h"
 
 #include <algorithm>
 #include <cmath>

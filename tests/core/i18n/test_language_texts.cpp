@@ -1,7 +1,7 @@
 #include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
 #include "i18n/Texts.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/Codepage.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "MwTestSeries.h"
 #include "mdb/TConfirmation.h"
-#include "model/ListeningDistance.h"
+#include "physics/ListeningDistance.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
 #include "MwTestSeries.h"
 #include "measurements/Humidity.h"
-#include "model/ListeningDistance.h"
+#include "physics/ListeningDistance.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

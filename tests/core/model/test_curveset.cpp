@@ -4,7 +4,7 @@
 #include "model/CurveKinds.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
+#include "units/Units.h"
 
 #include <gtest/gtest.h>
 #include <string>

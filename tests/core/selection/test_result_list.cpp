@@ -2,6 +2,7 @@
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
 #include "model/TMessAuswahl.h"
+#include "selection/CurveRequest.h"
 #include "selection/TResultList.h"
 
 #include <cmath>
@@ -196,4 +197,26 @@ TEST(ResultList, CurveSelectionFollowsTheMarkedRows) {
     EXPECT_EQ(Marks(list), (std::vector<std::int32_t>{1, 2, 0, 0, 3, 4, 5, 6, 7, 8, 0, 0}));
     EXPECT_EQ(selection.FixedQuantity(), 0);
     EXPECT_DOUBLE_EQ(selection.RequestedFlow(), request.RequestedFlow);
+}
+
+TEST(ResultList, CurveRequestKeepsTheDeviationKindOnlyAtAGivenSpeed) {
+    test::TSearchTestCatalogue tc;
+    tc.Finish();
+    TMessAuswahl selection(tc.cat);
+    TAuswahlParam request;
+    request.RequestedFlow = 4200;
+    request.RequestedPressure = 650;
+    request.Tolerance = 7;
+    request.FixedQuantity = 0;
+    request.SearchMode = SearchFixedSpeed;
+    SetCurveRequest(selection, request);
+    EXPECT_EQ(selection.FixedQuantity(), 0);
+    EXPECT_DOUBLE_EQ(selection.RequestedPressure(), 650);
+    EXPECT_DOUBLE_EQ(selection.Tolerance(), 7);
+    for (int mode :
+         {SearchComputedSpeed, SearchManualSpeed, SearchComputedReinforced, SearchCart}) {
+        request.SearchMode = mode;
+        SetCurveRequest(selection, request);
+        EXPECT_EQ(selection.FixedQuantity(), -1) << "mode " << mode;
+    }
 }

@@ -1,6 +1,6 @@
-#include "model/Units.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 
 #include <filesystem>
 #include <fstream>

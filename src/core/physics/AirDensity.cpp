@@ -1,4 +1,4 @@
-#include "model/AirDensity.h"
+#include "physics/AirDensity.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "model/FanLaws.h"
-#include "model/TPointValues.h"
+#include "physics/FanLaws.h"
+#include "physics/TPointValues.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

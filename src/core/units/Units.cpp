@@ -1,4 +1,4 @@
-#include "model/Units.h"
+#include "units/Units.h"
 
 #include "util/Numbers.h"
 

@@ -1,6 +1,6 @@
-#include "model/FanLaws.h"
+#include "physics/FanLaws.h"
 
-#include "model/TPointValues.h"
+#include "physics/TPointValues.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "model/ListeningDistance.h"
+#include "physics/ListeningDistance.h"
 
 namespace corvane {
 
