@@ -3,16 +3,14 @@
 #include <QPainter>
 #include <QPoint>
 #include <QPolygon>
-
 #include <array>
 
 namespace corvane {
 
 QColor CurveColour(int curve) {
     static constexpr std::array<QRgb, 10> kPalette = {
-        qRgb(0, 0, 128),   qRgb(0, 128, 0), qRgb(128, 0, 0), qRgb(255, 0, 255),
-        qRgb(128, 0, 128), qRgb(0, 0, 255), qRgb(255, 0, 0), qRgb(0, 128, 128),
-        qRgb(0, 255, 0),   qRgb(0, 0, 0)};
+        qRgb(0, 0, 128), qRgb(0, 128, 0), qRgb(128, 0, 0),   qRgb(255, 0, 255), qRgb(128, 0, 128),
+        qRgb(0, 0, 255), qRgb(255, 0, 0), qRgb(0, 128, 128), qRgb(0, 255, 0),   qRgb(0, 0, 0)};
     if (curve < 1 || curve > static_cast<int>(kPalette.size())) return Qt::black;
     return QColor(kPalette[static_cast<std::size_t>(curve - 1)]);
 }

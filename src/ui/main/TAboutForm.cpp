@@ -33,8 +33,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     authorLabel_->setObjectName(QStringLiteral("AuthorLabel"));
     authorLabel_->setTextFormat(Qt::RichText);
     authorLabel_->setOpenExternalLinks(true);
-    authorLabel_->setText(
-        QStringLiteral("<a href=\"%1\">Brask Software</a>").arg(AuthorSite()));
+    authorLabel_->setText(QStringLiteral("<a href=\"%1\">Brask Software</a>").arg(AuthorSite()));
     okBtn_ = new QPushButton(this);
     okBtn_->setObjectName(QStringLiteral("OkBtn"));
     okBtn_->setDefault(true);

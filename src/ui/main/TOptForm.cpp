@@ -3,11 +3,11 @@
 #include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
 #include "i18n/Texts.h"
-#include "model/Units.h"
 #include "settings/SoundDistanceSetting.h"
 #include "settings/TSettings.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WindowPlacement.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 
 #include <QCheckBox>
@@ -111,8 +111,8 @@ void TOptForm::ShowSettings() {
     punkteBox_->setChecked(settings_.PolynomPunkte == 1);
     unitCombo_->setCurrentIndex(ClampLanguageIndex(settings_.PrintUnit));
     lpAbstandBox_->setChecked(SoundDistanceOn(settings_.LpAbstand));
-    lpAbstandEdit_->setText(ToQString(FormatQuantity(
-        1, kDistanceQuantity, units_, SoundDistanceShown(settings_.LpAbstand))));
+    lpAbstandEdit_->setText(ToQString(
+        FormatQuantity(1, kDistanceQuantity, units_, SoundDistanceShown(settings_.LpAbstand))));
 }
 
 void TOptForm::Confirm() {
@@ -121,8 +121,8 @@ void TOptForm::Confirm() {
     settings_.PolynomGrad = std::max(polyCombo_->currentIndex(), 0);
     settings_.PolynomPunkte = punkteBox_->isChecked() ? 1 : 0;
     settings_.PrintUnit = ClampLanguageIndex(unitCombo_->currentIndex());
-    const double metres = FromDisplay(kDistanceQuantity, units_,
-                                      ParseNumber(ToUtf8(lpAbstandEdit_->text())));
+    const double metres =
+        FromDisplay(kDistanceQuantity, units_, ParseNumber(ToUtf8(lpAbstandEdit_->text())));
     settings_.LpAbstand = SoundDistanceStored(metres, lpAbstandBox_->isChecked());
     accept();
 }

@@ -1,7 +1,6 @@
 #include "ui/main/TPictureBox.h"
 
 #include <QPainter>
-
 #include <cmath>
 
 namespace corvane {

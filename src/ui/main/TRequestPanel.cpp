@@ -2,10 +2,10 @@
 
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
-#include "model/Units.h"
 #include "ui/common/QtText.h"
 #include "ui/main/Controls.h"
 #include "ui/main/TSpeedPages.h"
+#include "units/Units.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,7 +15,6 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace corvane {

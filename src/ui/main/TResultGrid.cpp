@@ -2,7 +2,6 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
-
 #include <algorithm>
 #include <cmath>
 

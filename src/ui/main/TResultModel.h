@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QString>
 #include <QVector>
-
 #include <array>
 
 namespace corvane {

@@ -19,8 +19,8 @@ namespace corvane {
 
 namespace {
 
-constexpr TextId kSortTexts[] = {TextId::SortLp,    TextId::SortEfficiency, TextId::SortDeviation,
-                                 TextId::SortD2,    TextId::SortSpeed,      TextId::SortWidth,
+constexpr TextId kSortTexts[] = {TextId::SortLp,   TextId::SortEfficiency, TextId::SortDeviation,
+                                 TextId::SortD2,   TextId::SortSpeed,      TextId::SortWidth,
                                  TextId::SortAngle};
 
 // Annotation lines 1 and 2 explain the high-speed markers (yellow), 3 and 4 the missing

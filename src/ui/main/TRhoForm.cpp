@@ -2,9 +2,10 @@
 
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
-#include "model/Units.h"
+#include "selection/TAuswahlParam.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WindowPlacement.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 
 #include <QGridLayout>
@@ -104,12 +105,11 @@ void TRhoForm::ApplyTexts() {
 }
 
 void TRhoForm::ShowValues() {
-    aktRhoEdit_->setText(
-        ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
-    aktTedit_->setText(input_.Temperature() > 0 ? ToQString(FormatQuantity(
-                                                      0, kTemperatureQuantity, units_,
-                                                      input_.Temperature()))
-                                                : QString());
+    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
+    aktTedit_->setText(
+        input_.Temperature() > 0
+            ? ToQString(FormatQuantity(0, kTemperatureQuantity, units_, input_.Temperature()))
+            : QString());
     aktPedit_->setText(input_.Pressure() > 0 ? ToQString(FormatQuantity(0, kPressureQuantity,
                                                                         units_, input_.Pressure()))
                                              : QString());
@@ -124,13 +124,16 @@ void TRhoForm::DensityTyped() {
 void TRhoForm::AirStateTyped() {
     input_.TypeAirState(Typed(aktPedit_, kPressureQuantity, units_),
                         Typed(aktTedit_, kTemperatureQuantity, units_));
-    aktRhoEdit_->setText(
-        ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
+    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
 }
 
 void TRhoForm::UseStandardDensity() {
-    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, 1.205)));
-    DensityTyped();
+    // The standard density itself, not the rounded text read back: in lb/ft³ the shown four
+    // decimals would give 1.2046 kg/m³.
+    input_.TypeDensity(kStandardDensity);
+    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
+    aktPedit_->clear();
+    aktTedit_->clear();
 }
 
 void TRhoForm::Confirm() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TDensityInput.h"
+#include "physics/TDensityInput.h"
 
 #include <QDialog>
 

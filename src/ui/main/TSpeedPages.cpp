@@ -2,9 +2,9 @@
 
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
-#include "model/Units.h"
 #include "ui/common/QtText.h"
 #include "ui/main/Controls.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 
 #include <QCheckBox>
@@ -17,7 +17,6 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <cmath>
 
@@ -156,8 +155,7 @@ void TSpeedPages::Connect() {
             [this](int position) { nEdit_->setText(QString::number(position)); });
     connect(sliderMaxCombo_, &QComboBox::currentTextChanged, this,
             [this] { Q_EMIT sliderMaxChanged(); });
-    connect(warenkorbDelBtn_, &QPushButton::clicked, this,
-            [this] { Q_EMIT emptyCartRequested(); });
+    connect(warenkorbDelBtn_, &QPushButton::clicked, this, [this] { Q_EMIT emptyCartRequested(); });
 }
 
 void TSpeedPages::SpeedTyped() {

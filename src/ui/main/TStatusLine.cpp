@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QStyleOption>
-
 #include <algorithm>
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "model/TDensityInput.h"
+#include "physics/TDensityInput.h"
 
-#include "model/AirDensity.h"
+#include "physics/AirDensity.h"
 #include "util/Numbers.h"
 
 #include <algorithm>
