@@ -13,6 +13,7 @@ public:
 
     // Process-wide handler (not owned); nullptr removes it.
     static void Install(TConfirmation* handler);
+    static TConfirmation* Installed();
     static bool Ask(const std::string& question);
 };
 

@@ -8,11 +8,14 @@
 namespace corvane {
 
 TQtConfirmation::TQtConfirmation(QWidget* owner) : owner_(owner) {
-    TConfirmation::Install(this);
+    if (TConfirmation::Installed() == nullptr) {
+        TConfirmation::Install(this);
+        installed_ = true;
+    }
 }
 
 TQtConfirmation::~TQtConfirmation() {
-    TConfirmation::Install(nullptr);
+    if (installed_ && TConfirmation::Installed() == this) TConfirmation::Install(nullptr);
 }
 
 bool TQtConfirmation::Confirm(const std::string& question) {

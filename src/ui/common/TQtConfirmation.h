@@ -6,9 +6,8 @@ class QWidget;
 
 namespace corvane {
 
-// Asks the core's OK/Cancel questions in a message box over the given window. Installed for
-// its lifetime as the process-wide handler (the previous handler is not restored: there is
-// only one window layer).
+// Asks the core's OK/Cancel questions in a message box over the given window; installed for
+// its lifetime unless another handler (a test's script) is already installed.
 class TQtConfirmation : public TConfirmation {
 public:
     explicit TQtConfirmation(QWidget* owner);
@@ -20,6 +19,7 @@ public:
 
 private:
     QWidget* owner_;
+    bool installed_ = false;
 };
 
 } // namespace corvane

@@ -2,11 +2,14 @@
 
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
+#include "session/TRequestInput.h"
+#include "session/TRequestView.h"
 #include "ui/common/QtText.h"
 #include "ui/main/Controls.h"
 #include "ui/main/TSpeedPages.h"
 #include "units/Units.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -113,27 +116,31 @@ QWidget* TRequestPanel::BuildDutyPoint() {
 }
 
 void TRequestPanel::Connect() {
-    auto changed = [this] { Q_EMIT searchInputChanged(); };
-    auto edited = [this] { Q_EMIT valueEdited(); };
+    auto report = [this](ERequestInput which) { return [this, which] { Q_EMIT inputChanged(which); }; };
     connect(d2MinCombo_, &QComboBox::activated, this, [this](int index) {
         if (d2MaxCombo_->currentIndex() < index) d2MaxCombo_->setCurrentIndex(index);
-        Q_EMIT searchInputChanged();
+        Q_EMIT inputChanged(ERequestInput::D2Min);
     });
     connect(d2MaxCombo_, &QComboBox::activated, this, [this](int index) {
         if (d2MinCombo_->currentIndex() > index) d2MinCombo_->setCurrentIndex(index);
-        Q_EMIT searchInputChanged();
+        Q_EMIT inputChanged(ERequestInput::D2Max);
     });
-    for (QComboBox* combo : {flutCombo_, typNrCombo_, gehWinkelCombo_})
-        connect(combo, &QComboBox::activated, this, changed);
+    connect(flutCombo_, &QComboBox::activated, this, report(ERequestInput::FanLayout));
+    connect(typNrCombo_, &QComboBox::activated, this, report(ERequestInput::TypeGroup));
+    connect(gehWinkelCombo_, &QComboBox::activated, this, report(ERequestInput::HousingAngle));
     connect(flutCombo_, &QComboBox::currentIndexChanged, this, [this](int layout) {
         gehWinkelLabel_->setEnabled(layout >= 1);
         gehWinkelCombo_->setEnabled(layout >= 1);
     });
-    for (QLineEdit* edit : {vEdit_, pEdit_, einbhMinEdit_, einbhMaxEdit_, rhoEdit_})
-        connect(edit, &QLineEdit::textChanged, this, edited);
+    connect(vEdit_, &QLineEdit::textChanged, this, report(ERequestInput::Flow));
+    connect(pEdit_, &QLineEdit::textChanged, this, report(ERequestInput::Pressure));
+    connect(rhoEdit_, &QLineEdit::textChanged, this, report(ERequestInput::Density));
+    connect(einbhMinEdit_, &QLineEdit::textChanged, this, report(ERequestInput::WidthMin));
+    connect(einbhMaxEdit_, &QLineEdit::textChanged, this, report(ERequestInput::WidthMax));
     connect(rhoBtn_, &QToolButton::clicked, this, [this] { Q_EMIT densityDialogRequested(); });
-    connect(auswahlPage_, &TSpeedPages::searchInputChanged, this, changed);
-    connect(auswahlPage_, &TSpeedPages::valueEdited, this, edited);
+    connect(auswahlPage_, &TSpeedPages::inputChanged, this, &TRequestPanel::inputChanged);
+    connect(auswahlPage_, &TSpeedPages::emptyCartRequested, this,
+            &TRequestPanel::emptyCartRequested);
 }
 
 void TRequestPanel::ApplyTexts() {
@@ -168,6 +175,78 @@ void TRequestPanel::FillLayouts() {
          {TextId::FlutSingleNoHousing, TextId::FlutSingleHousing, TextId::FlutDouble})
         flutCombo_->addItem(QTxt(id));
     flutCombo_->setCurrentIndex(std::max(layout, 0));
+}
+
+} // namespace corvane
+
+namespace corvane {
+
+namespace {
+
+void FillList(QComboBox* combo, const std::vector<std::string>& items, int position) {
+    combo->clear();
+    for (const std::string& item : items)
+        combo->addItem(ShownText(item));
+    combo->setCurrentIndex(position);
+}
+
+} // namespace
+
+TRequestInput TRequestPanel::Input() const {
+    const TSpeedPages& pages = *auswahlPage_;
+    TRequestInput input;
+    input.D2Min = ToUtf8(d2MinCombo_->currentText());
+    input.D2Max = ToUtf8(d2MaxCombo_->currentText());
+    input.WidthMin = ToUtf8(einbhMinEdit_->text());
+    input.WidthMax = ToUtf8(einbhMaxEdit_->text());
+    input.Flow = ToUtf8(vEdit_->text());
+    input.Pressure = ToUtf8(pEdit_->text());
+    input.Density = ToUtf8(rhoEdit_->text());
+    input.Tolerance = ToUtf8(pages.DprozCombo()->currentText());
+    input.Speed = ToUtf8(pages.Nedit()->text());
+    input.MaxSpeed = ToUtf8(pages.NmaxEdit()->text());
+    input.SliderMax = ToUtf8(pages.SliderMaxCombo()->currentText());
+    input.HousingAngle = ToUtf8(gehWinkelCombo_->currentText());
+    const QVariant group = typNrCombo_->currentData();
+    input.TypeGroup = group.isValid() ? group.toInt() : -1;
+    input.FanLayout = flutCombo_->currentIndex();
+    input.FixedQuantity = pages.DartCombo()->currentIndex();
+    input.SearchMode = SearchModeOf(static_cast<ESpeedPage>(pages.currentIndex()),
+                                    pages.VerstCheck()->isChecked(), pages.NvarCheck()->isChecked());
+    return input;
+}
+
+void TRequestPanel::Show(const TRequestView& view) {
+    TSpeedPages& pages = *auswahlPage_;
+    FillList(d2MinCombo_, view.Diameters, view.D2MinPosition);
+    FillList(d2MaxCombo_, view.Diameters, view.D2MaxPosition);
+    einbhMinEdit_->setText(ToQString(view.WidthMin));
+    einbhMaxEdit_->setText(ToQString(view.WidthMax));
+    vEdit_->setText(ToQString(view.Flow));
+    pEdit_->setText(ToQString(view.Pressure));
+    rhoEdit_->setText(ToQString(view.Density));
+    flutCombo_->setCurrentIndex(view.FanLayout);
+    FillList(gehWinkelCombo_, view.HousingAngles, view.HousingAnglePosition);
+    gehWinkelLabel_->setEnabled(view.HousingAngleEnabled);
+    gehWinkelCombo_->setEnabled(view.HousingAngleEnabled);
+    typNrCombo_->clear();
+    for (const TTypeGroupEntry& entry : view.TypeGroups)
+        typNrCombo_->addItem(ShownText(entry.Name), entry.Group);
+    typNrCombo_->setCurrentIndex(view.TypeGroupPosition);
+    pages.setCurrentIndex(static_cast<int>(view.Page));
+    pages.VerstCheck()->setChecked(view.Reinforced);
+    pages.NvarCheck()->setChecked(view.ManualSpeed);
+    pages.DartCombo()->setCurrentIndex(view.FixedQuantity);
+    pages.DprozCombo()->setEditText(ToQString(view.Tolerance));
+    pages.NmaxEdit()->setText(ToQString(view.MaxSpeed));
+    ShowSpeed(view);
+}
+
+void TRequestPanel::ShowSpeed(const TRequestView& view) {
+    TSpeedPages& pages = *auswahlPage_;
+    pages.SliderMaxCombo()->setEditText(ToQString(view.SliderMax));
+    pages.SetSlider(std::max(ToQString(view.SliderMax).toInt(), 1), view.SliderPosition);
+    pages.Nedit()->setText(ToQString(view.Speed));
 }
 
 } // namespace corvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/TSelectionSession.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -10,11 +12,14 @@ class QToolButton;
 namespace corvane {
 
 class TSpeedPages;
+struct TRequestInput;
+struct TRequestView;
 
 // The input controls of the search: diameter and width limits, fan layout, type group and
 // housing angle, the duty point with its units, and the speed pages. The panel keeps the
 // controls' own rules (coupled diameter lists, the housing angle only for layouts with a
-// housing) and reports user changes as signals; it knows nothing of the search.
+// housing) and reports which input the person changed; what follows is the session's
+// business.
 class TRequestPanel : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +27,12 @@ public:
 
     // Captions, fixed list texts and unit labels of the current text language and unit system.
     void ApplyTexts();
+    // Everything typed and chosen, as the session reads it (the sort key is not here).
+    TRequestInput Input() const;
+    // Shows the request: texts, lists with their positions, pages and check boxes.
+    void Show(const TRequestView& view);
+    // Shows the slider range and position and the given speed only.
+    void ShowSpeed(const TRequestView& view);
 
     QComboBox* D2MinCombo() const { return d2MinCombo_; }
     QComboBox* D2MaxCombo() const { return d2MaxCombo_; }
@@ -38,11 +49,10 @@ public:
     TSpeedPages* AuswahlPage() const { return auswahlPage_; }
 
 Q_SIGNALS:
-    // An input whose change runs the search again (lists, pages, check boxes).
-    void searchInputChanged();
-    // A typed value whose change only makes the results stale.
-    void valueEdited();
+    // The person changed an input (typed, chose an entry, switched a page or a check box).
+    void inputChanged(corvane::ERequestInput which);
     void densityDialogRequested();
+    void emptyCartRequested();
 
 private:
     QWidget* BuildLimits();

@@ -134,28 +134,23 @@ QWidget* TSpeedPages::BuildCartPage() {
 }
 
 void TSpeedPages::Connect() {
-    auto changed = [this] { Q_EMIT searchInputChanged(); };
-    connect(this, &QTabWidget::currentChanged, this, changed);
-    connect(dartCombo_, &QComboBox::activated, this, changed);
-    connect(dprozCombo_, &QComboBox::currentTextChanged, this, changed);
-    connect(verstCheck_, &QCheckBox::clicked, this, changed);
+    auto report = [this](ERequestInput which) { return [this, which] { Q_EMIT inputChanged(which); }; };
+    connect(this, &QTabWidget::currentChanged, this, report(ERequestInput::SpeedPage));
+    connect(dartCombo_, &QComboBox::activated, this, report(ERequestInput::FixedQuantity));
+    connect(dprozCombo_, &QComboBox::currentTextChanged, this, report(ERequestInput::Tolerance));
+    connect(verstCheck_, &QCheckBox::clicked, this, report(ERequestInput::Reinforced));
     connect(nvarCheck_, &QCheckBox::toggled, this, &TSpeedPages::ShowManualControls);
-    connect(nvarCheck_, &QCheckBox::clicked, this,
-            [this](bool on) { Q_EMIT manualVariationToggled(on); });
-    connect(nMaxEdit_, &QLineEdit::textChanged, this, [this] { Q_EMIT valueEdited(); });
+    connect(nvarCheck_, &QCheckBox::clicked, this, report(ERequestInput::ManualSpeed));
+    connect(nMaxEdit_, &QLineEdit::textChanged, this, report(ERequestInput::MaxSpeed));
     connect(nEdit_, &QLineEdit::textEdited, this, &TSpeedPages::SpeedTyped);
-    connect(nEdit_, &QLineEdit::textChanged, this, [this] {
-        if (nvarCheck_->isChecked())
-            Q_EMIT manualSpeedChanged();
-        else
-            Q_EMIT valueEdited();
-    });
+    connect(nEdit_, &QLineEdit::textChanged, this, report(ERequestInput::Speed));
     // Programmatic moves block the slider's signals: a change arriving here is the user's.
     connect(nTrackBar_, &QSlider::valueChanged, this,
             [this](int position) { nEdit_->setText(QString::number(position)); });
     connect(sliderMaxCombo_, &QComboBox::currentTextChanged, this,
-            [this] { Q_EMIT sliderMaxChanged(); });
-    connect(warenkorbDelBtn_, &QPushButton::clicked, this, [this] { Q_EMIT emptyCartRequested(); });
+            report(ERequestInput::SliderMax));
+    connect(warenkorbDelBtn_, &QPushButton::clicked, this,
+            [this] { Q_EMIT emptyCartRequested(); });
 }
 
 void TSpeedPages::SpeedTyped() {

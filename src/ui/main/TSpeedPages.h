@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/TSelectionSession.h"
+
 #include <QTabWidget>
 
 class QCheckBox;
@@ -14,7 +16,8 @@ namespace corvane {
 // The speed pages "AuswahlPage": computed speed (maximum speed, reinforced versions), given
 // speed (deviation kind and tolerance, or the manual variation with its slider) and the cart.
 // The pages keep their controls' own rules: the slider follows the typed speed, a moved slider
-// writes the speed box, the manual variation shows the slider instead of the deviation.
+// writes the speed box, the manual variation shows the slider instead of the deviation. What a
+// change means for the search is the session's business.
 class TSpeedPages : public QTabWidget {
     Q_OBJECT
 public:
@@ -39,11 +42,8 @@ public:
     void SetSlider(int maximum, int position);
 
 Q_SIGNALS:
-    void searchInputChanged();
-    void valueEdited();
-    void manualSpeedChanged();
-    void manualVariationToggled(bool on);
-    void sliderMaxChanged();
+    // The person changed an input of the pages.
+    void inputChanged(corvane::ERequestInput which);
     void emptyCartRequested();
 
 protected:
