@@ -3,19 +3,18 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "catalogue/TCatalogue.h"
-#include "catalogue/TMdbLaufrad.h"
 #include "i18n/Language.h"
-#include "measurements/TMdbMw.h"
-#include "physics/ListeningDistance.h"
-#include "selection/TImpellerSearch.h"
 #include "selection/TResultList.h"
+#include "session/TRequestInput.h"
+#include "session/TSelectionSession.h"
 #include "settings/TSettings.h"
 #include "units/Units.h"
-#include "util/Numbers.h"
+#include "util/GreekText.h"
 
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -25,10 +24,10 @@ namespace corvane::cli {
 namespace {
 
 const std::vector<std::string> kKnownOptions = {
-    "data",       "home",      "lang",       "units",     "format", "flow",   "pressure",
-    "density",    "tolerance", "speed",      "max-speed", "d2-min", "d2-max", "width-min",
-    "width-max",  "angle",     "type-group", "layout",    "mode",   "sort",   "fixed",
-    "slider-max", "selection", "cart",       "help"};
+    "data",       "home",      "lang",       "units",       "format", "flow",   "pressure",
+    "density",    "tolerance", "speed",      "max-speed",   "d2-min", "d2-max", "width-min",
+    "width-max",  "angle",     "type-group", "layout",      "mode",   "sort",   "fixed",
+    "slider-max", "selection", "cart",       "no-settings", "help"};
 
 // JSON names of the 14 columns.
 const char* const kColumnKeys[TResultList::kColumnCount] = {
@@ -46,7 +45,7 @@ double StrictNumber(const std::string& text, const std::string& what) {
 }
 
 // "ID:SPEED:FLOW", the flow in display units.
-TWarenkorbEintrag CartEntry(const std::string& text, int flowQuantity, int units) {
+TWarenkorbEintrag CartEntry(const std::string& text, int units) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (std::size_t colon; (colon = text.find(':', start)) != std::string::npos; start = colon + 1)
@@ -58,11 +57,51 @@ TWarenkorbEintrag CartEntry(const std::string& text, int flowQuantity, int units
     TWarenkorbEintrag entry;
     entry.Id = static_cast<std::int32_t>(id);
     entry.Speed = StrictNumber(parts[1], "--cart");
-    entry.Flow = FromDisplay(flowQuantity, units, StrictNumber(parts[2], "--cart"));
+    entry.Flow = FromDisplay(kQuantityFlow, units, StrictNumber(parts[2], "--cart"));
     if (entry.Id != id || !entry.IsValid())
         throw std::invalid_argument("--cart: needs a positive identifier and flow: \"" + text +
                                     "\"");
     return entry;
+}
+
+// The request options given on the command line, as typed: numbers in the display units of
+// the unit system. Malformed numbers and out-of-range choices are refused here; the session
+// applies the bounds of typed input.
+TRequestInput TypedInput(const CliArgs& args) {
+    TRequestInput in;
+    const auto typed = [&args](const char* name, std::optional<std::string>& field) {
+        if (!args.Has(name)) return;
+        args.Number(name, 0); // refuses what is not a number
+        field = args.Value(name);
+    };
+    typed("flow", in.Flow);
+    typed("pressure", in.Pressure);
+    typed("density", in.Density);
+    typed("d2-min", in.D2Min);
+    typed("d2-max", in.D2Max);
+    typed("width-min", in.WidthMin);
+    typed("width-max", in.WidthMax);
+    typed("tolerance", in.Tolerance);
+    typed("speed", in.Speed);
+    typed("max-speed", in.MaxSpeed);
+    if (args.Has("slider-max"))
+        in.SliderMax = std::to_string(args.Integer("slider-max", 0, 1, kMaxSliderSpeed));
+    if (args.Has("angle")) in.HousingAngle = args.Value("angle");
+    const auto choice = [&args](const char* name, int hi, std::optional<int>& field) {
+        if (args.Has(name)) field = args.Integer(name, 0, 0, hi);
+    };
+    choice("type-group", kAllTypesGroup, in.TypeGroup);
+    choice("layout", 2, in.FanLayout);
+    choice("mode", SearchCart, in.SearchMode);
+    choice("sort", 6, in.SortKey);
+    choice("fixed", 1, in.FixedQuantity);
+    return in;
+}
+
+// --units and --lang given here win over the language/unit index of the settings.
+void ApplyLanguageOptions(const CliArgs& args, TSelectionSession& session) {
+    if (args.Has("units")) session.ApplyLanguageIndex(args.Integer("units", 0, 0, 7));
+    if (args.Has("lang")) SetTextLanguage(args.Integer("lang", 0, 0, 2));
 }
 
 std::string Clean(std::string text) {
@@ -111,7 +150,7 @@ void PrintTsv(const TResultList& list, const std::vector<TErgebnisZeile>& rows) 
     std::string text;
     for (int header = 0; header < 2; ++header) {
         for (int c = 0; c < TResultList::kColumnCount; ++c)
-            text += Clean(list.ColumnHeader(c, header)) + '\t';
+            text += Clean(GreekText(list.ColumnHeader(c, header))) + '\t';
         text += header == 0 ? "ErgId\tMESSNR\n" : "\t\n";
     }
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -127,8 +166,8 @@ void PrintJson(const TResultList& list, const std::vector<TErgebnisZeile>& rows)
     for (int c = 0; c < TResultList::kColumnCount; ++c) {
         text += c == 0 ? "\n" : ",\n";
         text += "    {\"key\": " + JsonString(kColumnKeys[c]) +
-                ", \"name\": " + JsonString(list.ColumnHeader(c, 0)) +
-                ", \"unit\": " + JsonString(list.ColumnHeader(c, 1)) + "}";
+                ", \"name\": " + JsonString(GreekText(list.ColumnHeader(c, 0))) +
+                ", \"unit\": " + JsonString(GreekText(list.ColumnHeader(c, 1))) + "}";
     }
     text += "\n  ],\n  \"status\": " + JsonString(list.StatusText()) + ",\n  \"rows\": [";
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -162,74 +201,36 @@ int RunSearch(const CliArgs& args) {
     const std::string format = args.Value("format", "tsv");
     if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
 
-    // Request, cart and options: the settings defaults, or a selection file.
-    TSettings settings;
-    std::vector<std::int32_t> markIds;
-    if (args.Has("selection")) {
-        const std::string path = args.Value("selection");
-        if (!settings.ReadSelectionFile(path))
-            throw std::invalid_argument("--selection: cannot read \"" + path + "\"");
-        markIds = ReadSelectionMarks(path);
-        SetListeningDistance(settings.LpAbstand);
-        if (!args.Has("units")) {
-            const int units = ClampUnitSystem(settings.PrintUnit);
-            SetScreenUnitSystem(units);
-            SetPrintUnitSystem(units);
-            if (!args.Has("lang")) SetTextLanguage(LanguageOfUnitSystem(units));
-        }
-    }
-    const int units = ScreenUnitSystem();
-
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));
-    const TMdbMw& mw = catalogue.Mw();
-    const int flowQ = mw.Field(TMdbMw::F_VC).Quantity;
-    const int pressureQ = mw.Field(TMdbMw::F_PFA).Quantity;
-    const int densityQ = mw.Field(TMdbMw::F_RHO).Quantity;
-    const int lengthQ = catalogue.Laufrad().Field(TMdbLaufrad::F_EINBHOEHE).Quantity;
+    TSelectionSession session(catalogue);
 
-    // Typed input: values in the display units of the unit system, then the input bounds.
-    TAuswahlParam r = settings.Request;
-    const auto typed = [&args, units](const char* name, int quantity, double& value) {
-        if (args.Has(name))
-            value =
-                FromDisplay(quantity, units, args.Number(name, ToDisplay(quantity, units, value)));
-    };
-    typed("flow", flowQ, r.RequestedFlow);
-    typed("pressure", pressureQ, r.RequestedPressure);
-    typed("density", densityQ, r.RequestedDensity);
-    typed("d2-min", lengthQ, r.D2Min);
-    typed("d2-max", lengthQ, r.D2Max);
-    typed("width-min", lengthQ, r.WidthMin);
-    typed("width-max", lengthQ, r.WidthMax);
-    r.Tolerance = args.Number("tolerance", r.Tolerance);
-    r.GivenSpeed = args.Number("speed", r.GivenSpeed);
-    r.MaxSpeed = args.Number("max-speed", r.MaxSpeed);
-    if (args.Has("angle")) r.HousingAngle = args.Value("angle");
-    r.TypeGroup = args.Integer("type-group", r.TypeGroup, 0, 21);
-    r.FanLayout = args.Integer("layout", r.FanLayout, 0, 2);
-    r.SearchMode = args.Integer("mode", r.SearchMode, 0, 4);
-    r.SortKey = args.Integer("sort", r.SortKey, 0, 6);
-    r.FixedQuantity = args.Integer("fixed", r.FixedQuantity, 0, 1);
-    r.SliderMax = args.Integer("slider-max", r.SliderMax, 1, kMaxSliderSpeed);
-    ClampRequest(r);
-
-    TWarenkorb cart = settings.Cart;
+    // The request, cart and options the program saved, then a selection file, then the
+    // options given here; --units and --lang win over the stored language/unit index.
+    if (!args.Has("no-settings")) {
+        if (const TOutcome read = session.LoadSettings(SettingsPath()); !read)
+            std::cerr << "corvane-cli: " << read.Message() << '\n';
+    }
+    if (args.Has("selection")) {
+        if (const TOutcome read = session.ReadSelection(args.Value("selection")); !read)
+            throw std::invalid_argument("--selection: " + read.Message());
+    }
+    ApplyLanguageOptions(args, session);
+    session.TakeInput(TypedInput(args));
     if (args.Has("cart")) {
-        cart.clear();
+        TWarenkorb cart;
         for (const std::string& text : args.Values("cart"))
-            cart.push_back(CartEntry(text, flowQ, units));
+            cart.push_back(CartEntry(text, ScreenUnitSystem()));
         if (cart.size() > kMaxCartEntries)
             throw std::invalid_argument("--cart: at most 50 entries");
+        session.SetCart(std::move(cart));
     }
 
-    TImpellerSearch search(catalogue);
-    search.Run(r, cart);
-    TResultList list(catalogue);
-    list.SetCart(cart);
-    list.TakeSearch(search.Rows(), search.Request());
-    list.ApplyMarkIds(markIds);
+    if (const TOutcome searched = session.Search(); !searched)
+        throw std::runtime_error(searched.Message());
+    if (args.Has("selection")) (void)session.OpenSelectionMarks(args.Value("selection"));
 
+    const TResultList& list = session.Results();
     if (format == "json")
         PrintJson(list, list.Rows());
     else

@@ -13,6 +13,7 @@ namespace {
 const char* const kUsage =
     "usage: corvane-cli COMMAND [ARGS] [--data FILE] [--home DIR] [--lang 0|1|2] [--units 0..7]\n"
     "commands:\n"
+    "  help                          this text (also COMMAND --help)\n"
     "  check [FILE]                  read every table and series, print record counts\n"
     "  tables                        number, name and record count of each table\n"
     "  dump TABLE [--series N]       a table as the browser's clipboard text\n"
@@ -25,20 +26,25 @@ const char* const kUsage =
     "                                curve set of that kind\n"
     "  density --pressure P --temperature T\n"
     "                                dry-air density\n"
+    "search reads the request, cart and options saved by the program from the user's settings\n"
+    "file unless --no-settings is given; a selection file and the options below override them.\n"
     "search options, in the display units of --units like typed input:\n"
     "  --flow V --pressure P --density R --tolerance PERCENT --speed N --max-speed N\n"
     "  --d2-min D --d2-max D --width-min W --width-max W --angle TEXT --type-group 0..21\n"
     "  --layout 0|1|2 --mode 0..4 --sort 0..6 --fixed 0|1 --slider-max N\n"
-    "  --selection FILE.cva  --cart ID:SPEED:FLOW (repeatable, mode 4)  --format tsv|json\n";
+    "  --selection FILE.cva  --cart ID:SPEED:FLOW (repeatable, mode 4)  --format tsv|json\n"
+    "  --no-settings\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace corvane;
-    cli::CliArgs args(argc, argv, {"help"});
-    if (args.Positional().empty() || args.Has("help")) {
+    cli::CliArgs args(argc, argv, {"help", "no-settings"});
+    const bool help =
+        args.Has("help") || (!args.Positional().empty() && args.Positional().front() == "help");
+    if (args.Positional().empty() || help) {
         std::cout << kUsage;
-        return args.Positional().empty() && !args.Has("help") ? 2 : 0;
+        return help ? 0 : 2;
     }
     try {
         if (args.Has("home")) SetProgramFolder(args.Value("home"));

@@ -23,14 +23,11 @@
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 #include "util/Codepage.h"
+#include "util/TAtomicFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace corvane {
 
@@ -317,39 +314,14 @@ void TCatalogue::WritePointsSection(TStream& stream, const TSaveOptions& options
 }
 
 void TCatalogue::SaveToFile(const std::string& path, const TSaveOptions& options) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0)
-        throw EMdbError("Cannot create a temporary file in \"" + folder.string() +
-                        "\": " + std::strerror(errno));
-
-    // The new file gets the permissions of the file it replaces, else the usual ones.
-    struct stat info {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &info) == 0) {
-        mode = info.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(descriptor, mode);
-
-    try {
-        TFileStream out(descriptor, temporary, TFileStream::TMode::Create);
-        Save(out, options);
-        out.Flush();
-        out.Close();
-        // Only a completely written file replaces the target.
-        if (std::rename(temporary.c_str(), path.c_str()) != 0)
-            throw EMdbError("Cannot replace file \"" + path + "\": " + std::strerror(errno));
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
-    }
+    TAtomicFile file(path);
+    if (!file.Ready()) throw EMdbError(file.Error());
+    TFileStream out(file.ReleaseDescriptor(), file.TemporaryPath(), TFileStream::TMode::Create);
+    Save(out, options);
+    out.Flush();
+    out.Close();
+    // Only a completely written file replaces the target.
+    if (TOutcome replaced = file.Commit(); !replaced) throw EMdbError(replaced.Message());
 }
 
 } // namespace corvane

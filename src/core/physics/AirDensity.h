@@ -2,6 +2,14 @@
 
 namespace corvane {
 
+// Standard air density in kg/m³ ("Normdichte"): measured pressures and powers are normalised
+// to it, and conversions to another density start from it.
+inline constexpr double kStandardDensity = 1.205;
+
+// Whether a density differs from the standard density by at least 0.001 kg/m³, the
+// difference at which the fan laws convert to it and the results carry the "*2" remark.
+bool IsNonStandardDensity(double density);
+
 // Lowest temperature taken for the dry-air density, °C.
 inline constexpr double kLowestTemperature = -272.0;
 // Lowest density accepted when a density is typed directly, kg/m³.

@@ -1,5 +1,6 @@
 #include "physics/FanLaws.h"
 
+#include "physics/AirDensity.h"
 #include "physics/TPointValues.h"
 
 #include <algorithm>
@@ -73,8 +74,9 @@ inline void ToDistance(float& level, double delta) {
     if (level > 0) level = static_cast<float>(std::max(level - delta, 0.0));
 }
 
+// A target density is given and differs from the standard density.
 bool DensityApplies(float density) {
-    return density > 0 && std::fabs(static_cast<double>(density) - kStandardDensity) >= 0.001;
+    return density > 0 && IsNonStandardDensity(density);
 }
 
 // Power coefficient from the converted pressure and flow coefficients and the total shaft

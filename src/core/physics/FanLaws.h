@@ -6,9 +6,6 @@ struct TPointValues;
 struct TConvertTargets;
 struct TSeriesGeometry;
 
-// Standard air density in kg/m³: measured pressures and powers are normalised to it.
-inline constexpr double kStandardDensity = 1.205;
-
 // Converts one evaluated point (measured diameter and speed, standard density) in place to the
 // targets' impeller diameter, speed and air density, applies the model-to-full-size efficiency
 // scale-up and the sound corrections, and finally computes the power coefficient Lambda.

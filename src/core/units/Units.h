@@ -4,6 +4,14 @@
 
 namespace corvane {
 
+// Quantity kinds of the request and result values (of the 24 kinds 0..23).
+inline constexpr int kQuantitySpeed = 5;     // 1/min
+inline constexpr int kQuantityPressure = 9;  // Pa
+inline constexpr int kQuantityFlow = 11;     // m³/h
+inline constexpr int kQuantityDensity = 15;  // kg/m³
+inline constexpr int kQuantityLength = 17;   // mm
+inline constexpr int kQuantityDistance = 23; // m
+
 // Quantity kinds 0..23 and unit systems 0..7. Values are held in base units (m³/h, Pa, hPa,
 // W, Nm, 1/min, °C, kg/m³, mm, m²); these convert them for display, print and input.
 double ToDisplay(int quantity, int unitSystem, double value);

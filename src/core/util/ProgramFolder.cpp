@@ -24,6 +24,10 @@ void SetProgramFolder(const std::string& folder) {
     g_override = folder;
 }
 
+const std::string& ProgramFolderOverride() {
+    return g_override;
+}
+
 std::string ProgramFile(const std::string& name) {
     return (std::filesystem::path(ProgramFolder()) / name).string();
 }

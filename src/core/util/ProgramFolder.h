@@ -8,6 +8,8 @@ namespace corvane {
 // running executable unless CORVANE_HOME or an explicit override (--home) names another.
 std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder);
+// The folder given to SetProgramFolder; empty when none is.
+const std::string& ProgramFolderOverride();
 // ProgramFolder() + "/" + name.
 std::string ProgramFile(const std::string& name);
 

@@ -1,5 +1,6 @@
 // Derived texts of the impeller, housing and nozzle tables that need no other table.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TMdbDuese.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
@@ -65,10 +66,11 @@ TEST(TablesDesignations, NozzleDesignationAndHousingForms) {
     TMdbRecord* h = housings.NewRecord();
     housings.SetInt(h, TMdbGehaeuse::F_GEHSEFORM, 2);
     EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "Rechteck");
-    const int language = TextLanguage();
-    SetTextLanguage(2);
-    EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "Прямоугольник");
-    SetTextLanguage(language);
+    {
+        const test::TProcessStateGuard guard;
+        SetTextLanguage(2);
+        EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "Прямоугольник");
+    }
     housings.SetInt(h, TMdbGehaeuse::F_GEHSEFORM, 7);
     EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "????");
     EXPECT_EQ(TMdbGehaeuse::FormText(-1, 1), "????");

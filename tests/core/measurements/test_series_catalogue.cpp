@@ -1,6 +1,7 @@
 // The series table in its catalogue: references, code texts, the delete rule, and loading
 // points from the data file and from the point cache.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
 #include "catalogue/TMdbGehaeuse.h"
@@ -140,6 +141,7 @@ TEST_F(SeriesCatalogue, CodeTextsAndCustomer) {
     const S& series = catalogue.Messung();
     const TMdbRecord* s1 = series.FindByKey(1);
     const TMdbRecord* s2 = series.FindByKey(2);
+    const test::TProcessStateGuard guard;
     SetTextLanguage(0);
     EXPECT_EQ(series.GetFieldText(s1, S::F_KUNDE), "Gebläsebau Nord");
     EXPECT_EQ(series.GetFieldText(s1, S::F_MOTORNR), "DM 90");

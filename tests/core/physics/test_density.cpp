@@ -1,4 +1,6 @@
 #include "physics/AirDensity.h"
+#include "physics/FanLaws.h"
+#include "physics/TPointValues.h"
 
 #include <gtest/gtest.h>
 
@@ -16,4 +18,27 @@ TEST(AirDensity, DryAirRoundedToThreeDecimals) {
     // A typed density is at least 0.1.
     EXPECT_DOUBLE_EQ(TypedDensity(0.05), 0.1);
     EXPECT_DOUBLE_EQ(TypedDensity(1.205), 1.205);
+}
+
+// The request's "non-standard density" (remark *2) and the fan laws' density conversion use
+// one rule, so a density either converts and carries the remark or does neither, whether it
+// arrives in double (the request) or single precision (a conversion target).
+TEST(AirDensity, OneBoundaryForTheRemarkAndTheConversion) {
+    struct TCase {
+        double Density;
+        bool NonStandard;
+    };
+    for (const TCase c :
+         {TCase{1.205, false}, TCase{1.2041, false}, TCase{1.2059, false}, TCase{1.204, true},
+          TCase{1.206, true}, TCase{1.2, true}, TCase{0.9, true}}) {
+        EXPECT_EQ(IsNonStandardDensity(c.Density), c.NonStandard) << c.Density;
+        EXPECT_EQ(IsNonStandardDensity(static_cast<float>(c.Density)), c.NonStandard) << c.Density;
+        TPointValues point;
+        point.PFa = 100;
+        point.Flow = 1000;
+        TConvertTargets targets;
+        targets.Density = static_cast<float>(c.Density);
+        ConvertPoint(point, TSeriesGeometry{400, 2}, 1450, targets);
+        EXPECT_EQ(point.PFa != 100.0f, c.NonStandard) << c.Density;
+    }
 }

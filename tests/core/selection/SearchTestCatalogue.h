@@ -92,7 +92,6 @@ public:
             CalibrateSeries(cat, no);
     }
 
-private:
     // Raw readings of dry air at 1013 hPa and 20 °C whose evaluation gives the curve's
     // static pressure at standard density and a total efficiency peaking at 6000 m³/h.
     void WritePoints(std::int32_t no, TMdbMw& table) const {

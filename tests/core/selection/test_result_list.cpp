@@ -1,3 +1,4 @@
+#include "ProcessStateGuard.h"
 #include "SearchTestCatalogue.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
@@ -109,6 +110,7 @@ TEST(ResultList, CartWithTolerancesAndLimit) {
 }
 
 TEST(ResultList, RemarksStatusAndCells) {
+    const test::TProcessStateGuard guard;
     SetTextLanguage(0);
     SetScreenUnitSystem(0);
     TCatalogue cat;
@@ -163,7 +165,6 @@ TEST(ResultList, RemarksStatusAndCells) {
     SetScreenUnitSystem(1); // m³/s with three more decimals
     EXPECT_EQ(list.ColumnHeader(3, 1), "m³/s");
     EXPECT_EQ(list.CellText(0, 3), "1.389");
-    SetScreenUnitSystem(0);
 
     EXPECT_EQ(DataSheetFile("/opt/corvane/Pdf", "12.3.4"), "/opt/corvane/Pdf/12_3_4.pdf");
     EXPECT_EQ(DataSheetFile("Pdf/", "A7"), "Pdf/A7.pdf");
