@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QSlider>
 #include <QTest>
-
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>

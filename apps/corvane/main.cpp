@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QStringList>
-
 #include <memory>
 
 int main(int argc, char** argv) {

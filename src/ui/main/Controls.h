@@ -13,11 +13,4 @@ QLabel* NewHeading(QWidget* parent, const char* name);
 QLineEdit* NewNumberEdit(QWidget* parent, const char* name);
 QComboBox* NewCombo(QWidget* parent, const char* name, bool editable = false);
 
-// Quantity kinds of the input controls' units.
-inline constexpr int kSpeedQuantity = 5;
-inline constexpr int kPressureQuantity = 9;
-inline constexpr int kFlowQuantity = 11;
-inline constexpr int kDensityQuantity = 15;
-inline constexpr int kLengthQuantity = 17;
-
 } // namespace corvane

@@ -146,8 +146,8 @@ void TCorvaneMainForm::EmptyCart() {
 void TCorvaneMainForm::ShowContextMenu(int row, const QPoint& globalPos) {
     if (row < 0) return;
     contextRow_ = row;
-    const TResultRowMenu menu = TResultRowMenu::Of(session_->Results(), *catalogue_,
-                                                   static_cast<std::size_t>(row), ProgramFile("Pdf"));
+    const TResultRowMenu menu = TResultRowMenu::Of(
+        session_->Results(), *catalogue_, static_cast<std::size_t>(row), ProgramFile("Pdf"));
     contextPicture_ = menu.PictureNo;
     contextMenu_->Prepare(menu);
     contextMenu_->popup(globalPos);

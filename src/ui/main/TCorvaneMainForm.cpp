@@ -30,10 +30,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <exception>
 
 namespace corvane {
@@ -42,9 +42,8 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)) {
     setObjectName(QStringLiteral("CorvaneMainForm"));
     settingsPath_ = options_.SettingsPath.empty() ? SettingsPath() : options_.SettingsPath;
-    if (!options_.OpenUrl) options_.OpenUrl = [](const QUrl& url) {
-        return QDesktopServices::openUrl(url);
-    };
+    if (!options_.OpenUrl)
+        options_.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     confirmation_ = std::make_unique<TQtConfirmation>(this);
     messages_ = std::make_unique<TQtUserMessage>(this);
     catalogue_ = std::make_unique<TCatalogue>();
@@ -62,7 +61,8 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     // shown on what could be read.
     // (exit, not quit: the windows are not closed, so no placement is stored).
     if (dataError_)
-        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 TCorvaneMainForm::~TCorvaneMainForm() {
@@ -157,8 +157,7 @@ void TCorvaneMainForm::Connect() {
             [this] { ToggleCart(contextRow_); });
     connect(contextMenu_, &TResultContextMenu::dataSheetChosen, this,
             &TCorvaneMainForm::OpenDataSheet);
-    connect(contextMenu_, &TResultContextMenu::pictureChosen, this,
-            &TCorvaneMainForm::ShowPicture);
+    connect(contextMenu_, &TResultContextMenu::pictureChosen, this, &TCorvaneMainForm::ShowPicture);
 }
 
 void TCorvaneMainForm::LoadSettings() {

@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 #include <string>
@@ -160,7 +159,7 @@ private:
     TStatusLine* statusLine_ = nullptr;
     TResultContextMenu* contextMenu_ = nullptr;
     QString selectionFile_;
-    int contextRow_ = -1;        // the row the context menu was opened on
+    int contextRow_ = -1;             // the row the context menu was opened on
     std::int32_t contextPicture_ = 0; // its picture
     bool everShown_ = false;
     bool dataError_ = false;

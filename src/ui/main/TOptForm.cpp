@@ -23,7 +23,6 @@ namespace corvane {
 
 namespace {
 
-constexpr int kDistanceQuantity = 23;
 constexpr TextId kPolyTexts[] = {
     TextId::PolyNone,    TextId::PolyHorizontal, TextId::PolyStraight, TextId::PolyDegree2,
     TextId::PolyDegree3, TextId::PolyDegree4,    TextId::PolyDegree5,  TextId::PolyDegree6,
@@ -94,8 +93,8 @@ void TOptForm::FillTexts() {
     punkteBox_->setText(QTxt(TextId::PunkteBox));
     langLabel_->setText(QTxt(TextId::LangLabel));
     lpAbstandBox_->setText(QTxt(TextId::LpAbstandBox));
-    const std::string oneMetre = FormatQuantity(1, kDistanceQuantity, units_, 1.0) + " " +
-                                 UnitLabel(kDistanceQuantity, units_);
+    const std::string oneMetre = FormatQuantity(1, kQuantityDistance, units_, 1.0) + " " +
+                                 UnitLabel(kQuantityDistance, units_);
     distLabel_->setText(QTxt(TextId::DistLabel).replace(QStringLiteral("%s"), ToQString(oneMetre)));
     okBtn_->setText(QTxt(TextId::OkBtn));
     cancelBtn_->setText(QTxt(TextId::CancelBtn));
@@ -112,7 +111,7 @@ void TOptForm::ShowSettings() {
     unitCombo_->setCurrentIndex(ClampLanguageIndex(settings_.PrintUnit));
     lpAbstandBox_->setChecked(SoundDistanceOn(settings_.LpAbstand));
     lpAbstandEdit_->setText(ToQString(
-        FormatQuantity(1, kDistanceQuantity, units_, SoundDistanceShown(settings_.LpAbstand))));
+        FormatQuantity(1, kQuantityDistance, units_, SoundDistanceShown(settings_.LpAbstand))));
 }
 
 void TOptForm::Confirm() {
@@ -122,7 +121,7 @@ void TOptForm::Confirm() {
     settings_.PolynomPunkte = punkteBox_->isChecked() ? 1 : 0;
     settings_.PrintUnit = ClampLanguageIndex(unitCombo_->currentIndex());
     const double metres =
-        FromDisplay(kDistanceQuantity, units_, ParseNumber(ToUtf8(lpAbstandEdit_->text())));
+        FromDisplay(kQuantityDistance, units_, ParseNumber(ToUtf8(lpAbstandEdit_->text())));
     settings_.LpAbstand = SoundDistanceStored(metres, lpAbstandBox_->isChecked());
     accept();
 }

@@ -116,7 +116,9 @@ QWidget* TRequestPanel::BuildDutyPoint() {
 }
 
 void TRequestPanel::Connect() {
-    auto report = [this](ERequestInput which) { return [this, which] { Q_EMIT inputChanged(which); }; };
+    auto report = [this](ERequestInput which) {
+        return [this, which] { Q_EMIT inputChanged(which); };
+    };
     connect(d2MinCombo_, &QComboBox::activated, this, [this](int index) {
         if (d2MaxCombo_->currentIndex() < index) d2MaxCombo_->setCurrentIndex(index);
         Q_EMIT inputChanged(ERequestInput::D2Min);
@@ -145,7 +147,7 @@ void TRequestPanel::Connect() {
 
 void TRequestPanel::ApplyTexts() {
     const int units = ScreenUnitSystem();
-    const QString length = ToQString(UnitLabel(kLengthQuantity, units));
+    const QString length = ToQString(UnitLabel(kQuantityLength, units));
     auswahlLabel_->setText(QTxt(TextId::AuswahlLabel));
     d2Label_->setText(QTxt(TextId::D2Label).replace(QStringLiteral("%s"), length));
     einbhLabel_->setText(QTxt(TextId::EinbhLabel).replace(QStringLiteral("%s"), length));
@@ -160,9 +162,9 @@ void TRequestPanel::ApplyTexts() {
     pName1Label_->setText(QTxt(TextId::Pname1Label));
     pName2Label_->setText(QTxt(TextId::Pname2Label));
     dichteLabel_->setText(QTxt(TextId::DichteLabel));
-    vEinheitLabel_->setText(ToQString(UnitLabel(kFlowQuantity, units)));
-    pEinheitLabel_->setText(ToQString(UnitLabel(kPressureQuantity, units)));
-    dichteEinhLabel_->setText(ToQString(UnitLabel(kDensityQuantity, units)));
+    vEinheitLabel_->setText(ToQString(UnitLabel(kQuantityFlow, units)));
+    pEinheitLabel_->setText(ToQString(UnitLabel(kQuantityPressure, units)));
+    dichteEinhLabel_->setText(ToQString(UnitLabel(kQuantityDensity, units)));
     FillLayouts();
     auswahlPage_->ApplyTexts();
 }
@@ -211,8 +213,9 @@ TRequestInput TRequestPanel::Input() const {
     input.TypeGroup = group.isValid() ? group.toInt() : -1;
     input.FanLayout = flutCombo_->currentIndex();
     input.FixedQuantity = pages.DartCombo()->currentIndex();
-    input.SearchMode = SearchModeOf(static_cast<ESpeedPage>(pages.currentIndex()),
-                                    pages.VerstCheck()->isChecked(), pages.NvarCheck()->isChecked());
+    input.SearchMode =
+        SearchModeOf(static_cast<ESpeedPage>(pages.currentIndex()), pages.VerstCheck()->isChecked(),
+                     pages.NvarCheck()->isChecked());
     return input;
 }
 

@@ -19,9 +19,7 @@ namespace corvane {
 
 namespace {
 
-constexpr int kDensityQuantity = 15;
-constexpr int kPressureQuantity = 9;
-constexpr int kTemperatureQuantity = 6;
+constexpr int kQuantityTemperature = 6; // °C
 
 double Typed(const QLineEdit* edit, int quantity, int units) {
     return FromDisplay(quantity, units, ParseNumber(ToUtf8(edit->text())));
@@ -99,39 +97,39 @@ void TRhoForm::ApplyTexts() {
     normdichteBtn_->setText(QTxt(TextId::NormdichteBtn));
     okBtn_->setText(QTxt(TextId::OkBtn));
     cancelBtn_->setText(QTxt(TextId::CancelBtn));
-    dichteEinhLabel_->setText(ToQString(UnitLabel(kDensityQuantity, units_)));
-    druckEinhLabel_->setText(ToQString(UnitLabel(kPressureQuantity, units_)));
-    tempEinhLabel_->setText(ToQString(UnitLabel(kTemperatureQuantity, units_)));
+    dichteEinhLabel_->setText(ToQString(UnitLabel(kQuantityDensity, units_)));
+    druckEinhLabel_->setText(ToQString(UnitLabel(kQuantityPressure, units_)));
+    tempEinhLabel_->setText(ToQString(UnitLabel(kQuantityTemperature, units_)));
 }
 
 void TRhoForm::ShowValues() {
-    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
+    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kQuantityDensity, units_, input_.Density())));
     aktTedit_->setText(
         input_.Temperature() > 0
-            ? ToQString(FormatQuantity(0, kTemperatureQuantity, units_, input_.Temperature()))
+            ? ToQString(FormatQuantity(0, kQuantityTemperature, units_, input_.Temperature()))
             : QString());
-    aktPedit_->setText(input_.Pressure() > 0 ? ToQString(FormatQuantity(0, kPressureQuantity,
+    aktPedit_->setText(input_.Pressure() > 0 ? ToQString(FormatQuantity(0, kQuantityPressure,
                                                                         units_, input_.Pressure()))
                                              : QString());
 }
 
 void TRhoForm::DensityTyped() {
-    input_.TypeDensity(Typed(aktRhoEdit_, kDensityQuantity, units_));
+    input_.TypeDensity(Typed(aktRhoEdit_, kQuantityDensity, units_));
     aktPedit_->clear();
     aktTedit_->clear();
 }
 
 void TRhoForm::AirStateTyped() {
-    input_.TypeAirState(Typed(aktPedit_, kPressureQuantity, units_),
-                        Typed(aktTedit_, kTemperatureQuantity, units_));
-    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
+    input_.TypeAirState(Typed(aktPedit_, kQuantityPressure, units_),
+                        Typed(aktTedit_, kQuantityTemperature, units_));
+    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kQuantityDensity, units_, input_.Density())));
 }
 
 void TRhoForm::UseStandardDensity() {
     // The standard density itself, not the rounded text read back: in lb/ft³ the shown four
     // decimals would give 1.2046 kg/m³.
     input_.TypeDensity(kStandardDensity);
-    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kDensityQuantity, units_, input_.Density())));
+    aktRhoEdit_->setText(ToQString(FormatQuantity(3, kQuantityDensity, units_, input_.Density())));
     aktPedit_->clear();
     aktTedit_->clear();
 }

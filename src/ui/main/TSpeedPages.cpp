@@ -134,7 +134,9 @@ QWidget* TSpeedPages::BuildCartPage() {
 }
 
 void TSpeedPages::Connect() {
-    auto report = [this](ERequestInput which) { return [this, which] { Q_EMIT inputChanged(which); }; };
+    auto report = [this](ERequestInput which) {
+        return [this, which] { Q_EMIT inputChanged(which); };
+    };
     connect(this, &QTabWidget::currentChanged, this, report(ERequestInput::SpeedPage));
     connect(dartCombo_, &QComboBox::activated, this, report(ERequestInput::FixedQuantity));
     connect(dprozCombo_, &QComboBox::currentTextChanged, this, report(ERequestInput::Tolerance));
@@ -149,8 +151,7 @@ void TSpeedPages::Connect() {
             [this](int position) { nEdit_->setText(QString::number(position)); });
     connect(sliderMaxCombo_, &QComboBox::currentTextChanged, this,
             report(ERequestInput::SliderMax));
-    connect(warenkorbDelBtn_, &QPushButton::clicked, this,
-            [this] { Q_EMIT emptyCartRequested(); });
+    connect(warenkorbDelBtn_, &QPushButton::clicked, this, [this] { Q_EMIT emptyCartRequested(); });
 }
 
 void TSpeedPages::SpeedTyped() {
@@ -172,7 +173,7 @@ void TSpeedPages::SetSlider(int maximum, int position) {
 }
 
 void TSpeedPages::ApplyTexts() {
-    const QString speed = ToQString(UnitLabel(kSpeedQuantity, ScreenUnitSystem()));
+    const QString speed = ToQString(UnitLabel(kQuantitySpeed, ScreenUnitSystem()));
     setTabText(PageComputed, QTxt(TextId::NvarTab));
     setTabText(PageFixed, QTxt(TextId::NfixTab));
     setTabText(PageCart, QTxt(TextId::WarenkorbTab));

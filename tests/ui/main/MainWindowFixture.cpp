@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
-
 #include <cstdlib>
 #include <filesystem>
 

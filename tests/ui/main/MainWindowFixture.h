@@ -10,7 +10,6 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
