@@ -38,6 +38,14 @@ TWindowPlacement Restored(const TIniFile& ini, const QWidget& window, int number
                             screen.width(), screen.height());
 }
 
+// A window never placed before keeps the position the desktop gives it (a dialog centred over
+// its owner) instead of the top left corner of the screen.
+bool Stored(const TIniFile& ini, const QWidget& window, int number, const char* suffix) {
+    std::string name = WindowClassName(window);
+    if (number >= 0) name += std::to_string(number);
+    return ini.ValueExists("WinSize", name + suffix);
+}
+
 void ApplyState(QWidget& window, int state) {
     switch (state % kApplicationMinimized) {
     case kMinimized:
@@ -74,7 +82,7 @@ void SaveWindowPlacement(TIniFile& ini, const QWidget& window, const std::string
 std::string RestoreWindowPlacement(const TIniFile& ini, QWidget& window, int number) {
     const TWindowPlacement p = Restored(ini, window, number);
     if (p.Width > 0 && p.Height > 0) window.resize(p.Width, p.Height);
-    window.move(p.Left, p.Top);
+    if (Stored(ini, window, number, "_L")) window.move(p.Left, p.Top);
     ApplyState(window, p.State);
     return p.Extra;
 }
@@ -82,7 +90,7 @@ std::string RestoreWindowPlacement(const TIniFile& ini, QWidget& window, int num
 std::string RestoreWindowPosition(const TIniFile& ini, QWidget& window, int number) {
     const TWindowPlacement p = Restored(ini, window, number);
     ApplyState(window, p.State);
-    window.move(p.Left, p.Top);
+    if (Stored(ini, window, number, "_L")) window.move(p.Left, p.Top);
     return p.Extra;
 }
 

@@ -13,7 +13,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvane {
 
@@ -54,6 +57,9 @@ TResultPanel::TResultPanel(const TResultList& results, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(ergTitelPanel_);
     layout->addWidget(grid_, 1);
+    // Holds the place of the hidden grid so that the title stays at the top.
+    emptyArea_ = new QWidget(this);
+    layout->addWidget(emptyArea_, 1);
     for (std::size_t i = 0; i < anmPanels_.size(); ++i) {
         const std::string name = "AnmPanel" + std::to_string(i + 1);
         QLabel* panel = NewLabel(this, name.c_str());
@@ -87,6 +93,7 @@ void TResultPanel::Refresh() {
     model_->Reset();
     const bool rows = results_.Count() > 0;
     grid_->setVisible(rows);
+    emptyArea_->setVisible(!rows);
     sortCombo_->setVisible(rows);
     if (rows) {
         const QSignalBlocker block(sortCombo_);
@@ -94,6 +101,30 @@ void TResultPanel::Refresh() {
     }
     for (std::size_t i = 0; i < anmPanels_.size(); ++i)
         anmPanels_[i]->setVisible(results_.RemarkShown(i));
+    FitColumns();
+}
+
+void TResultPanel::FitColumns() {
+    // Every header fits; the designations too. Afterwards the widths are the user's until
+    // the headers change (language, units, sound distance).
+    QStringList headers;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        headers << model_->headerData(c, Qt::Horizontal).toString();
+    const bool fitDesignations = !designationsFitted_ && model_->rowCount() > 0;
+    if (headers == fittedHeaders_ && !fitDesignations) return;
+    fittedHeaders_ = headers;
+    QHeaderView* header = grid_->horizontalHeader();
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        const int minimum =
+            c == 1 ? TResultGrid::kDesignationColumnWidth : TResultGrid::kDefaultColumnWidth;
+        int width = std::max(minimum, header->sectionSizeHint(c));
+        if (c == 1 && model_->rowCount() > 0) {
+            grid_->resizeColumnToContents(1);
+            width = std::max(width, grid_->columnWidth(1) + 4);
+        }
+        grid_->setColumnWidth(c, width);
+    }
+    designationsFitted_ = designationsFitted_ || fitDesignations;
 }
 
 void TResultPanel::RefreshMarks() {

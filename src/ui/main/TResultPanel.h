@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
@@ -40,15 +41,19 @@ Q_SIGNALS:
 
 private:
     void FillSortList();
+    void FitColumns();
 
     const TResultList& results_;
     QWidget* ergTitelPanel_ = nullptr;
     QLabel* ergebnisLabel_ = nullptr;
     QComboBox* sortCombo_ = nullptr;
     TResultGrid* grid_ = nullptr;
+    QWidget* emptyArea_ = nullptr;
     TResultModel* model_ = nullptr;
     TResultDelegate* delegate_ = nullptr;
     std::array<QLabel*, 4> anmPanels_{};
+    QStringList fittedHeaders_;
+    bool designationsFitted_ = false;
 };
 
 } // namespace corvane

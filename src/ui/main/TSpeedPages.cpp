@@ -28,6 +28,7 @@ TSpeedPages::TSpeedPages(QWidget* parent) : QTabWidget(parent) {
     addTab(BuildFixedPage(), QString());
     addTab(BuildCartPage(), QString());
     tabBar()->setExpanding(true);
+    tabBar()->setElideMode(Qt::ElideRight);
     Connect();
     ShowManualControls(false);
 }
