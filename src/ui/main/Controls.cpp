@@ -33,6 +33,7 @@ QComboBox* NewCombo(QWidget* parent, const char* name, bool editable) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert); // typed values are not added to the list
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }

@@ -32,6 +32,7 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QStyle>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -58,11 +59,16 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     TakeCommandLine();
     ++session_->EditOptions().Naufruf;
     // The program ends after a data error, once the message loop runs and the window was
-    // shown on what could be read.
-    // (exit, not quit: the windows are not closed, so no placement is stored).
+    // shown on what could be read (exit, not quit: the windows are not closed, so no
+    // placement is stored). Outside a message loop the request is dropped: there an exit
+    // would end the next dialog at once.
     if (dataError_)
         QMetaObject::invokeMethod(
-            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            qApp,
+            [] {
+                if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
 }
 
 TCorvaneMainForm::~TCorvaneMainForm() {

@@ -15,7 +15,6 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace corvane {

@@ -150,7 +150,10 @@ void TSpeedPages::Connect() {
     // Programmatic moves block the slider's signals: a change arriving here is the user's.
     connect(nTrackBar_, &QSlider::valueChanged, this,
             [this](int position) { nEdit_->setText(QString::number(position)); });
-    connect(sliderMaxCombo_, &QComboBox::currentTextChanged, this,
+    // A new slider end counts once it is chosen or typed completely: taken at each keystroke,
+    // typing "1000" would pull the speed down to 1 on the way.
+    connect(sliderMaxCombo_, &QComboBox::activated, this, report(ERequestInput::SliderMax));
+    connect(sliderMaxCombo_->lineEdit(), &QLineEdit::editingFinished, this,
             report(ERequestInput::SliderMax));
     connect(warenkorbDelBtn_, &QPushButton::clicked, this, [this] { Q_EMIT emptyCartRequested(); });
 }
