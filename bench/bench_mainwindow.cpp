@@ -34,15 +34,10 @@ public:
     void Show(const std::string&) override {}
 };
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "bench_mainwindow";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
+// The QApplication lives in main (below); benchmarks only silence the messages.
+void Silence() {
     static TSilent silent;
     TUserMessage::Install(&silent);
-    return app;
 }
 
 fs::path BenchFolder() {
@@ -76,7 +71,7 @@ TMainFormOptions Options(const std::string& data) {
 }
 
 void BM_StartUp(benchmark::State& state) {
-    App();
+    Silence();
     const std::string data = DataFile(static_cast<int>(state.range(0)));
     if (data.empty() || !fs::exists(data)) {
         state.SkipWithError("no data file");
@@ -98,7 +93,7 @@ void BM_StartUp(benchmark::State& state) {
 BENCHMARK(BM_StartUp)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_SliderStep(benchmark::State& state) {
-    App();
+    Silence();
     const std::string data = DataFile(static_cast<int>(state.range(0)));
     if (data.empty() || !fs::exists(data)) {
         state.SkipWithError("no data file");
@@ -129,3 +124,13 @@ BENCHMARK(BM_SliderStep)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace corvane
+
+// A QApplication must outlive every window and end before Qt's own statics: it lives here.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
