@@ -1,5 +1,6 @@
 #include "ui/main/TResultGrid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <algorithm>
@@ -12,7 +13,7 @@ TResultGrid::TResultGrid(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
     setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -52,7 +53,6 @@ void TResultGrid::mousePressEvent(QMouseEvent* event) {
     }
     if (event->button() == Qt::RightButton) {
         SelectRow(index.row());
-        Q_EMIT contextMenuRequested(index.row(), event->globalPosition().toPoint());
         return;
     }
     QTableView::mousePressEvent(event);
@@ -60,6 +60,22 @@ void TResultGrid::mousePressEvent(QMouseEvent* event) {
         SelectRow(index.row());
         Q_EMIT markToggleRequested(index.row());
     }
+}
+
+void TResultGrid::contextMenuEvent(QContextMenuEvent* event) {
+    // By mouse the row under the pointer (already selected by the press), by the menu key the
+    // selected row; header rows and empty space open nothing.
+    int row = SelectedRow();
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex index = indexAt(event->pos());
+        row = index.isValid() ? index.row() : -1;
+    } else if (row >= 0) {
+        at = viewport()->mapToGlobal(visualRect(model()->index(row, 1)).center());
+    }
+    if (row < 0) return;
+    SelectRow(row);
+    Q_EMIT contextMenuRequested(row, at);
 }
 
 } // namespace corvane

@@ -6,7 +6,8 @@ namespace corvane {
 
 // The result grid "ErgGrid": whole-row selection, user-sizable columns, one row height for
 // every row. A left click on column 0 of a row selects it and asks to toggle its chart mark;
-// a right click selects the row and asks for the context menu.
+// the right button selects the row, and the context-menu request that follows (mouse or menu
+// key) asks for the context menu of the selected row.
 class TResultGrid : public QTableView {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 };
 
 } // namespace corvane

@@ -9,7 +9,9 @@
 #include "ui/main/TSpeedPages.h"
 #include "util/ProgramFolder.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -99,10 +101,16 @@ void MainWindowTest::ClickMarkCell(int row) const {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-void MainWindowTest::CartCommand(int row) const {
+void MainWindowTest::OpenContextMenu(int row) const {
     TResultGrid& grid = *window_->ResultPanel()->Grid();
-    const QRect cell = grid.visualRect(grid.model()->index(row, 1));
-    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, cell.center());
+    const QPoint at = grid.visualRect(grid.model()->index(row, 1)).center();
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, at);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, grid.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid.viewport(), &request);
+}
+
+void MainWindowTest::CartCommand(int row) const {
+    OpenContextMenu(row);
     TResultContextMenu& menu = *window_->ResultContextMenu();
     EXPECT_TRUE(menu.isVisible());
     menu.CartAction()->trigger();

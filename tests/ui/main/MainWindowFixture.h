@@ -48,6 +48,8 @@ protected:
     void ClickSearch() const;
     // Clicks column 0 of a result row (toggles its chart mark).
     void ClickMarkCell(int row) const;
+    // The right button on a row and the context-menu request that follows it.
+    void OpenContextMenu(int row) const;
     // Opens the context menu on a row and triggers its cart command.
     void CartCommand(int row) const;
     std::vector<int> Marks() const;

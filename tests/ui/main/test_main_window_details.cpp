@@ -12,10 +12,12 @@
 #include "ui/main/TResultPanel.h"
 #include "ui/main/TRhoForm.h"
 #include "ui/main/TSpeedPages.h"
+#include "ui/main/TStatusLine.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,10 +98,9 @@ TEST_F(MainWindowTest, ContextMenuSheetsPictureAndInformation) {
     TCorvaneMainForm& window = Open();
     ClickSearch();
     ASSERT_GT(Rows(), 0);
-    TResultGrid& grid = *window.ResultPanel()->Grid();
-    QTest::mouseClick(grid.viewport(), Qt::RightButton, {},
-                      grid.visualRect(grid.model()->index(0, 2)).center());
-    EXPECT_EQ(window.SelectedRow(), 0);
+    window.ResultPanel()->Grid()->SelectRow(3);
+    OpenContextMenu(0);
+    EXPECT_EQ(window.SelectedRow(), 0); // the right button selects the row
     TResultContextMenu& menu = *window.ResultContextMenu();
     ASSERT_TRUE(menu.isVisible());
     EXPECT_TRUE(menu.SelAction()->isChecked());
@@ -120,6 +121,17 @@ TEST_F(MainWindowTest, ContextMenuSheetsPictureAndInformation) {
     // The chart-mark command un-marks the row the menu belongs to.
     menu.SelAction()->trigger();
     EXPECT_EQ(Marks()[0], 0);
+    menu.hide();
+
+    // The menu key opens the menu of the selected row.
+    TResultGrid& grid = *window.ResultPanel()->Grid();
+    grid.SelectRow(2);
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(grid.viewport(), &key);
+    ASSERT_TRUE(menu.isVisible());
+    EXPECT_EQ(menu.InfoAction(0)->text(),
+              QStringLiteral("Laufrad:  ") +
+                  QString::fromStdString(window.Session().Results().CellText(2, 1)));
     menu.hide();
 }
 
@@ -198,6 +210,72 @@ TEST_F(MainWindowTest, OptionsAndDensityDialogsFromTheWindow) {
     WithModal([&] { QTest::mouseClick(Panel().RhoButton(), Qt::LeftButton); },
               [](QWidget& dialog) { dynamic_cast<QDialog&>(dialog).reject(); });
     EXPECT_EQ(window.Session().Request(), before);
+}
+
+} // namespace corvane
+
+namespace corvane {
+
+namespace {
+
+// What the status line showed each time it was painted.
+class TPaintLog : public QObject {
+public:
+    TPaintLog(TStatusLine& line, QPushButton& button) : line_(line), button_(button) {
+        line.installEventFilter(this);
+    }
+    struct TShown {
+        QString Text;
+        bool Warning;
+        int Progress;
+        bool ButtonEnabled;
+    };
+    std::vector<TShown> Shown;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            Shown.push_back(
+                {line_.Text(), line_.Warning(), line_.ProgressPixels(), button_.isEnabled()});
+        return false;
+    }
+
+private:
+    TStatusLine& line_;
+    QPushButton& button_;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StatusLinePaintedDuringTheSearch) {
+    TCorvaneMainForm& window = Open();
+    Choose(Panel().FlutCombo(), 1); // a search that found nothing leaves a yellow line
+    Type(Panel().Vedit(), QStringLiteral("1"));
+    Type(Panel().Pedit(), QStringLiteral("99999"));
+    ClickSearch();
+    ASSERT_EQ(Rows(), 0);
+    EXPECT_TRUE(window.StatusLine()->Warning());
+    EXPECT_EQ(window.StatusLine()->Text(),
+              QStringLiteral("keine passenden Laufräder gefunden, bitte Eingaben ändern oder die "
+                             "zul. Abweichung prüfen!"));
+
+    Type(Panel().Vedit(), QStringLiteral("5000"));
+    Type(Panel().Pedit(), QStringLiteral("800"));
+    TPaintLog log(*window.StatusLine(), *window.SearchButton());
+    ClickSearch();
+    ASSERT_GT(Rows(), 0);
+    ASSERT_GE(log.Shown.size(), 2u);
+    // First "suchen ..." on the normal colour with the button disabled, then the progress.
+    EXPECT_EQ(log.Shown.front().Text, QStringLiteral("suchen ..."));
+    EXPECT_FALSE(log.Shown.front().Warning);
+    EXPECT_FALSE(log.Shown.front().ButtonEnabled);
+    bool progressed = false;
+    for (const auto& shown : log.Shown)
+        progressed = progressed || (shown.Progress > 0 && shown.Text == log.Shown.front().Text);
+    EXPECT_TRUE(progressed);
+    // Afterwards: no text, no bar.
+    EXPECT_TRUE(window.StatusLine()->Text().isEmpty());
+    EXPECT_EQ(window.StatusLine()->ProgressPixels(), 0);
 }
 
 } // namespace corvane
