@@ -175,12 +175,17 @@ void TCorvaneMainForm::LoadSettings() {
 void TCorvaneMainForm::LoadDataFile() {
     const std::string path =
         options_.DataFile.empty() ? ProgramFile("Corvane.mem") : options_.DataFile;
+    // The splash gauge advances after each table from the pictures up to the orders.
+    catalogue_->SetTableReadHook([](int position) {
+        if (position >= 2 && position < TCatalogue::kTableCount) TIntroForm::ProgressStep();
+    });
     try {
         catalogue_->Open(path);
     } catch (const std::exception& error) {
         dataError_ = true;
         TUserMessage::Post(std::string(corvane::Txt(TextId::DataError)) + error.what());
     }
+    catalogue_->SetTableReadHook({});
     session_->CatalogueChanged();
     TIntroForm::ProgressStep();
 }
