@@ -8,6 +8,7 @@
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 #include "model/DataFileSave.h"
+#include "util/GreekText.h"
 #include "util/Text.h"
 
 #include <iostream>
@@ -87,7 +88,8 @@ int RunDump(const CliArgs& args) {
     }
     table->RebuildIndex(false);
     table->Sort(table->KeyField(), false);
-    // The browser's clipboard text: caption, then every grid row with every column.
+    // The browser's clipboard text: caption, then every grid row with every column; the
+    // Greek-letter markers of the captions as the letters.
     std::string text = table->BrowserCaption() + "\r\n";
     const int rows = TMdb::kHeaderRows + table->ViewCount();
     for (int row = 0; row < rows; ++row) {
@@ -96,7 +98,7 @@ int RunDump(const CliArgs& args) {
             text += column + 1 < table->ColumnCount() ? "\t" : "\r\n";
         }
     }
-    std::cout << text;
+    std::cout << GreekText(text);
     return 0;
 }
 

@@ -1,8 +1,11 @@
-// The desktop program: splash window, main window, message loop.
+// The desktop program: the set-up commands without any window, or the splash window, the main
+// window and the message loop.
 //
 // corvane [--home DIR] [CHECKINST|INSTALL]
 //   --home DIR   the program folder holding Corvane.mem, Bilder/, Pdf/ and Help/ (also
 //                CORVANE_HOME); by default the folder of the executable.
+// corvane install ... | uninstall ...   see setup/SetupCommand.h
+#include "setup/SetupCommand.h"
 #include "ui/main/ProgramTitle.h"
 #include "ui/main/TCorvaneMainForm.h"
 #include "ui/main/TIntroForm.h"
@@ -10,9 +13,13 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <iostream>
 #include <memory>
 
 int main(int argc, char** argv) {
+    // Installing and uninstalling run without any window.
+    if (const auto code = corvane::RunSetupCommand(argc, argv, std::cout, std::cerr)) return *code;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(corvane::kApplicationTitle));
 

@@ -41,6 +41,8 @@ search 2> "$work/err.txt" > "$work/unreadable.json"
 grep -q "Die Einstellungen konnten nicht gelesen werden" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
 same "$work/unreadable.json" "$work/defaults.json" "an unreadable file did not give the defaults"
 
-"$cli" help | grep -q "^usage: corvane-cli" || { echo "help printed no usage"; exit 1; }
-"$cli" dump --help | grep -q "^usage: corvane-cli" || { echo "dump --help printed no usage"; exit 1; }
+"$cli" help > "$work/help.txt"
+grep -q "^usage: corvane-cli" "$work/help.txt" || { echo "help printed no usage"; exit 1; }
+"$cli" dump --help > "$work/help.txt"
+grep -q "^usage: corvane-cli" "$work/help.txt" || { echo "dump --help printed no usage"; exit 1; }
 echo "search settings: stored request, overrides, --no-settings and unreadable file as expected"

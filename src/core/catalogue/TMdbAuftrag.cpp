@@ -3,6 +3,7 @@
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbKunde.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "measurements/TMdbMessung.h"
 
@@ -63,6 +64,10 @@ void TMdbAuftrag::StampChangeDate(TMdbRecord* record, std::int32_t today) {
 
 void TMdbAuftrag::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
     CheckNumberIsFree(*this, record, typedNumber, "Diese Auftrags-Nr. existiert schon!");
+}
+
+std::string TMdbAuftrag::BrowserCaption() const {
+    return Txt(TextId::BrowserAuftrag);
 }
 
 } // namespace corvane

@@ -30,7 +30,7 @@ public:
     // Refused while a measurement series refers to the order; otherwise asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
-    std::string BrowserCaption() const override { return "Aufträge"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Auftrag bearbeiten"; }
 
     // The NAME of customer `customerNo`; empty when there is no such customer.

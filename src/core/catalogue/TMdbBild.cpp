@@ -7,6 +7,7 @@
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "i18n/Language.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "util/Text.h"
@@ -50,7 +51,7 @@ TMdbBild::TMdbBild(TCatalogue* catalogue)
 }
 
 std::string TMdbBild::BrowserCaption() const {
-    return ByLanguage({"Bilder", "picture", "Изображение"}, TextLanguage());
+    return Txt(TextId::BrowserBild);
 }
 
 std::string TMdbBild::DialogCaption(bool readOnly, int language) {

@@ -3,6 +3,7 @@
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TableFieldDecl.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 
@@ -75,6 +76,10 @@ TMdbRecord* TMdbDuese::NewRecordWithDefaults() {
     TMdbRecord* record = NewRecord();
     SetInt(record, F_TYPNR, key);
     return record;
+}
+
+std::string TMdbDuese::BrowserCaption() const {
+    return Txt(TextId::BrowserDuese);
 }
 
 } // namespace corvane

@@ -3,6 +3,7 @@
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 
 namespace corvane {
@@ -49,6 +50,10 @@ void TMdbKunde::StampChangeDate(TMdbRecord* record, std::int32_t today) {
 
 void TMdbKunde::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
     CheckNumberIsFree(*this, record, typedNumber, "Diese Kunden-Nr. existiert schon!");
+}
+
+std::string TMdbKunde::BrowserCaption() const {
+    return Txt(TextId::BrowserKunde);
 }
 
 } // namespace corvane

@@ -33,7 +33,7 @@ public:
     // Refused while an order refers to the customer; otherwise asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
-    std::string BrowserCaption() const override { return "Kunden"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Kunde bearbeiten"; }
 
     // A new customer with the next free number, created `today`.

@@ -4,6 +4,7 @@
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TableFieldDecl.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 
@@ -103,6 +104,10 @@ TMdbRecord* TMdbLrTyp::NewRecordWithDefaults() {
     TMdbRecord* record = NewRecord();
     SetInt(record, F_TYPNR, key);
     return record;
+}
+
+std::string TMdbLrTyp::BrowserCaption() const {
+    return Txt(TextId::BrowserLrTyp);
 }
 
 } // namespace corvane

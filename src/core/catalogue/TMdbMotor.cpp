@@ -3,6 +3,7 @@
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "measurements/TMdbMessung.h"
 
@@ -108,6 +109,10 @@ void TMdbMotor::AssignNewNumber(TMdbRecord* record) {
     // Cleared first so that the record's own old number does not count as the largest in use.
     SetInt(record, F_MOTORNR, 0);
     SetInt(record, F_MOTORNR, NextKey());
+}
+
+std::string TMdbMotor::BrowserCaption() const {
+    return Txt(TextId::BrowserMotor);
 }
 
 } // namespace corvane

@@ -1,6 +1,7 @@
 #include "catalogue/TMdbTexte.h"
 
 #include "catalogue/RefTableRules.h"
+#include "i18n/Texts.h"
 
 namespace corvane {
 
@@ -25,6 +26,10 @@ TMdbRecord* TMdbTexte::CreateRecord() {
 
 void TMdbTexte::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
     CheckNumberIsFree(*this, record, typedNumber, "Diese Text-Nr. existiert schon!");
+}
+
+std::string TMdbTexte::BrowserCaption() const {
+    return Txt(TextId::BrowserTexte);
 }
 
 } // namespace corvane

@@ -23,7 +23,7 @@ public:
     // Texts are never referred to by number; deleting only asks.
     void DeleteRecord(TMdbRecord* record) override;
 
-    std::string BrowserCaption() const override { return "Texte zur Messung"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Texte zur Messung bearbeiten"; }
 
     TMdbRecord* CreateRecord();

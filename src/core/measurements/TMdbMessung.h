@@ -76,7 +76,7 @@ public:
     // Refuses a series that an impeller or a housing refers to, asks, then deletes the series
     // with all its points.
     void DeleteRecord(TMdbRecord* record) override;
-    std::string BrowserCaption() const override { return "Messungen"; }
+    std::string BrowserCaption() const override;
 
     // Today's day number (day 0 = 30 Dec 1899), local time.
     static std::int32_t Today();

@@ -20,6 +20,7 @@
 #include "ui/main/TResultPanel.h"
 #include "ui/main/TRhoForm.h"
 #include "ui/main/TStatusLine.h"
+#include "ui/setup/SetupActions.h"
 #include "util/ProgramFolder.h"
 #include "util/TUserMessage.h"
 
@@ -43,6 +44,7 @@ void TCorvaneMainForm::ApplyLanguage() {
     requestPanel_->ApplyTexts();
     resultPanel_->ApplyTexts();
     suchBtn_->setText(QTxt(TextId::SuchBtn));
+    helpBtn_->setText(QTxt(TextId::HelpBtn));
     saveBtn_->setToolTip(WithoutMnemonics(QTxt(TextId::SaveMen)));
     loadSelBtn_->setToolTip(WithoutMnemonics(QTxt(TextId::LoadSelMen)));
     ShowRequest();
@@ -119,6 +121,19 @@ void TCorvaneMainForm::EditDensity() {
     const TOutcome outcome = session_->DensityAccepted(density, CurrentInput());
     ShowRequest();
     Report(outcome);
+}
+
+void TCorvaneMainForm::ShowManual() {
+    OpenManual([](const QString& text) { TUserMessage::Post(ToUtf8(text)); });
+}
+
+void TCorvaneMainForm::Install() {
+    const TInstallCommandResult result = RunInstallCommand(this, session_->EditOptions());
+    if (result.LanguageChanged) {
+        session_->ApplyLanguageIndex(session_->Options().PrintUnit);
+        ApplyLanguage();
+    }
+    if (result.EndProgram) close();
 }
 
 void TCorvaneMainForm::ShowAbout() {

@@ -6,6 +6,7 @@
 #include "mdb/TMdb.h"
 #include "selection/TResultList.h"
 #include "settings/TSettings.h"
+#include "setup/InstallOffer.h"
 #include "ui/common/QtText.h"
 #include "ui/common/TQtConfirmation.h"
 #include "ui/common/TQtUserMessage.h"
@@ -36,6 +37,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -120,6 +123,10 @@ QWidget* TCorvaneMainForm::BuildButtonBar() {
     loadSelBtn_->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     buttonBar_->addWidget(saveBtn_);
     buttonBar_->addWidget(loadSelBtn_);
+    helpBtn_ = new QPushButton(bar);
+    helpBtn_->setObjectName(QStringLiteral("HelpBtn"));
+    buttonBar_->addSpacing(12);
+    buttonBar_->addWidget(helpBtn_);
     return bar;
 }
 
@@ -146,6 +153,9 @@ void TCorvaneMainForm::Connect() {
     connect(menus_->SaveAction(), &QAction::triggered, this, &TCorvaneMainForm::SaveSelection);
     connect(menus_->ExitAction(), &QAction::triggered, this, &QWidget::close);
     connect(menus_->OptionsAction(), &QAction::triggered, this, &TCorvaneMainForm::EditOptions);
+    connect(menus_->InstallAction(), &QAction::triggered, this, &TCorvaneMainForm::Install);
+    connect(menus_->ManualAction(), &QAction::triggered, this, &TCorvaneMainForm::ShowManual);
+    connect(helpBtn_, &QPushButton::clicked, this, &TCorvaneMainForm::ShowManual);
     connect(menus_->AboutAction(), &QAction::triggered, this, &TCorvaneMainForm::ShowAbout);
     connect(menus_, &TMainMenus::languageChosen, this, &TCorvaneMainForm::ChooseLanguage);
     connect(requestPanel_, &TRequestPanel::inputChanged, this, &TCorvaneMainForm::InputChanged);
@@ -191,14 +201,17 @@ void TCorvaneMainForm::LoadDataFile() {
 }
 
 void TCorvaneMainForm::TakeCommandLine() {
-    // "CHECKINST" installs on the first start only, "INSTALL" always; the installation
-    // command itself belongs to the set-up window.
-    const QString first = options_.Arguments.isEmpty() ? QString() : options_.Arguments.first();
-    const QString upper = first.toUpper();
-    if (upper.contains(QStringLiteral("CHECKINST")))
-        autoInstall_ = session_->Options().Naufruf == 0;
-    else if (upper.contains(QStringLiteral("INSTALL")))
-        autoInstall_ = true;
+    // "CHECKINST" installs on the first start only, "INSTALL" on every start; both offer the
+    // installation in the file menu.
+    std::vector<std::string> words{"corvane"};
+    for (const QString& argument : options_.Arguments)
+        words.push_back(ToUtf8(argument));
+    std::vector<const char*> argv;
+    for (const std::string& word : words)
+        argv.push_back(word.c_str());
+    install_ = TInstallOffer::FromArguments(static_cast<int>(argv.size()), argv.data(),
+                                            session_->Options().Naufruf);
+    menus_->InstallAction()->setVisible(install_.ShowMenu);
 }
 
 void TCorvaneMainForm::showEvent(QShowEvent* event) {
@@ -216,6 +229,8 @@ void TCorvaneMainForm::FormShow() {
     RefreshResults();
     session_->SetShown(true);
     everShown_ = true;
+    if (install_.AutoInstall)
+        QMetaObject::invokeMethod(this, &TCorvaneMainForm::Install, Qt::QueuedConnection);
     QMetaObject::invokeMethod(this, &TCorvaneMainForm::ShowStartupWarning, Qt::QueuedConnection);
 }
 

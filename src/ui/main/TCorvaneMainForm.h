@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/TSelectionSession.h"
+#include "setup/InstallOffer.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -72,7 +73,8 @@ public:
     // ---- state ---------------------------------------------------------------------------
     // True when the data file could not be read: the program ends once the window was shown.
     bool DataError() const { return dataError_; }
-    bool AutoInstall() const { return autoInstall_; }
+    // What the command line asked: the installation offered in the menu, run at start-up.
+    const TInstallOffer& InstallOffer() const { return install_; }
     // The last selection file chosen in the open or save dialog.
     const QString& SelectionFile() const { return selectionFile_; }
     // The result row under the grid's selection, -1 when none.
@@ -86,6 +88,7 @@ public:
     QPushButton* SearchButton() const { return suchBtn_; }
     QToolButton* SaveButton() const { return saveBtn_; }
     QToolButton* LoadMarksButton() const { return loadSelBtn_; }
+    QPushButton* HelpButton() const { return helpBtn_; }
 
 public Q_SLOTS:
     // The commands of buttons and menus.
@@ -98,6 +101,9 @@ public Q_SLOTS:
     void EditOptions();
     void EditDensity();
     void ShowAbout();
+    void ShowManual();
+    // The installation command; ends the program when the set-up window closed with OK.
+    void Install();
     void ToggleChartMark(int row);
     void ToggleCart(int row);
     void EmptyCart();
@@ -155,6 +161,7 @@ private:
     QPushButton* suchBtn_ = nullptr;
     QToolButton* saveBtn_ = nullptr;
     QToolButton* loadSelBtn_ = nullptr;
+    QPushButton* helpBtn_ = nullptr;
     TResultPanel* resultPanel_ = nullptr;
     TStatusLine* statusLine_ = nullptr;
     TResultContextMenu* contextMenu_ = nullptr;
@@ -163,7 +170,7 @@ private:
     std::int32_t contextPicture_ = 0; // its picture
     bool everShown_ = false;
     bool dataError_ = false;
-    bool autoInstall_ = false;
+    TInstallOffer install_;
 };
 
 } // namespace corvane

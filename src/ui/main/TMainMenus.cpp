@@ -13,6 +13,8 @@ namespace corvane {
 
 TMainMenus::TMainMenus(QMenuBar& bar) : QObject(&bar) {
     fileMenu_ = AddMenu(bar, "FileMenu");
+    instMen_ = AddAction(fileMenu_, "InstMen");
+    instMen_->setVisible(false); // offered by the command line only
     loadMen_ = AddAction(fileMenu_, "LoadMen");
     loadSelMen_ = AddAction(fileMenu_, "LoadSelMen");
     loadSelMen_->setVisible(false); // offered through its button only
@@ -34,6 +36,7 @@ TMainMenus::TMainMenus(QMenuBar& bar) : QObject(&bar) {
         languages_.push_back(entry);
     }
     helpMenu_ = AddMenu(bar, "HelpMen");
+    anleitungMen_ = AddAction(helpMenu_, "AnleitungMen");
     aboutMen_ = AddAction(helpMenu_, "AboutMen");
     for (QMenu* menu : {fileMenu_, stammMenu_, einstMenu_, langMenu_, helpMenu_})
         UpdateVisibility(menu);
@@ -58,6 +61,7 @@ QAction* TMainMenus::LanguageAction(int index) const {
 
 void TMainMenus::ApplyTexts(int languageIndex) {
     fileMenu_->setTitle(QTxt(TextId::FileMenu));
+    instMen_->setText(QTxt(TextId::InstMen));
     loadMen_->setText(QTxt(TextId::LoadMen));
     loadSelMen_->setText(QTxt(TextId::LoadSelMen));
     saveMen_->setText(QTxt(TextId::SaveMen));
@@ -67,6 +71,7 @@ void TMainMenus::ApplyTexts(int languageIndex) {
     optMen_->setText(QTxt(TextId::OptMen));
     langMenu_->setTitle(QTxt(TextId::LangMen));
     helpMenu_->setTitle(QTxt(TextId::HelpMen));
+    anleitungMen_->setText(QTxt(TextId::AnleitungMen));
     aboutMen_->setText(QTxt(TextId::AboutMen));
     for (QAction* entry : languages_)
         entry->setChecked(entry->data().toInt() == languageIndex);

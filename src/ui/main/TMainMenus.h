@@ -9,9 +9,10 @@ class QMenuBar;
 
 namespace corvane {
 
-// The menus of the main window: file (open and save selections, exit), master data, settings
-// (options), language and help (about). Windows of other parts add their own items to these
-// menus; a menu without a visible item hides itself, so nothing is shown that does nothing.
+// The menus of the main window: file (installation, open and save selections, exit), master
+// data, settings (options), language and help (manual, about). Windows of other parts add their own
+// items to these menus; a menu without a visible item hides itself, so nothing is shown that does
+// nothing.
 class TMainMenus : public QObject {
     Q_OBJECT
 public:
@@ -25,12 +26,14 @@ public:
     QMenu* SettingsMenu() const { return einstMenu_; }
     QMenu* LanguageMenu() const { return langMenu_; }
     QMenu* HelpMenu() const { return helpMenu_; }
+    QAction* InstallAction() const { return instMen_; }
     QAction* LoadAction() const { return loadMen_; }
     QAction* LoadMarksAction() const { return loadSelMen_; }
     QAction* SaveAction() const { return saveMen_; }
     QAction* ExitAction() const { return exitMen_; }
     QAction* OptionsAction() const { return optMen_; }
     QAction* AboutAction() const { return aboutMen_; }
+    QAction* ManualAction() const { return anleitungMen_; }
     QAction* LanguageAction(int index) const;
     int LanguageCount() const { return static_cast<int>(languages_.size()); }
 
@@ -51,12 +54,14 @@ private:
     QMenu* einstMenu_ = nullptr;
     QMenu* langMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
+    QAction* instMen_ = nullptr;
     QAction* loadMen_ = nullptr;
     QAction* loadSelMen_ = nullptr;
     QAction* saveMen_ = nullptr;
     QAction* exitMen_ = nullptr;
     QAction* optMen_ = nullptr;
     QAction* aboutMen_ = nullptr;
+    QAction* anleitungMen_ = nullptr;
     QVector<QAction*> languages_;
 };
 

@@ -48,6 +48,7 @@ TCorvaneMainForm& MainWindowTest::Open(const std::string& data, bool show) {
     TMainFormOptions options;
     options.SettingsPath = settings_;
     options.DataFile = data.empty() ? demoData_ : data;
+    options.Arguments = arguments_;
     options.OpenUrl = [this](const QUrl& url) {
         openedUrls_.push_back(url.toLocalFile().toStdString());
         return true;

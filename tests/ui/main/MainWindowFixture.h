@@ -8,6 +8,7 @@
 #include "util/TUserMessage.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -57,7 +58,8 @@ protected:
     QTemporaryDir folder_;
     std::string settings_;
     std::string demoData_;
-    QString chosenFile_; // the file the scripted open and save dialogs choose
+    QString chosenFile_;    // the file the scripted open and save dialogs choose
+    QStringList arguments_; // the command line of the next window
     TMessageRecorder messages_;
     std::unique_ptr<TCorvaneMainForm> window_;
     std::vector<std::string> openedUrls_;

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -276,6 +277,44 @@ TEST_F(MainWindowTest, StatusLinePaintedDuringTheSearch) {
     // Afterwards: no text, no bar.
     EXPECT_TRUE(window.StatusLine()->Text().isEmpty());
     EXPECT_EQ(window.StatusLine()->ProgressPixels(), 0);
+}
+
+TEST_F(MainWindowTest, CheckInstOffersTheInstallationOnTheFirstStartOnly) {
+    arguments_ = {QStringLiteral("CHECKINST")};
+    int dialogs = 0;
+    // The installation window comes up once the main window is shown; it is cancelled.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&dialogs] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            ++dialogs;
+            dialog->reject();
+        }
+    });
+    watcher.start(5);
+    TCorvaneMainForm& window = Open();
+    for (int wait = 0; wait < 500 && dialogs == 0; ++wait)
+        QTest::qWait(10);
+    watcher.stop();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(window.Menus()->InstallAction()->isVisible());
+    EXPECT_TRUE(window.InstallOffer().AutoInstall);
+    EXPECT_TRUE(window.isVisible()); // cancelled: the program goes on
+    Close();
+
+    // The second start (run counter 1) offers the menu item but does not install by itself.
+    TCorvaneMainForm& again = Open();
+    EXPECT_TRUE(again.Menus()->InstallAction()->isVisible());
+    EXPECT_FALSE(again.InstallOffer().AutoInstall);
+    Close();
+    arguments_.clear();
+    TCorvaneMainForm& plain = Open();
+    EXPECT_FALSE(plain.Menus()->InstallAction()->isVisible());
+
+    // Without a manual in the program folder the help button says where it looked.
+    QTest::mouseClick(plain.HelpButton(), Qt::LeftButton);
+    ASSERT_EQ(messages_.Messages.size(), 1u);
+    EXPECT_EQ(messages_.Messages[0].rfind("Die Anleitung wurde nicht gefunden:\n", 0), 0u);
+    EXPECT_NE(messages_.Messages[0].find("help_d.htm"), std::string::npos);
 }
 
 } // namespace corvane
