@@ -1,6 +1,7 @@
 #include "ui/main/TResultDelegate.h"
 
-#include "ui/main/ChartSymbol.h"
+#include "render/curves/CurvePalette.h"
+#include "render/diagram/Markers.h"
 #include "ui/main/TResultModel.h"
 
 #include <QApplication>
@@ -35,8 +36,8 @@ void TResultDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setRenderHint(QPainter::Antialiasing, true);
         painter->setPen(QPen(CurveColour(mark), 1.5));
         painter->setBrush(Qt::white);
-        PaintMarkerSymbol(*painter, option.rect.left() + rowHeight, option.rect.center().y(),
-                          rowHeight - 4, mark);
+        DrawMarker(*painter, option.rect.left() + rowHeight, option.rect.center().y(),
+                   rowHeight - 4, mark);
     }
     painter->restore();
     PaintText(*painter, option, index);

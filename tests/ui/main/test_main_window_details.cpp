@@ -1,8 +1,8 @@
 // Details of the main window: the owner-drawn grid cells, the context menu, the manual speed
 // variation with its slider, and the options and density dialogs opened from the window.
 #include "MainWindowFixture.h"
+#include "render/curves/CurvePalette.h"
 #include "selection/TResultList.h"
-#include "ui/main/ChartSymbol.h"
 #include "ui/main/TMainMenus.h"
 #include "ui/main/TOptForm.h"
 #include "ui/main/TRequestPanel.h"
