@@ -15,7 +15,7 @@ set(core_levels
   "model"
   "selection"
   "settings efficiency"
-  "session batch setup")
+  "session batch setup acquisition")
 # The window layers: what each may include besides the core.
 set(allowed_render render)
 set(allowed_sql sql)

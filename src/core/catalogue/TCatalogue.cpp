@@ -22,6 +22,7 @@
 #include "mdb/TMemoryStream.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TSeriesPointCache.h"
 #include "util/Codepage.h"
 #include "util/TAtomicFile.h"
 
@@ -62,8 +63,8 @@ TCatalogue::TCatalogue()
       motor_(std::make_unique<TMdbMotor>(this)), lrTyp_(std::make_unique<TMdbLrTyp>(this)),
       duese_(std::make_unique<TMdbDuese>(this)), laufrad_(std::make_unique<TMdbLaufrad>(this)),
       gehaeuse_(std::make_unique<TMdbGehaeuse>(this)),
-      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)) {
-}
+      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)),
+      keptPoints_(std::make_unique<TSeriesPointCache>()) {}
 
 TCatalogue::~TCatalogue() = default;
 
@@ -114,6 +115,7 @@ void TCatalogue::Open(const std::string& path) {
 
 void TCatalogue::OpenStream(std::unique_ptr<TStream> stream) {
     Close();
+    keptPoints_->Clear(); // another file: its own points
     // Table loads may already look series up, so the stream is in place while they run.
     file_ = std::move(stream);
     try {
@@ -205,6 +207,7 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
         table.TMdb::LoadFromStream(block);
         return true;
     }
+    if (keptPoints_->Restore(seriesNo, table)) return true;
     if (pointSource_) {
         table.FreeAllRecords();
         pointSource_(seriesNo, table);
@@ -226,6 +229,22 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
     file_->Seek(offset);
     table.TMdb::LoadFromStream(*file_);
     return true;
+}
+
+void TCatalogue::KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except) {
+    const std::int32_t seriesNo = table.SeriesNo();
+    if (seriesNo <= 0) return;
+    keptPoints_->Store(seriesNo, table, except);
+    if (TSeriesPointCache* cache = table.PointCache(); cache != nullptr)
+        cache->Store(seriesNo, table, except);
+}
+
+void TCatalogue::ForgetKeptPoints(std::int32_t seriesNo) {
+    keptPoints_->Forget(seriesNo);
+}
+
+bool TCatalogue::HasKeptPoints() const {
+    return keptPoints_->SeriesCount() > 0;
 }
 
 // ---- writing ------------------------------------------------------------------------------

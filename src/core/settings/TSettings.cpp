@@ -148,6 +148,7 @@ std::string SettingsPath() {
 void TSettings::Read(const TIniFile& ini, ESettingsSource source) {
     ReadOptions(*this, ini, source);
     ReadRequest(Request, ini, source);
+    if (source == ESettingsSource::User) Installation.Read(ini);
 }
 
 void TSettings::WriteUser(TIniFile& ini) const {
@@ -159,6 +160,7 @@ void TSettings::WriteUser(TIniFile& ini) const {
     ini.WriteString(kOptions, "Warenkorb", WriteCartText(Cart));
     ini.WriteInteger(kOptions, "Naufruf", Naufruf);
     WriteRequest(Request, ini);
+    Installation.Write(ini);
 }
 
 TOutcome TSettings::LoadUser(const std::string& path) {

@@ -20,7 +20,9 @@ namespace {
 
 // Bundle parts copied with the program when they lie beside it.
 constexpr const char* kBundleFolders[] = {"lib", "plugins"};
-constexpr const char* kBundleFiles[] = {kCompanionFileName, kIconFileName, "qt.conf"};
+// The rig simulator goes along: the acquisition settings start it from the program's folder.
+constexpr const char* kBundleFiles[] = {kCompanionFileName, "corvane-rigsim", kIconFileName,
+                                        "qt.conf"};
 
 std::string Join(const fs::path& folder, const std::string& name) {
     return (folder / name).string();

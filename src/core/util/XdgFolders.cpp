@@ -98,4 +98,13 @@ std::string DesktopFolder() {
     return normal.string();
 }
 
+std::string RuntimeFolder() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && fs::path(runtime).is_absolute()) return runtime;
+    std::error_code ec;
+    fs::path temp = fs::temp_directory_path(ec);
+    if (ec) temp = "/tmp";
+    return (temp / ("corvane-" + std::to_string(::getuid()))).string();
+}
+
 } // namespace corvane

@@ -11,6 +11,9 @@ std::string HomeFolder();
 std::string ConfigHomeFolder();
 // $XDG_DATA_HOME when it is an absolute path, else home + "/.local/share".
 std::string DataHomeFolder();
+// The user's runtime folder: $XDG_RUNTIME_DIR when it is an absolute path, else a folder
+// "corvane-<user id>" in the temporary folder (not created here).
+std::string RuntimeFolder();
 // Where the desktop's menu finds the user's own program entries: data home + "/applications".
 std::string ApplicationsFolder();
 // The desktop folder as `xdg-user-dir DESKTOP` names it (XDG_DESKTOP_DIR of

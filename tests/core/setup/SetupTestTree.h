@@ -50,6 +50,7 @@ struct SetupTestTree {
         WriteFile(medium / "corvane", "program v1");
         fs::permissions(medium / "corvane", fs::perms::owner_all);
         WriteFile(medium / "corvane-cli", "tool");
+        WriteFile(medium / "corvane-rigsim", "rig");
         WriteFile(medium / "corvane.png", "icon");
         WriteFile(medium / "lib/libqt.so.6.4", "library");
         fs::create_symlink("libqt.so.6.4", medium / "lib/libqt.so.6");

@@ -38,6 +38,7 @@ TEST(Install, CopiesProgramDataAndFoldersAndRecordsTheInstallation) {
     EXPECT_NE(fs::status(folder / "corvane").permissions() & fs::perms::owner_exec,
               fs::perms::none);
     EXPECT_EQ(ReadFile(folder / "corvane-cli"), "tool");
+    EXPECT_EQ(ReadFile(folder / "corvane-rigsim"), "rig");
     EXPECT_EQ(ReadFile(folder / "corvane.png"), "icon");
     EXPECT_EQ(ReadFile(folder / "lib/libqt.so.6.4"), "library");
     EXPECT_TRUE(fs::is_symlink(folder / "lib/libqt.so.6"));
