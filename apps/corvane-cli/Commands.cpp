@@ -31,6 +31,7 @@ int RunCommand(const std::string& command, const CliArgs& args) {
     if (command == "partload") return RunPartLoad(args);
     if (command == "batch") return RunBatch(args);
     if (command == "plot") return RunPlot(args);
+    if (command == "report") return RunReport(args);
     throw std::invalid_argument("unknown command \"" + command + "\" (try --help)");
 }
 
