@@ -136,6 +136,8 @@ void TCatalogue::LoadTables(TStream& stream) {
         TableInFileOrder(position)->LoadFromStream(stream);
         if (tableRead_) tableRead_(position);
     }
+    // "in Katalog" of the impeller types is not stored: it follows the impellers and housings.
+    lrTyp_->UpdateInCatalogue();
 }
 
 void TCatalogue::ReadPointsSection(TStream& stream) {
