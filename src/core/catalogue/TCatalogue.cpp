@@ -131,8 +131,11 @@ void TCatalogue::OpenStream(std::unique_ptr<TStream> stream) {
 void TCatalogue::LoadTables(TStream& stream) {
     stream.Seek(0);
     ReadPointsSection(stream);
-    for (int position = 2; position <= kTableCount; ++position)
+    if (tableRead_) tableRead_(1);
+    for (int position = 2; position <= kTableCount; ++position) {
         TableInFileOrder(position)->LoadFromStream(stream);
+        if (tableRead_) tableRead_(position);
+    }
     // "in Katalog" of the impeller types is not stored: it follows the impellers and housings.
     lrTyp_->UpdateInCatalogue();
 }

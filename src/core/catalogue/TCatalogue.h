@@ -78,6 +78,9 @@ public:
     bool IsOpen() const;
     // Reads the tables from an arbitrary stream kept by the catalogue (tests, memory files).
     void OpenStream(std::unique_ptr<TStream> stream);
+    // Called while a data file is read, after each table (its position 1..11 in file order),
+    // e.g. to advance a start-up gauge. An empty function removes it.
+    void SetTableReadHook(std::function<void(int position)> hook) { tableRead_ = std::move(hook); }
     // Writes the whole data file: the measured-points section and the other tables in file
     // order. Derived values come from the options' series hook; the program writes through
     // SaveDataFile (model), which calibrates every series on the way.
@@ -139,6 +142,7 @@ private:
     std::string title_;
     std::string folder_;
     TSeriesPointSource pointSource_;
+    std::function<void(int position)> tableRead_;
     std::unique_ptr<TSeriesPointCache> keptPoints_;
     // Byte range of the series blocks in the open data file.
     std::int64_t pointsBegin_ = 0;

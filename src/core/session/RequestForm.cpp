@@ -20,17 +20,22 @@ double Typed(const std::string& text, int quantity, int unitSystem) {
     return quantity == 0 ? value : FromDisplay(quantity, unitSystem, value);
 }
 
-void TakeNumber(const std::optional<std::string>& text, int quantity, int unitSystem,
-                double& field) {
-    if (text) field = Typed(*text, quantity, unitSystem);
+std::string Shown(int baseDecimals, int quantity, int unitSystem, double value) {
+    return FormatQuantity(baseDecimals, quantity, unitSystem, value);
+}
+
+// A box still showing the request's value as it was written into it keeps the exact value:
+// the shown text is rounded (1 m³/s with three decimals), and reading it back would move the
+// request a little at every language switch or selection-file save.
+void TakeNumber(const std::optional<std::string>& text, int baseDecimals, int quantity,
+                int unitSystem, double& field) {
+    if (!text) return;
+    if (quantity != 0 && *text == Shown(baseDecimals, quantity, unitSystem, field)) return;
+    field = Typed(*text, quantity, unitSystem);
 }
 
 void TakePosition(const std::optional<int>& position, std::int32_t& field) {
     if (position) field = std::max(*position, 0);
-}
-
-std::string Shown(int baseDecimals, int quantity, int unitSystem, double value) {
-    return FormatQuantity(baseDecimals, quantity, unitSystem, value);
 }
 
 } // namespace
@@ -55,16 +60,16 @@ ESpeedPage PageOfSearchMode(int mode) {
 TAuswahlParam ReadRequestInput(const TAuswahlParam& current, const TRequestInput& input,
                                int unitSystem) {
     TAuswahlParam r = current;
-    TakeNumber(input.D2Min, kQuantityLength, unitSystem, r.D2Min);
-    TakeNumber(input.D2Max, kQuantityLength, unitSystem, r.D2Max);
-    TakeNumber(input.WidthMin, kQuantityLength, unitSystem, r.WidthMin);
-    TakeNumber(input.WidthMax, kQuantityLength, unitSystem, r.WidthMax);
-    TakeNumber(input.Flow, kQuantityFlow, unitSystem, r.RequestedFlow);
-    TakeNumber(input.Pressure, kQuantityPressure, unitSystem, r.RequestedPressure);
-    TakeNumber(input.Density, kQuantityDensity, unitSystem, r.RequestedDensity);
-    TakeNumber(input.Tolerance, 0, unitSystem, r.Tolerance);
-    TakeNumber(input.Speed, 0, unitSystem, r.GivenSpeed);
-    TakeNumber(input.MaxSpeed, 0, unitSystem, r.MaxSpeed);
+    TakeNumber(input.D2Min, 0, kQuantityLength, unitSystem, r.D2Min);
+    TakeNumber(input.D2Max, 0, kQuantityLength, unitSystem, r.D2Max);
+    TakeNumber(input.WidthMin, 0, kQuantityLength, unitSystem, r.WidthMin);
+    TakeNumber(input.WidthMax, 0, kQuantityLength, unitSystem, r.WidthMax);
+    TakeNumber(input.Flow, 0, kQuantityFlow, unitSystem, r.RequestedFlow);
+    TakeNumber(input.Pressure, 0, kQuantityPressure, unitSystem, r.RequestedPressure);
+    TakeNumber(input.Density, 3, kQuantityDensity, unitSystem, r.RequestedDensity);
+    TakeNumber(input.Tolerance, 0, 0, unitSystem, r.Tolerance);
+    TakeNumber(input.Speed, 0, 0, unitSystem, r.GivenSpeed);
+    TakeNumber(input.MaxSpeed, 0, 0, unitSystem, r.MaxSpeed);
     if (input.SliderMax) {
         const double end = ParseNumber(*input.SliderMax);
         r.SliderMax = static_cast<std::int32_t>(RoundHalfEven(

@@ -10,7 +10,8 @@ QString ToQString(std::string_view utf8) {
 }
 
 std::string ToUtf8(const QString& text) {
-    return text.toStdString();
+    const QByteArray bytes = text.toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 QString ShownText(std::string_view utf8) {
@@ -18,7 +19,7 @@ QString ShownText(std::string_view utf8) {
 }
 
 QString QTxt(TextId id) {
-    return ShownText(Txt(id));
+    return ShownText(corvane::Txt(id));
 }
 
 QString WithoutMnemonics(const QString& caption) {

@@ -16,28 +16,34 @@ constexpr int kMinimized = 1;
 constexpr int kMaximized = 2;
 constexpr int kApplicationMinimized = 10;
 
-TWindowPlacement Current(const QWidget& window) {
-    TWindowPlacement placement;
-    placement.Width = window.width();
-    placement.Height = window.height();
-    placement.Top = window.y();
-    placement.Left = window.x();
-    return placement;
+TWindowPlacement CurrentPlacement(const QWidget& window) {
+    TWindowPlacement p;
+    const QRect frame = window.geometry();
+    p.Width = frame.width();
+    p.Height = frame.height();
+    p.Top = window.pos().y();
+    p.Left = window.pos().x();
+    return p;
+}
+
+QSize ScreenSize(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
 }
 
 TWindowPlacement Restored(const TIniFile& ini, const QWidget& window, int number) {
-    const QScreen* screen = window.screen();
-    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-    const QSize size = screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
-    return RestorePlacement(ini, WindowClassName(window), number, Current(window), size.width(),
-                            size.height());
+    const QSize screen = ScreenSize(window);
+    return RestorePlacement(ini, WindowClassName(window), number, CurrentPlacement(window),
+                            screen.width(), screen.height());
 }
 
-// A window that never stored its place is left where the window system puts it.
-bool HasStoredPosition(const TIniFile& ini, const QWidget& window, int number) {
-    const std::string name =
-        WindowClassName(window) + (number >= 0 ? std::to_string(number) : std::string());
-    return ini.ValueExists("WinSize", name + "_L");
+// A window never placed before keeps the position the desktop gives it (a dialog centred over
+// its owner) instead of the top left corner of the screen.
+bool Stored(const TIniFile& ini, const QWidget& window, int number, const char* suffix) {
+    std::string name = WindowClassName(window);
+    if (number >= 0) name += std::to_string(number);
+    return ini.ValueExists("WinSize", name + suffix);
 }
 
 void ApplyState(QWidget& window, int state) {
@@ -64,29 +70,28 @@ std::string WindowClassName(const QWidget& window) {
 
 void SaveWindowPlacement(TIniFile& ini, const QWidget& window, const std::string& extra,
                          int number) {
-    TWindowPlacement placement = Current(window);
+    TWindowPlacement p = CurrentPlacement(window);
     if (window.isMinimized())
-        placement.State = kMinimized;
+        p.State = kMinimized;
     else if (window.isMaximized())
-        placement.State = kMaximized;
-    placement.Extra = extra;
-    SavePlacement(ini, WindowClassName(window), number, placement);
+        p.State = kMaximized;
+    p.Extra = extra;
+    SavePlacement(ini, WindowClassName(window), number, p);
 }
 
 std::string RestoreWindowPlacement(const TIniFile& ini, QWidget& window, int number) {
-    const TWindowPlacement placement = Restored(ini, window, number);
-    if (placement.Width > 0 && placement.Height > 0)
-        window.resize(placement.Width, placement.Height);
-    if (HasStoredPosition(ini, window, number)) window.move(placement.Left, placement.Top);
-    ApplyState(window, placement.State);
-    return placement.Extra;
+    const TWindowPlacement p = Restored(ini, window, number);
+    if (p.Width > 0 && p.Height > 0) window.resize(p.Width, p.Height);
+    if (Stored(ini, window, number, "_L")) window.move(p.Left, p.Top);
+    ApplyState(window, p.State);
+    return p.Extra;
 }
 
 std::string RestoreWindowPosition(const TIniFile& ini, QWidget& window, int number) {
-    const TWindowPlacement placement = Restored(ini, window, number);
-    ApplyState(window, placement.State);
-    if (HasStoredPosition(ini, window, number)) window.move(placement.Left, placement.Top);
-    return placement.Extra;
+    const TWindowPlacement p = Restored(ini, window, number);
+    ApplyState(window, p.State);
+    if (Stored(ini, window, number, "_L")) window.move(p.Left, p.Top);
+    return p.Extra;
 }
 
 } // namespace corvane

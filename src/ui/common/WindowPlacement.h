@@ -9,7 +9,7 @@ namespace corvane {
 class TIniFile;
 
 // Window placement of any window in section "WinSize" of the settings, by the window's class
-// name (without namespace), e.g. "TMdbForm1004_W".
+// name (without namespace), e.g. "TCorvaneMainForm_W".
 std::string WindowClassName(const QWidget& window);
 
 // Stores state, size and position (size and position only in the normal state) and one

@@ -169,6 +169,17 @@ TEST(DataFile, DamagedSectionClosesTheCatalogue) {
         EXPECT_EQ(refused(b), c.Message) << c.At << " " << c.Value;
     }
 
+    // The table hook reports every table read, in file order, and stops at the damage.
+    std::vector<int> read;
+    catalogue.SetTableReadHook([&read](int position) { read.push_back(position); });
+    OpenBytes(catalogue, image);
+    EXPECT_EQ(read, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    read.clear();
+    Bytes damaged = image;
+    PutWord(damaged, sectionEnd, 1009 | 24 << 16);
+    OpenError(catalogue, damaged);
+    EXPECT_EQ(read, std::vector<int>{1});
+
     // An empty title is a single word 0.
     source.SetTitle("");
     const Bytes untitled = test::DataFileImage(source);

@@ -163,3 +163,25 @@ TEST(RequestForm, ShownInDisplayUnitsAndReadBackUnchanged) {
     EXPECT_EQ(w.D2MinPosition, 0);
     EXPECT_EQ(w.Diameters.front(), "2.6"); // inches with one decimal
 }
+
+TEST(RequestForm, UntouchedRoundedBoxesKeepTheExactRequest) {
+    const test::TProcessStateGuard guard;
+    SetTextLanguage(0);
+    TAuswahlParam r;
+    r.RequestedFlow = 3000;      // "0.833" m³/s
+    r.RequestedDensity = 1.2049; // "1.205"
+    r.RequestedPressure = 500.4; // "500"
+    const TRequestView v = ShowRequestView(r, 1, TWinkelStringList{}, {});
+    ASSERT_EQ(v.Flow, "0.833");
+    TRequestInput in = test::InputOfView(v);
+    TAuswahlParam back = ReadRequestInput(r, in, 1);
+    EXPECT_DOUBLE_EQ(back.RequestedFlow, 3000);
+    EXPECT_DOUBLE_EQ(back.RequestedDensity, 1.2049);
+    EXPECT_DOUBLE_EQ(back.RequestedPressure, 500.4);
+    // A box the person typed into is read as typed, even when only the decimal point changed.
+    in.Flow = "0,833";
+    in.Pressure = "500";
+    back = ReadRequestInput(r, in, 1);
+    EXPECT_DOUBLE_EQ(back.RequestedFlow, 0.833 * 3600);
+    EXPECT_DOUBLE_EQ(back.RequestedPressure, 500.4); // the same text: still the exact value
+}
