@@ -1,21 +1,32 @@
 #include "catalogue/TCatalogueText.h"
 
 #include "catalogue/TCatalogue.h"
+#include "catalogue/TTsvFile.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "util/Codepage.h"
 #include "util/Dates.h"
+#include "util/RegularFile.h"
+#include "util/TAtomicFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <system_error>
+#include <unordered_map>
 
 namespace corvane {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kMaxTitleChars = 999;
+constexpr std::size_t kMaxTitleFileBytes = 1u << 20;
 
 std::vector<int> StoredFields(const TMdb& table) {
     std::vector<int> fields;
@@ -24,30 +35,13 @@ std::vector<int> StoredFields(const TMdb& table) {
     return fields;
 }
 
-std::string ColumnName(const TMdbField& field) {
-    return field.Key.empty() ? field.Caption[0] : field.Key;
+void WriteHeader(const TMdb& table, std::ostream& out, const std::vector<int>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        out << (i ? "\t" : "") << TCatalogueText::Escape(TTsvFile::ColumnName(table, fields[i]));
+    out << '\n';
 }
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> cells;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = line.find('\t', start);
-        cells.push_back(
-            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return cells;
-}
-
-void WriteTable(const TMdb& table, std::ostream& out, bool withHeader,
-                const std::vector<int>& fields) {
-    if (withHeader) {
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out << (i ? "\t" : "") << TCatalogueText::Escape(ColumnName(table.Field(fields[i])));
-        out << '\n';
-    }
+void WriteRows(const TMdb& table, std::ostream& out, const std::vector<int>& fields) {
     for (int i = 0; i < table.KeyIndexCount(); ++i) {
         const TMdbRecord* record = table.KeyRecord(i);
         for (std::size_t c = 0; c < fields.size(); ++c)
@@ -60,68 +54,73 @@ std::string FileName(const TMdb& table) {
     return table.TableName() + ".tsv";
 }
 
-[[noreturn]] void Fail(const std::string& file, std::size_t line, const std::string& what) {
-    throw EMdbError(file + ":" + std::to_string(line) + ": " + what);
+// A new file in the output folder, replaced as a whole; a symbolic link in its place is
+// refused (it could point anywhere outside the folder).
+void WriteTextFile(const std::string& folder, const std::string& name, const std::string& text) {
+    const std::string path = (fs::path(folder) / name).string();
+    if (TOutcome written = WriteFileAtomically(path, text, false, TAtomicFile::TLinks::Refuse);
+        !written)
+        throw EMdbError(written.Message());
 }
 
-struct TsvFile {
-    std::vector<std::string> header;
-    std::vector<std::vector<std::string>> rows;
-};
-
-TsvFile ReadTsv(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EMdbError("cannot read " + path.string());
-    TsvFile file;
-    std::string line;
-    std::size_t lineNo = 0;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (lineNo == 1) {
-            file.header = SplitTabs(line);
-            for (auto& name : file.header)
-                name = TCatalogueText::Unescape(name);
-            continue;
-        }
-        if (line.empty()) continue;
-        auto cells = SplitTabs(line);
-        if (cells.size() != file.header.size())
-            Fail(path.filename().string(), lineNo,
-                 "expected " + std::to_string(file.header.size()) + " columns, found " +
-                     std::to_string(cells.size()));
-        file.rows.push_back(std::move(cells));
-    }
-    if (lineNo == 0) Fail(path.filename().string(), 1, "missing header line");
-    return file;
+// "character N: U+XXXX cannot be stored ...", or empty when the data file can store the text.
+std::string UnstorableText(std::string_view utf8) {
+    const TUnstorableChar bad = FindUnstorableCp1252(utf8);
+    if (bad.Position == 0) return {};
+    std::string what = "character " + std::to_string(bad.Position) + ": ";
+    if (bad.BrokenUtf8) return what + "not valid UTF-8";
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(bad.CodePoint));
+    return what + code + " cannot be stored in the data file (Windows-1252)";
 }
 
-// Field numbers of the header's columns; every stored field must be named exactly once.
-std::vector<int> MapColumns(const TMdb& table, const TsvFile& file, const std::string& name) {
-    std::vector<int> columns;
-    for (const auto& column : file.header) {
-        int found = 0;
-        for (int f : StoredFields(table))
-            if (ColumnName(table.Field(f)) == column) {
-                found = f;
-                break;
-            }
-        if (found == 0) Fail(name, 1, "unknown column \"" + column + "\"");
-        columns.push_back(found);
-    }
-    return columns;
-}
-
+// Sets every cell of a row, then checks that the record fits a stream.
 void FillRecord(TMdb& table, TMdbRecord* record, const std::vector<int>& columns,
-                const std::vector<std::string>& cells, const std::string& name,
-                std::size_t lineNo) {
+                const TTsvFile::TRow& row, const TTsvFile& file) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
         try {
-            TCatalogueText::SetCellText(table, record, columns[c], cells[c]);
+            TCatalogueText::SetCellText(table, record, columns[c], row.Cells[c]);
         } catch (const EMdbError& e) {
-            Fail(name, lineNo, e.what());
+            file.Fail(row.Line, e.what());
         }
     }
+    const std::int64_t words = table.PayloadWords(record);
+    if (words > TMdb::kMaxPayloadWords)
+        file.Fail(row.Line, "the record is too large for the stream (" + std::to_string(words) +
+                                " words, at most " + std::to_string(TMdb::kMaxPayloadWords) + ")");
+}
+
+// The title as the data file can hold it: no NUL byte, Windows-1252 characters only, at most
+// 999 of them. Faults name the line of TITLE.txt.
+std::string ReadTitle(const std::string& folder) {
+    const std::string name = "TITLE.txt";
+    std::string title;
+    if (TOutcome read =
+            ReadRegularFile((fs::path(folder) / name).string(), kMaxTitleFileBytes, title);
+        !read)
+        throw EMdbError(read.Message());
+    const auto lineAt = [&title](std::size_t byte) {
+        return static_cast<std::size_t>(std::count(title.begin(), title.begin() + byte, '\n')) + 1;
+    };
+    if (const std::size_t nul = title.find('\0'); nul != std::string::npos)
+        TTsvFile::Fail(name, lineAt(nul), "NUL byte");
+    if (const TUnstorableChar bad = FindUnstorableCp1252(title); bad.Position != 0) {
+        // Counted again within its line, so that the character number is the column.
+        std::size_t lineStart = 0;
+        if (const std::size_t eol = title.rfind('\n', bad.Byte);
+            eol != std::string::npos && eol < bad.Byte)
+            lineStart = eol + 1;
+        TTsvFile::Fail(name, lineAt(bad.Byte),
+                       UnstorableText(std::string_view(title).substr(lineStart)));
+    }
+    // Every character is one byte in the data file; the line of the first one too many.
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        if ((static_cast<unsigned char>(title[i]) & 0xC0) == 0x80) continue;
+        if (++chars > kMaxTitleChars)
+            TTsvFile::Fail(name, lineAt(i), "the catalogue title is longer than 999 characters");
+    }
+    return title;
 }
 
 } // namespace
@@ -154,12 +153,28 @@ std::string TCatalogueText::Unescape(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
+        if (text[i] != '\\') {
             out += text[i];
             continue;
         }
+        if (i + 1 == text.size()) throw EMdbError("a lone backslash at the end");
         const char n = text[++i];
-        out += n == 't' ? '\t' : n == 'n' ? '\n' : n == 'r' ? '\r' : n;
+        switch (n) {
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        default:
+            throw EMdbError("unknown escape sequence \"\\" + std::string(1, n) + "\"");
+        }
     }
     return out;
 }
@@ -186,6 +201,7 @@ std::string TCatalogueText::CellText(const TMdb& table, const TMdbRecord* record
 void TCatalogueText::SetCellText(TMdb& table, TMdbRecord* record, int field,
                                  const std::string& text) {
     const TMdbField& f = table.Field(field);
+    const std::string column = TTsvFile::ColumnName(table, field);
     const char* first = text.data();
     const char* last = text.data() + text.size();
     switch (f.FieldType) {
@@ -194,98 +210,107 @@ void TCatalogueText::SetCellText(TMdb& table, TMdbRecord* record, int field,
         float value = 0;
         const auto result = std::from_chars(first, last, value);
         if (result.ec != std::errc() || result.ptr != last)
-            throw EMdbError("bad number \"" + text + "\" in column " + ColumnName(f));
+            throw EMdbError("bad number \"" + text + "\" in column " + column);
         table.SetFloat(record, field, value);
         return;
     }
     case ftDate: {
         const std::int32_t day = IsoToDate(text);
         if (day == 0 && !text.empty())
-            throw EMdbError("bad date \"" + text + "\" in column " + ColumnName(f));
+            throw EMdbError("bad date \"" + text + "\" in column " + column);
         table.SetInt(record, field, day);
         return;
     }
-    case ftString:
-        table.SetText(record, field, Unescape(text));
+    case ftString: {
+        std::string value;
+        try {
+            value = Unescape(text);
+        } catch (const EMdbError& e) {
+            throw EMdbError("column " + column + ", " + e.what());
+        }
+        if (const std::string bad = UnstorableText(value); !bad.empty())
+            throw EMdbError("column " + column + ", " + bad);
+        table.SetText(record, field, value);
         return;
+    }
     default: {
         std::int32_t value = 0;
         const auto result = std::from_chars(first, last, value);
         if (result.ec != std::errc() || result.ptr != last)
-            throw EMdbError("bad integer \"" + text + "\" in column " + ColumnName(f));
+            throw EMdbError("bad integer \"" + text + "\" in column " + column);
         table.SetInt(record, field, value);
     }
     }
 }
 
 void TCatalogueText::Unpack(TCatalogue& catalogue, const std::string& folder) {
-    namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) throw EMdbError("cannot create " + folder + ": " + ec.message());
-    auto open = [&](const std::string& name) {
-        std::ofstream out(fs::path(folder) / name, std::ios::binary | std::ios::trunc);
-        if (!out) throw EMdbError("cannot write " + (fs::path(folder) / name).string());
-        return out;
-    };
-    {
-        auto out = open("TITLE.txt");
-        out << catalogue.Title();
-    }
+    WriteTextFile(folder, "TITLE.txt", catalogue.Title());
     for (int position = 2; position <= TCatalogue::kTableCount; ++position) {
         const TMdb& table = *catalogue.TableInFileOrder(position);
-        auto out = open(FileName(table));
-        WriteTable(table, out, true, StoredFields(table));
+        const std::vector<int> fields = StoredFields(table);
+        std::ostringstream out;
+        WriteHeader(table, out, fields);
+        WriteRows(table, out, fields);
+        WriteTextFile(folder, FileName(table), out.str());
     }
     TMdbMw& mw = catalogue.Mw();
-    auto out = open(FileName(mw));
-    const auto fields = StoredFields(mw);
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        out << (i ? "\t" : "") << Escape(ColumnName(mw.Field(fields[i])));
-    out << '\n';
+    const std::vector<int> fields = StoredFields(mw);
+    std::ostringstream out;
+    WriteHeader(mw, out, fields);
     const TMdbMessung& series = catalogue.Messung();
     for (int i = 0; i < series.KeyIndexCount(); ++i) {
         if (catalogue.ReadSeriesPoints(series.Key(series.KeyRecord(i)), mw))
-            WriteTable(mw, out, false, fields);
+            WriteRows(mw, out, fields);
     }
     mw.FreeAllRecords();
     mw.RebuildIndex(false);
+    WriteTextFile(folder, FileName(mw), out.str());
 }
 
 void TCatalogueText::Load(const std::string& folder, TCatalogue& catalogue) {
-    namespace fs = std::filesystem;
-    {
-        std::ifstream in(fs::path(folder) / "TITLE.txt", std::ios::binary);
-        std::stringstream title;
-        if (in) title << in.rdbuf();
-        catalogue.SetTitle(title.str());
-    }
+    catalogue.SetTitle(ReadTitle(folder));
     for (int position = 2; position <= TCatalogue::kTableCount; ++position) {
         TMdb& table = *catalogue.TableInFileOrder(position);
-        const std::string name = FileName(table);
-        const TsvFile file = ReadTsv(fs::path(folder) / name);
-        const auto columns = MapColumns(table, file, name);
+        const TTsvFile file = TTsvFile::Read((fs::path(folder) / FileName(table)).string());
+        const std::vector<int> columns = file.MapColumns(table);
         table.FreeAllRecords();
-        for (std::size_t r = 0; r < file.rows.size(); ++r)
-            FillRecord(table, table.NewRecord(), columns, file.rows[r], name, r + 2);
+        std::unordered_map<std::int32_t, std::size_t> lineOfKey;
+        for (const TTsvFile::TRow& row : file.Rows()) {
+            TMdbRecord* record = table.NewRecord();
+            FillRecord(table, record, columns, row, file);
+            const std::int32_t key = table.Key(record);
+            if (const auto [it, added] = lineOfKey.emplace(key, row.Line); !added)
+                file.Fail(row.Line, "key " + std::to_string(key) + " given twice (first on line " +
+                                        std::to_string(it->second) + ")");
+        }
         table.RebuildIndex(false);
     }
+
     TMdbMw& mw = catalogue.Mw();
-    const std::string name = FileName(mw);
-    TsvFile file = ReadTsv(fs::path(folder) / name);
-    const auto columns = MapColumns(mw, file, name);
-    mwHeader_ = file.header;
+    TTsvFile file = TTsvFile::Read((fs::path(folder) / FileName(mw)).string());
+    mwColumns_ = file.MapColumns(mw);
     points_.clear();
-    std::size_t seriesColumn = columns.size();
-    for (std::size_t c = 0; c < columns.size(); ++c)
-        if (columns[c] == TMdbMw::F_MESSNR) seriesColumn = c;
-    if (seriesColumn == columns.size()) Fail(name, 1, "missing column MESSNR");
-    for (std::size_t r = 0; r < file.rows.size(); ++r) {
-        // Check every cell now, so that a fault is reported with its line.
+    // A point is known by its series and its number within the series.
+    std::map<std::pair<std::int32_t, std::int32_t>, std::size_t> lineOfPoint;
+    for (TTsvFile::TRow& row : file.Rows()) {
+        // Every cell is checked now, so that a fault is reported with its line.
         mw.FreeAllRecords();
-        FillRecord(mw, mw.NewRecord(), columns, file.rows[r], name, r + 2);
-        const std::int32_t series = mw.GetInt(mw.FirstRecord(), TMdbMw::F_MESSNR);
-        points_[series].push_back(std::move(file.rows[r]));
+        TMdbRecord* point = mw.NewRecord();
+        FillRecord(mw, point, mwColumns_, row, file);
+        const std::int32_t series = mw.GetInt(point, TMdbMw::F_MESSNR);
+        const std::int32_t number = mw.GetInt(point, TMdbMw::F_MWNR);
+        if (catalogue.Messung().FindByKey(series) == nullptr)
+            file.Fail(row.Line, "series " + std::to_string(series) + " is not in " +
+                                    FileName(catalogue.Messung()));
+        if (const auto [it, added] = lineOfPoint.emplace(std::pair(series, number), row.Line);
+            !added)
+            file.Fail(row.Line, "point " + std::to_string(number) + " of series " +
+                                    std::to_string(series) + " given twice (first on line " +
+                                    std::to_string(it->second) + ")");
+        points_[series].push_back(std::move(row.Cells));
     }
     mw.FreeAllRecords();
     mw.RebuildIndex(false);
@@ -297,11 +322,12 @@ void TCatalogueText::FillSeries(std::int32_t seriesNo, TMdbMw& table) const {
     table.FreeAllRecords();
     const auto it = points_.find(seriesNo);
     if (it != points_.end()) {
-        TsvFile header;
-        header.header = mwHeader_;
-        const auto columns = MapColumns(table, header, "MW.tsv");
-        for (const auto& row : it->second)
-            FillRecord(table, table.NewRecord(), columns, row, "MW.tsv", 0);
+        // Checked by Load already.
+        for (const std::vector<std::string>& cells : it->second) {
+            TMdbRecord* point = table.NewRecord();
+            for (std::size_t c = 0; c < mwColumns_.size(); ++c)
+                SetCellText(table, point, mwColumns_[c], cells[c]);
+        }
     }
     table.RebuildIndex(false);
 }
