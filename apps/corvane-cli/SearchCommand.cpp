@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -22,12 +23,6 @@
 namespace corvane::cli {
 
 namespace {
-
-const std::vector<std::string> kKnownOptions = {
-    "data",       "home",      "lang",       "units",       "format", "flow",   "pressure",
-    "density",    "tolerance", "speed",      "max-speed",   "d2-min", "d2-max", "width-min",
-    "width-max",  "angle",     "type-group", "layout",      "mode",   "sort",   "fixed",
-    "slider-max", "selection", "cart",       "no-settings", "help"};
 
 // JSON names of the 14 columns.
 const char* const kColumnKeys[TResultList::kColumnCount] = {
@@ -55,10 +50,13 @@ TWarenkorbEintrag CartEntry(const std::string& text, int units) {
         throw std::invalid_argument("--cart: expected ID:SPEED:FLOW, got \"" + text + "\"");
     const double id = StrictNumber(parts[0], "--cart");
     TWarenkorbEintrag entry;
-    entry.Id = static_cast<std::int32_t>(id);
+    // Range and wholeness are checked before the identifier is converted.
+    const bool wholeId =
+        id >= 1 && id <= std::numeric_limits<std::int32_t>::max() && id == std::trunc(id);
+    entry.Id = wholeId ? static_cast<std::int32_t>(id) : 0;
     entry.Speed = StrictNumber(parts[1], "--cart");
     entry.Flow = FromDisplay(kQuantityFlow, units, StrictNumber(parts[2], "--cart"));
-    if (entry.Id != id || !entry.IsValid())
+    if (!wholeId || !entry.IsValid())
         throw std::invalid_argument("--cart: needs a positive identifier and flow: \"" + text +
                                     "\"");
     return entry;
@@ -194,10 +192,6 @@ void PrintJson(const TResultList& list, const std::vector<TErgebnisZeile>& rows)
 } // namespace
 
 int RunSearch(const CliArgs& args) {
-    const std::vector<std::string> unknown = args.Unknown(kKnownOptions);
-    if (!unknown.empty()) throw std::invalid_argument("search: unknown option --" + unknown[0]);
-    if (args.Positional().size() > 1)
-        throw std::invalid_argument("search: unexpected argument \"" + args.Positional()[1] + "\"");
     const std::string format = args.Value("format", "tsv");
     if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
 
