@@ -14,8 +14,8 @@ set(core_levels
   "catalogue measurements"
   "model"
   "selection"
-  "settings"
-  "session")
+  "settings efficiency"
+  "session batch setup acquisition")
 # The window layers: what each may include besides the core.
 set(allowed_render render)
 set(allowed_sql sql)

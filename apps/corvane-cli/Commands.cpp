@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "SearchSetup.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TDuplicateKey.h"
 #include "util/ProgramFolder.h"
@@ -11,9 +12,20 @@
 
 namespace corvane::cli {
 
+namespace {
+
+// The options of the commands that search, and more.
+std::vector<std::string> SearchOptionsAnd(std::vector<std::string> more) {
+    more.insert(more.end(), kSearchOptions.begin(), kSearchOptions.end());
+    return more;
+}
+
+} // namespace
+
 const std::vector<TCommand>& CommandTable() {
     // Words after the name (min, max), options, repeatable options, flags; every command also
     // takes --home, --lang, --units and --help.
+    const std::vector<std::string> searchFlags{"no-settings", "speed-controller"};
     static const std::vector<TCommand> table = {
         {"check", {0, 1, {"data"}, {}, {}}, RunCheck},
         {"tables", {0, 0, {"data"}, {}, {}}, RunTables},
@@ -21,15 +33,11 @@ const std::vector<TCommand>& CommandTable() {
         {"series", {1, 1, {"data", "density", "d2", "speed"}, {}, {}}, RunSeries},
         {"pack", {2, 2, {}, {}, {}}, RunPack},
         {"unpack", {1, 2, {"data"}, {}, {}}, RunUnpack},
-        {"search",
-         {0,
-          0,
-          {"data",      "format", "flow",   "pressure",  "density",    "tolerance", "speed",
-           "max-speed", "d2-min", "d2-max", "width-min", "width-max",  "angle",     "type-group",
-           "layout",    "mode",   "sort",   "fixed",     "slider-max", "selection"},
-          {"cart"},
-          {"no-settings"}},
-         RunSearch},
+        {"search", {0, 0, kSearchOptions, {"cart"}, searchFlags}, RunSearch},
+        {"partload", {1, 1, kSearchOptions, {"cart"}, searchFlags}, RunPartLoad},
+        {"batch",
+         {1, 1, SearchOptionsAnd({"best", "report-dir"}), {"cart"}, searchFlags},
+         RunBatch},
         {"curve",
          {1,
           1,
@@ -37,6 +45,14 @@ const std::vector<TCommand>& CommandTable() {
           {"series"},
           {}},
          RunCurve},
+        {"plot",
+         {1,
+          1,
+          {"data", "selection", "variation", "flow", "pressure", "tolerance", "deviation", "out",
+           "width", "height", "show", "style"},
+          {"series"},
+          {}},
+         RunPlot},
         {"density", {0, 0, {"pressure", "temperature", "format"}, {}, {}}, RunDensity},
     };
     return table;

@@ -57,6 +57,22 @@ constexpr std::array<const char*, kLastCurveKind + 1> kKindNames{"",
                                                                  "mic3-a",
                                                                  "mics"};
 
+// A target of "N:D2:SPEED:DENSITY": empty keeps the measured value; otherwise a finite
+// number within the range of the tables' single-precision targets.
+double ParsePart(const std::string& text, const std::string& seriesOption) {
+    if (text.empty()) return -1;
+    std::string t = text;
+    std::replace(t.begin(), t.end(), ',', '.');
+    double value = 0;
+    const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
+    const std::string what = "--series: \"" + text + "\" in \"" + seriesOption + "\"";
+    if (result.ec != std::errc() || result.ptr != t.data() + t.size())
+        throw std::invalid_argument(what + ": not a number");
+    return CliArgs::ToFloat(value, what);
+}
+
+} // namespace
+
 int ParseKind(const std::string& word) {
     int kind = 0;
     const auto result = std::from_chars(word.data(), word.data() + word.size(), kind);
@@ -72,27 +88,6 @@ int ParseKind(const std::string& word) {
     throw std::invalid_argument("curve: unknown curve kind \"" + word + "\" (1..28 or " + known +
                                 ")");
 }
-
-// A target of "N:D2:SPEED:DENSITY": empty keeps the measured value; otherwise a finite
-// number within the range of the tables' single-precision targets.
-double ParsePart(const std::string& text, const std::string& seriesOption) {
-    if (text.empty()) return -1;
-    std::string t = text;
-    std::replace(t.begin(), t.end(), ',', '.');
-    double value = 0;
-    const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
-    const std::string what = "--series: \"" + text + "\" in \"" + seriesOption + "\"";
-    if (result.ec != std::errc() || result.ptr != t.data() + t.size())
-        throw std::invalid_argument(what + ": not a number");
-    return CliArgs::ToFloat(value, what);
-}
-
-struct TSeriesSpec {
-    std::int32_t SeriesNo = 0;
-    double D2 = -1;
-    double Speed = -1;
-    double Density = -1;
-};
 
 // "N[:D2:SPEED:DENSITY]", empty parts keeping the measured value (density: standard).
 TSeriesSpec ParseSeries(const std::string& seriesOption) {
@@ -119,6 +114,8 @@ TSeriesSpec ParseSeries(const std::string& seriesOption) {
     s.Density = ParsePart(parts[3], seriesOption);
     return s;
 }
+
+namespace {
 
 std::string Num(double value, int digits) {
     char buffer[64];
@@ -251,22 +248,13 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
 
 } // namespace
 
-int RunCurve(const CliArgs& args) {
-    const auto& words = args.Positional();
-    if (words.size() < 2) throw std::invalid_argument("curve: which curve kind (1..28)?");
-    const int kind = ParseKind(words[1]);
+void SelectSeries(const CliArgs& args, const TCatalogue& catalogue, TMessAuswahl& selection) {
+    const std::string command = args.Positional().front();
     const std::vector<std::string> seriesOptions = args.Values("series");
     if (seriesOptions.empty())
-        throw std::invalid_argument("curve: at least one --series N is needed");
+        throw std::invalid_argument(command + ": at least one --series N is needed");
     if (seriesOptions.size() > TMessAuswahl::kMaxSeries)
-        throw std::invalid_argument("curve: at most 10 series");
-    const int style = args.Integer("style", TSettings().PolynomGrad, 0, kCurveStylePointToPoint);
-    const std::string format = args.Value("format", "tsv");
-    if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
-
-    TCatalogue catalogue;
-    OpenCatalogue(catalogue, DataFile(args));
-    TMessAuswahl selection(catalogue);
+        throw std::invalid_argument(command + ": at most 10 series");
     selection.SetAllowVariation(args.Integer("variation", 0, 0, 1) == 1);
     std::int32_t displayNo = 0;
     for (const std::string& seriesOption : seriesOptions) {
@@ -275,13 +263,27 @@ int RunCurve(const CliArgs& args) {
         if (selection.AddSeries(s.SeriesNo, displayNo, 0, s.Density, s.Speed, s.D2) > 0) continue;
         const std::int32_t no = s.SeriesNo < 0 ? -s.SeriesNo : s.SeriesNo;
         if (catalogue.Messung().FindByKey(no) == nullptr)
-            throw std::invalid_argument("curve: no series " + std::to_string(no));
-        throw std::invalid_argument("curve: series " + std::to_string(no) +
+            throw std::invalid_argument(command + ": no series " + std::to_string(no));
+        throw std::invalid_argument(command + ": series " + std::to_string(no) +
                                     " is already selected (--variation 1 allows it)");
     }
     // The duty point in base units (m³/h, Pa, per cent); the deviation kind only when given.
     selection.SetRequest(args.Number("flow", 0), args.Number("pressure", 0),
                          args.Number("tolerance", 0), args.Integer("deviation", -1, -1, 1));
+}
+
+int RunCurve(const CliArgs& args) {
+    const auto& words = args.Positional();
+    if (words.size() < 2) throw std::invalid_argument("curve: which curve kind (1..28)?");
+    const int kind = ParseKind(words[1]);
+    const int style = args.Integer("style", TSettings().PolynomGrad, 0, kCurveStylePointToPoint);
+    const std::string format = args.Value("format", "tsv");
+    if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
+
+    TCatalogue catalogue;
+    OpenCatalogue(catalogue, DataFile(args));
+    TMessAuswahl selection(catalogue);
+    SelectSeries(args, catalogue, selection);
 
     TCurveSet set = TCurveSet::ForKind(kind);
     BuildCurveSet(set, selection, style);

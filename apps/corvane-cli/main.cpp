@@ -26,6 +26,16 @@ const char* const kUsage =
     "                                curve set of that kind\n"
     "  density --pressure P --temperature T\n"
     "                                dry-air density\n"
+    "  partload ERGID [OPTIONS]      part-load curves of that result of the search: at its\n"
+    "                                speed, halfway to 45 % and at 45 % of it\n"
+    "  batch DUTIES.tsv [OPTIONS] [--best K] [--report-dir DIR]\n"
+    "                                a search per duty line (columns flow, pressure, density,\n"
+    "                                layout, mode, speed, type-group, angle; a header line\n"
+    "                                may name them), the K best rows of each (default 3);\n"
+    "                                bad lines are reported and skipped (exit status 1)\n"
+    "  plot KIND (--selection FILE.cva | --series N[:D2:SPEED:DENSITY] ...) --out FILE\n"
+    "       [--width W] [--height H] [--show 0|1|2] [--style 0..11]\n"
+    "                                curve diagram as .png, .pdf or .svg\n"
     "search reads the request, cart and options saved by the program from the user's settings\n"
     "file unless --no-settings is given; a selection file and the options below override them.\n"
     "search options, in the display units of --units like typed input:\n"
@@ -33,7 +43,10 @@ const char* const kUsage =
     "  --d2-min D --d2-max D --width-min W --width-max W --angle TEXT --type-group 0..21\n"
     "  --layout 0|1|2 --mode 0..4 --sort 0..6 --fixed 0|1 --slider-max N\n"
     "  --selection FILE.cva  --cart ID:SPEED:FLOW (repeatable, mode 4)  --format tsv|json\n"
-    "  --no-settings\n";
+    "  --no-settings  --sort fei (by Fan Energy Index)  --speed-controller (part-load\n"
+    "  compensation of Regulation (EU) 2024/1834 in the grades)\n"
+    "search and batch rows carry the energy-efficiency grade: etaBep peBep n327Achieved\n"
+    "n327Required pass327 n1834Achieved n1834Required pass1834 fepRef fepAct fei\n";
 
 } // namespace
 

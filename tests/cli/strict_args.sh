@@ -36,6 +36,10 @@ refuse '--series: not a series number: "-2147483648"' curve 1 --series -21474836
 refuse '--series: "inf" in "1:inf": not a finite number' curve 1 --series 1:inf --data "$data"
 refuse '--series: "1e39" in "1::1e39": number out of range' curve 1 --series 1::1e39 --data "$data"
 refuse '--flow: not a finite number' curve 1 --series 1 --flow nan --data "$data"
+refuse 'plot: unknown option --colour' plot 1 --series 1 --out x.png --colour red --data "$data"
+refuse 'partload: unexpected argument "2"' partload 1 2 --data "$data"
+refuse 'batch: --best given more than once' batch duties.tsv --best 1 --best 2 --data "$data"
+refuse 'search: --speed-controller takes no value' search --speed-controller=1 --data "$data"
 
 # Extreme but finite targets: the JSON stays JSON.
 for series in 1::3e38 1:1e-38 1:3e38:3e38:3e38; do

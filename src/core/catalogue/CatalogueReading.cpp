@@ -9,6 +9,7 @@
 #include "mdb/TMemoryStream.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TSeriesPointCache.h"
 #include "util/Codepage.h"
 
 #include <algorithm>
@@ -34,6 +35,7 @@ void TCatalogue::Open(const std::string& path) {
 
 void TCatalogue::OpenStream(std::unique_ptr<TStream> stream) {
     Close();
+    keptPoints_->Clear(); // another file: its own points
     // Table loads may already look series up, so the stream is in place while they run.
     file_ = std::move(stream);
     try {
@@ -170,6 +172,7 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
         table.TMdb::LoadFromStream(block);
         return true;
     }
+    if (keptPoints_->Restore(seriesNo, table)) return true;
     if (pointSource_) {
         table.FreeAllRecords();
         pointSource_(seriesNo, table);

@@ -23,6 +23,7 @@
 #include "mdb/TMemoryStream.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TSeriesPointCache.h"
 #include "util/Codepage.h"
 #include "util/TAtomicFile.h"
 
@@ -55,8 +56,8 @@ TCatalogue::TCatalogue()
       motor_(std::make_unique<TMdbMotor>(this)), lrTyp_(std::make_unique<TMdbLrTyp>(this)),
       duese_(std::make_unique<TMdbDuese>(this)), laufrad_(std::make_unique<TMdbLaufrad>(this)),
       gehaeuse_(std::make_unique<TMdbGehaeuse>(this)),
-      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)) {
-}
+      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)),
+      keptPoints_(std::make_unique<TSeriesPointCache>()) {}
 
 TCatalogue::~TCatalogue() = default;
 
@@ -87,6 +88,22 @@ TMdb* TCatalogue::TableInFileOrder(int position) {
     default:
         return nullptr;
     }
+}
+
+void TCatalogue::KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except) {
+    const std::int32_t seriesNo = table.SeriesNo();
+    if (seriesNo <= 0) return;
+    keptPoints_->Store(seriesNo, table, except);
+    if (TSeriesPointCache* cache = table.PointCache(); cache != nullptr)
+        cache->Store(seriesNo, table, except);
+}
+
+void TCatalogue::ForgetKeptPoints(std::int32_t seriesNo) {
+    keptPoints_->Forget(seriesNo);
+}
+
+bool TCatalogue::HasKeptPoints() const {
+    return keptPoints_->SeriesCount() > 0;
 }
 
 // ---- writing ------------------------------------------------------------------------------

@@ -28,6 +28,7 @@ class TMdbMessung;
 class TStream;
 class TMemoryStream;
 class TMdbRecord;
+class TSeriesPointCache;
 
 // How TCatalogue::Save writes the data file.
 struct TSaveOptions {
@@ -104,6 +105,16 @@ public:
     using TSeriesPointSource = std::function<void(std::int32_t seriesNo, TMdbMw& table)>;
     void SetSeriesPointSource(TSeriesPointSource source) { pointSource_ = std::move(source); }
 
+    // Points of a series changed in memory (the measured-values editor): from now on they
+    // are the series' points for every load and for Save, until another data file is opened.
+    // `table` holds the points of its loaded series; `except` (the point still being
+    // measured) is left out. A point cache set on the table is brought up to date.
+    void KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except = nullptr);
+    // Drops the kept points of a series (the series was deleted).
+    void ForgetKeptPoints(std::int32_t seriesNo);
+    // Some series hold points that the open data file does not have yet.
+    bool HasKeptPoints() const;
+
     // The records dropped because an earlier record had their key: the tables' at opening,
     // then the measured points' of every series read since, each listed once.
     const std::vector<TDuplicateKey>& DuplicateKeys() const { return duplicateKeys_; }
@@ -143,6 +154,7 @@ private:
     std::string title_;
     std::string folder_;
     TSeriesPointSource pointSource_;
+    std::unique_ptr<TSeriesPointCache> keptPoints_;
     // Byte range of the series blocks in the open data file, and the block of each series
     // by its start (a block ends where the next one begins, the last at pointsEnd_).
     std::int64_t pointsBegin_ = 0;

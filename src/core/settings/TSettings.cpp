@@ -4,14 +4,13 @@
 #include "i18n/Texts.h"
 #include "selection/ErgIdList.h"
 #include "util/Numbers.h"
+#include "util/XdgFolders.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 namespace corvane {
@@ -143,25 +142,13 @@ void WriteCommonOptions(const TSettings& s, TIniFile& ini) {
 } // namespace
 
 std::string SettingsPath() {
-    namespace fs = std::filesystem;
-    fs::path base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg && fs::path(xdg).is_absolute()) {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd* pw = ::getpwuid(::getuid());
-            home = pw && pw->pw_dir ? pw->pw_dir : ".";
-        }
-        base = fs::path(home) / ".config";
-    }
-    return (base / "Brask" / "Corvane.conf").string();
+    return (std::filesystem::path(ConfigHomeFolder()) / "Brask" / "Corvane.conf").string();
 }
 
 void TSettings::Read(const TIniFile& ini, ESettingsSource source) {
     ReadOptions(*this, ini, source);
     ReadRequest(Request, ini, source);
+    if (source == ESettingsSource::User) Installation.Read(ini);
 }
 
 void TSettings::WriteUser(TIniFile& ini) const {
@@ -173,6 +160,7 @@ void TSettings::WriteUser(TIniFile& ini) const {
     ini.WriteString(kOptions, "Warenkorb", WriteCartText(Cart));
     ini.WriteInteger(kOptions, "Naufruf", Naufruf);
     WriteRequest(Request, ini);
+    Installation.Write(ini);
 }
 
 TOutcome TSettings::LoadUser(const std::string& path) {

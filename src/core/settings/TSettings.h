@@ -5,6 +5,7 @@
 #include "selection/TPointList.h"
 #include "selection/TWarenkorbEintrag.h"
 #include "settings/TIniFile.h"
+#include "settings/TInstallationSettings.h"
 #include "util/Outcome.h"
 
 #include <cstdint>
@@ -38,6 +39,8 @@ struct TSettings {
     TWarenkorb Cart;                // "Warenkorb"
     std::int32_t Naufruf = 0;       // run counter (user settings only)
     TAuswahlParam Request;          // section "Auswahl"
+    // Section "Messwerterfassung" (user settings only).
+    TInstallationSettings Installation = TInstallationSettings::Defaults();
 
     // The document the user settings were loaded from and are saved to. Window placements
     // live here as plain values.

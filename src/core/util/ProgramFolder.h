@@ -10,6 +10,9 @@ std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder);
 // The folder given to SetProgramFolder; empty when none is.
 const std::string& ProgramFolderOverride();
+// The folder of the running executable, whatever overrides the program folder: the other
+// programs of the installation (corvane-rigsim, ...) lie there.
+std::string ExecutableFolder();
 // ProgramFolder() + "/" + name.
 std::string ProgramFile(const std::string& name);
 
