@@ -54,6 +54,9 @@ const std::vector<TCommand>& CommandTable() {
           {}},
          RunPlot},
         {"density", {0, 0, {"pressure", "temperature", "format"}, {}, {}}, RunDensity},
+        {"report",
+         {0, 0, {"data", "selection", "layout", "pages", "settings", "out"}, {}, {}},
+         RunReport},
     };
     return table;
 }

@@ -48,6 +48,7 @@ int RunDensity(const CliArgs& args);
 int RunPartLoad(const CliArgs& args);
 int RunBatch(const CliArgs& args);
 int RunPlot(const CliArgs& args);
+int RunReport(const CliArgs& args);
 
 // A curve kind given as 1..28 or by its name ("static-pressure", ...).
 int ParseKind(const std::string& word);

@@ -40,6 +40,7 @@ refuse 'plot: unknown option --colour' plot 1 --series 1 --out x.png --colour re
 refuse 'partload: unexpected argument "2"' partload 1 2 --data "$data"
 refuse 'batch: --best given more than once' batch duties.tsv --best 1 --best 2 --data "$data"
 refuse 'search: --speed-controller takes no value' search --speed-controller=1 --data "$data"
+refuse 'report: unexpected argument "x"' report x --out r.pdf --data "$data"
 
 # Extreme but finite targets: the JSON stays JSON.
 for series in 1::3e38 1:1e-38 1:3e38:3e38:3e38; do

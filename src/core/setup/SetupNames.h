@@ -11,6 +11,9 @@ inline constexpr const char* kProgramFileName = "corvane";
 inline constexpr const char* kCompanionFileName = "corvane-cli";
 inline constexpr const char* kDataFileName = "Corvane.mem";
 inline constexpr const char* kIconFileName = "corvane.png";
+// The company block of the printouts and its logo.
+inline constexpr const char* kCompanyFileName = "Corvane.ini";
+inline constexpr const char* kLogoFileName = "Logo.png";
 inline constexpr const char* kInstallMarkerName = "Corvane.installed";
 inline constexpr const char* kDefaultFolderName = "Corvane3";
 inline constexpr const char* kCopiedFolders[] = {"Bilder", "Pdf", "Help", "Help/Pictures"};

@@ -21,8 +21,9 @@ namespace {
 // Bundle parts copied with the program when they lie beside it.
 constexpr const char* kBundleFolders[] = {"lib", "plugins"};
 // The rig simulator goes along: the acquisition settings start it from the program's folder.
+// The company block of the printouts and its logo go along too.
 constexpr const char* kBundleFiles[] = {kCompanionFileName, "corvane-rigsim", kIconFileName,
-                                        "qt.conf"};
+                                        kCompanyFileName,   kLogoFileName,    "qt.conf"};
 
 std::string Join(const fs::path& folder, const std::string& name) {
     return (folder / name).string();
