@@ -145,7 +145,7 @@ void TMwGrid::Validate() {
         if (f.FieldType != ftFloat && f.FieldType != ftInteger) continue;
         for (int column = 1; column <= PointCount(); ++column) {
             const double value = f.IsFloat()
-                                     ? static_cast<double>(table_.GetFloat(Point(column), field))
+                                     ? table_.GetFloat(Point(column), field)
                                      : static_cast<double>(table_.GetInt(Point(column), field));
             if (value >= f.MinValue && value <= f.MaxValue) continue; // NaN fails too
             Fail(row, column,
