@@ -28,12 +28,6 @@ namespace {
 // Duty files are small text tables; anything larger is not one.
 constexpr std::uintmax_t kMaxDutyFileBytes = 16u << 20;
 
-std::vector<std::string> BatchOptions() {
-    std::vector<std::string> options = kSearchOptions;
-    options.insert(options.end(), {"best", "report-dir"});
-    return options;
-}
-
 std::string ReadDutyFile(const std::string& path) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
@@ -122,7 +116,7 @@ std::string JsonErrors(const TDutyFile& file) {
 } // namespace
 
 int RunBatch(const CliArgs& args) {
-    CheckArguments(args, "batch", BatchOptions(), 2);
+    CheckFormat(args);
     const std::string path = args.Positional()[1];
     const int best = args.Integer("best", 3, 1, 50);
     const bool json = args.Value("format", "tsv") == "json";

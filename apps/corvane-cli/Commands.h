@@ -1,7 +1,10 @@
 #pragma once
 
+#include "CliArgs.h"
+
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace corvane {
 class TCatalogue;
@@ -10,15 +13,28 @@ class TMessAuswahl;
 
 namespace corvane::cli {
 
-class CliArgs;
+// One command of the tool: its name, what it accepts on the command line and the function
+// that runs it (answering the process exit code). Every command is a row of CommandTable();
+// its command line is checked against the syntax before the function runs.
+struct TCommand {
+    std::string Name;
+    TCommandSyntax Syntax;
+    int (*Run)(const CliArgs& args);
+};
 
-// Runs one command; answers the process exit code.
+const std::vector<TCommand>& CommandTable();
+// The flags of every command (they never take the next word as a value) and "help".
+std::vector<std::string> AllFlags();
+
+// Checks the command line against the command's syntax and runs it.
 int RunCommand(const std::string& command, const CliArgs& args);
 
 // The data file of --data, else Corvane.mem in the program folder.
 std::string DataFile(const CliArgs& args);
 // Opens the catalogue of the data file; the window layer's start-up message on failure.
-void OpenCatalogue(TCatalogue& catalogue, const std::string& path);
+// Records that share a key are reported on the error output (the first of each is used)
+// unless `warnDuplicates` is false.
+void OpenCatalogue(TCatalogue& catalogue, const std::string& path, bool warnDuplicates = true);
 
 int RunCheck(const CliArgs& args);
 int RunTables(const CliArgs& args);

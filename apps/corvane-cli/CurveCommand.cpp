@@ -15,7 +15,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <iostream>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,16 +57,18 @@ constexpr std::array<const char*, kLastCurveKind + 1> kKindNames{"",
                                                                  "mic3-a",
                                                                  "mics"};
 
+// A target of "N:D2:SPEED:DENSITY": empty keeps the measured value; otherwise a finite
+// number within the range of the tables' single-precision targets.
 double ParsePart(const std::string& text, const std::string& seriesOption) {
     if (text.empty()) return -1;
     std::string t = text;
     std::replace(t.begin(), t.end(), ',', '.');
     double value = 0;
     const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
+    const std::string what = "--series: \"" + text + "\" in \"" + seriesOption + "\"";
     if (result.ec != std::errc() || result.ptr != t.data() + t.size())
-        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + seriesOption +
-                                    "\"");
-    return value;
+        throw std::invalid_argument(what + ": not a number");
+    return CliArgs::ToFloat(value, what);
 }
 
 } // namespace
@@ -100,8 +104,10 @@ TSeriesSpec ParseSeries(const std::string& seriesOption) {
     TSeriesSpec s;
     const std::string& no = parts[0];
     const auto result = std::from_chars(no.data(), no.data() + no.size(), s.SeriesNo);
+    // The sign marks nothing but is dropped; the one number without a positive counterpart
+    // is refused like 0.
     if (no.empty() || result.ec != std::errc() || result.ptr != no.data() + no.size() ||
-        s.SeriesNo == 0)
+        s.SeriesNo == 0 || s.SeriesNo == std::numeric_limits<std::int32_t>::min())
         throw std::invalid_argument("--series: not a series number: \"" + seriesOption + "\"");
     s.D2 = ParsePart(parts[1], seriesOption);
     s.Speed = ParsePart(parts[2], seriesOption);
@@ -116,6 +122,11 @@ std::string Num(double value, int digits) {
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
     return std::string(buffer, result.ptr);
+}
+
+// JSON has no NaN or infinity: such a value is written as null.
+std::string JsonNum(double value, int digits) {
+    return std::isfinite(value) ? Num(value, digits) : "null";
 }
 
 std::string Json(const std::string& text) {
@@ -201,11 +212,12 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
         ",\"x\":{\"field\":" + std::to_string(set.XField) + ",\"caption\":" + Json(x.Caption) +
         ",\"unit\":" + Json(x.Unit) + "},\"y\":{\"field\":" + std::to_string(set.YField) +
         ",\"caption\":" + Json(y.Caption) + ",\"unit\":" + Json(y.Unit) +
-        "},\"maxX\":" + Num(set.MaxX, kPointDigits) + ",\"minY\":" + Num(set.MinY, kPointDigits) +
-        ",\"maxY\":" + Num(set.MaxY, kPointDigits) +
-        ",\"requestedFlow\":" + Num(set.RequestedFlow, kPointDigits) +
-        ",\"requestedPressure\":" + Num(set.RequestedPressure, kPointDigits) +
-        ",\"tolerance\":" + Num(set.Tolerance, kPointDigits) +
+        "},\"maxX\":" + JsonNum(set.MaxX, kPointDigits) +
+        ",\"minY\":" + JsonNum(set.MinY, kPointDigits) +
+        ",\"maxY\":" + JsonNum(set.MaxY, kPointDigits) +
+        ",\"requestedFlow\":" + JsonNum(set.RequestedFlow, kPointDigits) +
+        ",\"requestedPressure\":" + JsonNum(set.RequestedPressure, kPointDigits) +
+        ",\"tolerance\":" + JsonNum(set.Tolerance, kPointDigits) +
         ",\"fixedQuantity\":" + std::to_string(set.FixedQuantity) + ",\"curves\":[";
     for (int i = 0; i < set.CurveCount; ++i) {
         const TCurve& curve = set.Curves[static_cast<std::size_t>(i)];
@@ -214,21 +226,21 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
                ",\"series\":" + std::to_string(slot.SeriesNo) +
                ",\"displayNo\":" + std::to_string(slot.DisplayNo) +
                ",\"starred\":" + (slot.Starred ? "true" : "false") +
-               ",\"d2\":" + Num(slot.TargetD2, kPointDigits) +
-               ",\"speed\":" + Num(slot.TargetSpeed, kPointDigits) +
-               ",\"density\":" + Num(slot.TargetDensity, kPointDigits) +
+               ",\"d2\":" + JsonNum(slot.TargetD2, kPointDigits) +
+               ",\"speed\":" + JsonNum(slot.TargetSpeed, kPointDigits) +
+               ",\"density\":" + JsonNum(slot.TargetDensity, kPointDigits) +
                ",\"yField\":" + std::to_string(curve.YField) +
                ",\"yCaption\":" + Json(GreekText(table.Field(curve.YField).CaptionIn(language))) +
                ",\"drawable\":" + (curve.Drawable() ? "true" : "false") + ",\"points\":[";
         for (int p = 0; p < curve.PointCount; ++p) {
             const TCurvePoint& point = curve.Points[static_cast<std::size_t>(p)];
-            out += std::string(p > 0 ? "," : "") + "[" + Num(point.X, kPointDigits) + "," +
-                   Num(point.Y, kPointDigits) + "]";
+            out += std::string(p > 0 ? "," : "") + "[" + JsonNum(point.X, kPointDigits) + "," +
+                   JsonNum(point.Y, kPointDigits) + "]";
         }
         out += "],\"coefficients\":[";
         const std::vector<double> coefficients = Coefficients(curve);
         for (std::size_t c = 0; c < coefficients.size(); ++c)
-            out += std::string(c > 0 ? "," : "") + Num(coefficients[c], kCoefficientDigits);
+            out += std::string(c > 0 ? "," : "") + JsonNum(coefficients[c], kCoefficientDigits);
         out += "]}";
     }
     std::cout << out << "]}\n";

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TCatalogueText.h"
+#include "catalogue/TDuplicateKey.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMessung.h"
@@ -12,20 +13,26 @@
 #include "util/Text.h"
 
 #include <iostream>
+#include <limits>
 #include <stdexcept>
 
 namespace corvane::cli {
 
 namespace {
 
-// Points of every series, read one series at a time as the program would.
+// Points of every series, read one series at a time as the program would. A refused series
+// is named in the message.
 long CountAllPoints(TCatalogue& catalogue) {
     long points = 0;
     const TMdbMessung& series = catalogue.Messung();
     TMdbMw& mw = catalogue.Mw();
     for (int i = 0; i < series.KeyIndexCount(); ++i) {
-        if (catalogue.ReadSeriesPoints(series.Key(series.KeyRecord(i)), mw))
-            points += mw.KeyIndexCount();
+        const std::int32_t seriesNo = series.Key(series.KeyRecord(i));
+        try {
+            if (catalogue.ReadSeriesPoints(seriesNo, mw)) points += mw.KeyIndexCount();
+        } catch (const EMdbError& e) {
+            throw EMdbError(series.TableName() + " " + std::to_string(seriesNo) + ": " + e.what());
+        }
     }
     mw.FreeAllRecords();
     mw.RebuildIndex(false);
@@ -53,18 +60,24 @@ TMdb* TableByName(TCatalogue& catalogue, const std::string& name) {
 
 } // namespace
 
+// Every table and every series read; records sharing a key (the tables' and each series'
+// points) are listed and make the check fail.
 int RunCheck(const CliArgs& args) {
     const auto& words = args.Positional();
     const std::string path = words.size() > 1 ? words[1] : DataFile(args);
     TCatalogue catalogue;
     try {
-        OpenCatalogue(catalogue, path);
+        OpenCatalogue(catalogue, path, false);
         PrintCounts(catalogue, false);
     } catch (const EMdbError& e) {
         std::cerr << "Daten-Fehler:\n" << e.what() << '\n';
         return 1;
     }
-    return 0;
+    const std::string duplicates =
+        DuplicateKeysWarning(catalogue.DuplicateKeys(), std::numeric_limits<std::size_t>::max());
+    if (duplicates.empty()) return 0;
+    std::cerr << duplicates << '\n';
+    return 1;
 }
 
 int RunTables(const CliArgs& args) {
@@ -76,7 +89,6 @@ int RunTables(const CliArgs& args) {
 
 int RunDump(const CliArgs& args) {
     const auto& words = args.Positional();
-    if (words.size() < 2) throw std::invalid_argument("dump: which table?");
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));
     TMdb* table = TableByName(catalogue, words[1]);
@@ -104,7 +116,6 @@ int RunDump(const CliArgs& args) {
 
 int RunUnpack(const CliArgs& args) {
     const auto& words = args.Positional();
-    if (words.size() < 2) throw std::invalid_argument("unpack: [FILE] OUT_DIR");
     const std::string path = words.size() > 2 ? words[1] : DataFile(args);
     TCatalogue catalogue;
     OpenCatalogue(catalogue, path);
@@ -114,7 +125,6 @@ int RunUnpack(const CliArgs& args) {
 
 int RunPack(const CliArgs& args) {
     const auto& words = args.Positional();
-    if (words.size() != 3) throw std::invalid_argument("pack: SRC_DIR OUT_FILE");
     TCatalogue catalogue;
     TCatalogueText text;
     text.Load(words[1], catalogue);

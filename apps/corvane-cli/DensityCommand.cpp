@@ -25,9 +25,7 @@ constexpr int kDensityDecimals = 3;
 // A required option, typed in the screen unit system like the dialog's boxes.
 double Required(const CliArgs& args, const std::string& name, int quantity, int units) {
     if (!args.Has(name)) throw std::invalid_argument("density: --" + name + " is needed");
-    const double value = args.Number(name, 0);
-    if (!std::isfinite(value)) throw std::invalid_argument("--" + name + ": not a finite number");
-    return FromDisplay(quantity, units, value);
+    return FromDisplay(quantity, units, args.Number(name, 0));
 }
 
 } // namespace

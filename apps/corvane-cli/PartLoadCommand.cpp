@@ -109,7 +109,7 @@ void PrintJson(const TResultList& list, std::size_t row, const TPartLoadCurves& 
 } // namespace
 
 int RunPartLoad(const CliArgs& args) {
-    CheckArguments(args, "partload", kSearchOptions, 2);
+    CheckFormat(args);
     const std::int32_t id = ErgIdArgument(args);
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));

@@ -29,11 +29,6 @@ namespace corvane::cli {
 
 namespace {
 
-const std::vector<std::string> kKnownOptions = {
-    "data",      "home",   "lang",     "units",     "selection", "series",
-    "variation", "flow",   "pressure", "tolerance", "deviation", "out",
-    "width",     "height", "show",     "style",     "help"};
-
 enum class EFormat { Png, Pdf, Svg };
 
 EFormat FormatOf(const std::string& path) {
@@ -127,8 +122,6 @@ bool Write(EFormat format, const std::string& path, int width, int height,
 } // namespace
 
 int RunPlot(const CliArgs& args) {
-    const std::vector<std::string> unknown = args.Unknown(kKnownOptions);
-    if (!unknown.empty()) throw std::invalid_argument("plot: unknown option --" + unknown[0]);
     const auto& words = args.Positional();
     if (words.size() < 2) throw std::invalid_argument("plot: which curve kind (1..28)?");
     if (words.size() > 2)

@@ -23,9 +23,6 @@ namespace corvane::cli {
 
 namespace {
 
-const std::vector<std::string> kKnownOptions = {"data",   "home",  "lang",     "units", "selection",
-                                                "layout", "pages", "settings", "out",   "help"};
-
 // Fonts, painting and the PDF printer need a GUI application; without a display the
 // offscreen platform serves.
 std::unique_ptr<QGuiApplication> StartGui() {
@@ -67,10 +64,6 @@ void Select(const CliArgs& args, TSelectionSession& session, TMessAuswahl& selec
 } // namespace
 
 int RunReport(const CliArgs& args) {
-    const std::vector<std::string> unknown = args.Unknown(kKnownOptions);
-    if (!unknown.empty()) throw std::invalid_argument("report: unknown option --" + unknown[0]);
-    if (args.Positional().size() > 1)
-        throw std::invalid_argument("report: unexpected argument \"" + args.Positional()[1] + "\"");
     const std::string out = args.Value("out");
     if (out.empty() || !EndsWithPdf(out)) throw std::invalid_argument("report: --out FILE.pdf");
     if (args.Has("layout") && args.Has("pages"))

@@ -43,7 +43,7 @@ void PrintJson(const TResultList& list, const std::vector<std::size_t>& order,
 } // namespace
 
 int RunSearch(const CliArgs& args) {
-    CheckArguments(args, "search", kSearchOptions, 1);
+    CheckFormat(args);
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));
     TSelectionSession session(catalogue);

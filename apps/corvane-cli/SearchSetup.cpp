@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 
@@ -50,10 +51,13 @@ TWarenkorbEintrag CartEntry(const std::string& text, int units) {
         throw std::invalid_argument("--cart: expected ID:SPEED:FLOW, got \"" + text + "\"");
     const double id = StrictNumber(parts[0], "--cart");
     TWarenkorbEintrag entry;
-    entry.Id = static_cast<std::int32_t>(id);
+    // Range and wholeness are checked before the identifier is converted.
+    const bool wholeId =
+        id >= 1 && id <= std::numeric_limits<std::int32_t>::max() && id == std::trunc(id);
+    entry.Id = wholeId ? static_cast<std::int32_t>(id) : 0;
     entry.Speed = StrictNumber(parts[1], "--cart");
     entry.Flow = FromDisplay(kQuantityFlow, units, StrictNumber(parts[2], "--cart"));
-    if (entry.Id != id || !entry.IsValid())
+    if (!wholeId || !entry.IsValid())
         throw std::invalid_argument("--cart: needs a positive identifier and flow: \"" + text +
                                     "\"");
     return entry;
@@ -134,15 +138,7 @@ TGradeOptions GradeOptionsOf(const CliArgs& args) {
     return options;
 }
 
-void CheckArguments(const CliArgs& args, const std::string& command,
-                    const std::vector<std::string>& known, std::size_t positional) {
-    const std::vector<std::string> unknown = args.Unknown(known);
-    if (!unknown.empty()) throw std::invalid_argument(command + ": unknown option --" + unknown[0]);
-    if (args.Positional().size() > positional)
-        throw std::invalid_argument(command + ": unexpected argument \"" +
-                                    args.Positional()[positional] + "\"");
-    if (args.Positional().size() < positional)
-        throw std::invalid_argument(command + ": missing argument (see --help)");
+void CheckFormat(const CliArgs& args) {
     const std::string format = args.Value("format", "tsv");
     if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
 }

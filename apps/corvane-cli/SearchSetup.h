@@ -25,9 +25,8 @@ bool SortByFei(const CliArgs& args);
 // Grading options of the command line (--speed-controller).
 TGradeOptions GradeOptionsOf(const CliArgs& args);
 
-// Refuses options outside `known` and positional arguments beyond `positional` (the command
-// word included).
-void CheckArguments(const CliArgs& args, const std::string& command,
-                    const std::vector<std::string>& known, std::size_t positional);
+// Refuses a --format other than tsv or json (the command line itself is checked before the
+// command runs).
+void CheckFormat(const CliArgs& args);
 
 } // namespace corvane::cli

@@ -10,20 +10,13 @@
 namespace corvane::cli {
 
 int RunSeries(const CliArgs& args) {
-    const auto& words = args.Positional();
-    if (words.size() < 2) throw std::invalid_argument("series: which series number?");
-    int seriesNo = 0;
-    try {
-        seriesNo = std::stoi(words[1]);
-    } catch (const std::exception&) {
-        throw std::invalid_argument("series: not a series number: \"" + words[1] + "\"");
-    }
+    const int seriesNo = CliArgs::WordInteger(args.Positional()[1], "series", 1, 2147483647);
+    const float density = CliArgs::ToFloat(args.Number("density", -1), "--density");
+    const float d2 = CliArgs::ToFloat(args.Number("d2", -1), "--d2");
+    const float speed = CliArgs::ToFloat(args.Number("speed", -1), "--speed");
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));
     TMdbMw& mw = catalogue.Mw();
-    const auto density = static_cast<float>(args.Number("density", -1));
-    const auto d2 = static_cast<float>(args.Number("d2", -1));
-    const auto speed = static_cast<float>(args.Number("speed", -1));
     if (!mw.LoadSeries(seriesNo, density, d2, speed))
         throw std::invalid_argument("series: no series " + std::to_string(seriesNo));
     mw.Sort(TMdbMw::F_MWNR, false);

@@ -59,7 +59,7 @@ const char* const kUsage =
 
 int main(int argc, char** argv) {
     using namespace corvane;
-    cli::CliArgs args(argc, argv, {"help", "no-settings", "speed-controller"});
+    cli::CliArgs args(argc, argv, cli::AllFlags());
     const bool help =
         args.Has("help") || (!args.Positional().empty() && args.Positional().front() == "help");
     if (args.Positional().empty() || help) {

@@ -8,6 +8,7 @@
 
 #include "catalogue/TCatalogue.h"
 
+#include "catalogue/PointsSection.h"
 #include "catalogue/TMdbAuftrag.h"
 #include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbDuese.h"
@@ -27,21 +28,11 @@
 #include "util/TAtomicFile.h"
 
 #include <algorithm>
-#include <cstring>
 #include <limits>
 
 namespace corvane {
 
 namespace {
-
-constexpr std::uint16_t kPointsMdbNo = 1009;
-constexpr std::uint16_t kStreamVersion = 24;
-constexpr std::int32_t kMaxTitleWords = 251;
-constexpr std::size_t kMaxTitleBytes = 999;
-
-[[noreturn]] void IllegalByteCount() {
-    throw EMdbError("Illegal byte count from stream!");
-}
 
 // Runs a clean-up when the scope is left, also by an exception.
 template <typename F> class TScopeExit {
@@ -56,6 +47,8 @@ private:
 };
 
 } // namespace
+
+using namespace points_section;
 
 TCatalogue::TCatalogue()
     : mw_(std::make_unique<TMdbMw>(this)), bild_(std::make_unique<TMdbBild>(this)),
@@ -95,142 +88,6 @@ TMdb* TCatalogue::TableInFileOrder(int position) {
     default:
         return nullptr;
     }
-}
-
-// ---- reading ------------------------------------------------------------------------------
-
-void TCatalogue::Open(const std::string& path) {
-    Close();
-    std::unique_ptr<TStream> file;
-    try {
-        // Read only; the file stays open for the on-demand series loads. A writer replaces
-        // the file by renaming a new one over it, so this open file never changes under us.
-        file = std::make_unique<TFileStream>(path, TFileStream::TMode::Read);
-    } catch (...) {
-        ClearTables();
-        throw;
-    }
-    OpenStream(std::move(file));
-}
-
-void TCatalogue::OpenStream(std::unique_ptr<TStream> stream) {
-    Close();
-    keptPoints_->Clear(); // another file: its own points
-    // Table loads may already look series up, so the stream is in place while they run.
-    file_ = std::move(stream);
-    try {
-        LoadTables(*file_);
-    } catch (...) {
-        // No half-loaded catalogue: the file is released and every table is emptied.
-        Close();
-        ClearTables();
-        throw;
-    }
-}
-
-void TCatalogue::LoadTables(TStream& stream) {
-    stream.Seek(0);
-    ReadPointsSection(stream);
-    if (tableRead_) tableRead_(1);
-    for (int position = 2; position <= kTableCount; ++position) {
-        TableInFileOrder(position)->LoadFromStream(stream);
-        if (tableRead_) tableRead_(position);
-    }
-    // "in Katalog" of the impeller types is not stored: it follows the impellers and housings.
-    lrTyp_->UpdateInCatalogue();
-}
-
-void TCatalogue::ReadPointsSection(TStream& stream) {
-    const std::int64_t start = stream.Position();
-    const std::uint16_t mdbNo = stream.ReadUInt16();
-    const std::uint16_t version = stream.ReadUInt16();
-    const std::int32_t sectionEnd = stream.ReadInt32();
-    if (mdbNo != kPointsMdbNo) throw EMdbError("falsche Mdb-Nr. aus Stream!");
-    if (version != kStreamVersion) throw EMdbError("falsche Versions-Nr. aus Stream!");
-
-    const std::int32_t titleWords = stream.ReadInt32();
-    if (titleWords < 0 || titleWords > kMaxTitleWords) IllegalByteCount();
-    unsigned char words[4 * kMaxTitleWords];
-    stream.ReadBuffer(words, 4 * static_cast<std::size_t>(titleWords));
-    std::string title;
-    if (titleWords > 0) {
-        const auto length =
-            static_cast<std::int32_t>(words[0] | (words[1] << 8) | (words[2] << 16) |
-                                      (static_cast<std::uint32_t>(words[3]) << 24));
-        if (length > 0) {
-            // The characters and their zero byte must lie within the title words.
-            if (length / 4 + 1 > titleWords - 1) IllegalByteCount();
-            const char* chars = reinterpret_cast<const char*>(words + 4);
-            const void* zero = std::memchr(chars, 0, static_cast<std::size_t>(length));
-            const std::size_t end =
-                zero ? static_cast<const char*>(zero) - chars : static_cast<std::size_t>(length);
-            title.assign(chars, end);
-        }
-    }
-
-    const std::int64_t pointsBegin = stream.Position();
-    if (pointsBegin < start || sectionEnd < pointsBegin || sectionEnd > stream.Size())
-        IllegalByteCount();
-    stream.Seek(sectionEnd);
-
-    title_ = Cp1252ToUtf8(title);
-    pointsBegin_ = pointsBegin;
-    pointsEnd_ = sectionEnd;
-    // Only the title and the section's extent are used until a series is asked for.
-    mw_->FreeAllRecords();
-    mw_->ForgetSeries();
-}
-
-void TCatalogue::Close() {
-    file_.reset();
-    pointsBegin_ = 0;
-    pointsEnd_ = 0;
-}
-
-bool TCatalogue::IsOpen() const {
-    return file_ != nullptr;
-}
-
-void TCatalogue::ClearTables() {
-    for (int position = 1; position <= kTableCount; ++position)
-        TableInFileOrder(position)->FreeAllRecords();
-    mw_->ForgetSeries();
-    title_.clear();
-}
-
-bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
-    const TMdbRecord* series = messung_->FindByKey(seriesNo);
-    if (series == nullptr) return false;
-
-    // The series that Save is writing right now: served from its stored block.
-    if (savingBlock_ != nullptr && seriesNo == savingSeries_) {
-        TMemoryStream block = TMemoryStream::Over(savingBlock_->Data(),
-                                                  static_cast<std::size_t>(savingBlock_->Size()));
-        table.TMdb::LoadFromStream(block);
-        return true;
-    }
-    if (keptPoints_->Restore(seriesNo, table)) return true;
-    if (pointSource_) {
-        table.FreeAllRecords();
-        pointSource_(seriesNo, table);
-        table.RebuildIndex(false);
-        return true;
-    }
-
-    const std::int32_t offset = messung_->GetInt(series, TMdbMessung::F_MESSRECORD);
-    // No file, or a series that has never been written: there are no stored points.
-    if (!file_ || offset <= 0) {
-        table.FreeAllRecords();
-        return true;
-    }
-    // A block starts with its 8 header bytes inside the series part of the section.
-    if (offset < pointsBegin_ || offset > pointsEnd_ - 8) {
-        table.FreeAllRecords();
-        IllegalByteCount();
-    }
-    file_->Seek(offset);
-    table.TMdb::LoadFromStream(*file_);
-    return true;
 }
 
 void TCatalogue::KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except) {

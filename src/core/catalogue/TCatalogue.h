@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/TDuplicateKey.h"
 #include "util/Progress.h"
 
 #include <cstdint>
@@ -72,7 +73,10 @@ public:
     // Opens the data file, reads every table in file order (then marks the impeller types
     // that an impeller or housing uses "in Katalog") and keeps the file open for on-demand
     // series loads. Raises EMdbError (or a file error as EMdbError) on failure,
-    // leaving the catalogue closed.
+    // leaving the catalogue closed. The file must be a regular file that ends with the last
+    // table, and the series blocks must fill the measured-points section one after the
+    // other, each claimed by one series. Of records sharing a key only the first is kept;
+    // DuplicateKeys lists the others.
     void Open(const std::string& path);
     void Close();
     bool IsOpen() const;
@@ -90,7 +94,9 @@ public:
     void SaveToFile(const std::string& path, const TSaveOptions& options = {});
 
     // Reads the stored points of a series into `table` (raw readings, no evaluation).
-    // Returns false when the series does not exist.
+    // Returns false when the series does not exist. A block read from the data file must
+    // end exactly where the next block begins, and each of its points must carry the
+    // series' number; of points sharing a number the first is kept (see DuplicateKeys).
     // With a point source set the source supplies them; without an open data file and
     // without a source the table is left empty (the series has no stored points to read).
     bool ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table);
@@ -112,6 +118,10 @@ public:
     // Some series hold points that the open data file does not have yet.
     bool HasKeptPoints() const;
 
+    // The records dropped because an earlier record had their key: the tables' at opening,
+    // then the measured points' of every series read since, each listed once.
+    const std::vector<TDuplicateKey>& DuplicateKeys() const { return duplicateKeys_; }
+
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
 
@@ -122,6 +132,11 @@ public:
 private:
     void LoadTables(TStream& stream);
     void ReadPointsSection(TStream& stream);
+    // Records which series claims which block of the measured-points section and checks
+    // that the blocks follow one another from the section's start to its end.
+    void MapSeriesBlocks();
+    // Drops the later records of a shared key from `table`, noting them.
+    void DropDuplicates(TMdb& table, std::int32_t seriesNo);
     void WritePointsSection(TStream& stream, const TSaveOptions& options,
                             std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets);
     // Frees the records of every table and forgets the title (a failed load).
@@ -144,9 +159,16 @@ private:
     TSeriesPointSource pointSource_;
     std::function<void(int position)> tableRead_;
     std::unique_ptr<TSeriesPointCache> keptPoints_;
-    // Byte range of the series blocks in the open data file.
+    // Byte range of the series blocks in the open data file, and the block of each series
+    // by its start (a block ends where the next one begins, the last at pointsEnd_).
     std::int64_t pointsBegin_ = 0;
     std::int64_t pointsEnd_ = 0;
+    struct TSeriesBlock {
+        std::int32_t Offset = 0;
+        std::int32_t SeriesNo = 0;
+    };
+    std::vector<TSeriesBlock> blocks_;
+    std::vector<TDuplicateKey> duplicateKeys_;
     // While Save writes a series: its number and its stored block, from which
     // ReadSeriesPoints serves that series during calibration.
     std::int32_t savingSeries_ = 0;

@@ -20,23 +20,30 @@ class TMdbRecord;
 // value, dates as yyyy-mm-dd (empty for day 0), texts with \t, \n, \r and \\ escaped.
 class TCatalogueText {
 public:
-    // Writes every table of an opened catalogue into `folder` (created when missing).
+    // Writes every table of an opened catalogue into `folder` (created when missing). Each
+    // file is replaced atomically; an existing symbolic link in its place is refused, never
+    // written through.
     static void Unpack(TCatalogue& catalogue, const std::string& folder);
 
     // Reads the text files of `folder` into the tables of `catalogue` and keeps the points
     // of every series, which it hands to the catalogue when the data file is written.
-    // Raises EMdbError naming the file and line of the first fault. The files are read line
-    // by line; the points are kept as record images, so memory grows with the catalogue,
-    // not with the number of text cells.
+    // Raises EMdbError naming the file and line of the first fault: a missing, unknown or
+    // repeated column, a malformed value, a text with a NUL byte or a character the data
+    // file cannot store, a record too large for the data file, a key given twice, a point of
+    // a series that is not in HDRMAIN.tsv, or a title that the data file cannot hold. The
+    // files are read line by line; the points are kept as record images, so memory grows with
+    // the catalogue, not with the number of text cells.
     void Load(const std::string& folder, TCatalogue& catalogue);
 
     // Fills `table` with the points read for one series.
     void FillSeries(std::int32_t seriesNo, TMdbMw& table) const;
 
-    // Text of one stored field of a record, and the reverse.
+    // Text of one stored field of a record, and the reverse (raising EMdbError naming the
+    // column for a value that does not fit the field).
     static std::string CellText(const TMdb& table, const TMdbRecord* record, int field);
     static void SetCellText(TMdb& table, TMdbRecord* record, int field, std::string_view text);
     static std::string Escape(const std::string& text);
+    // Raises EMdbError for a backslash that starts none of the four escapes.
     static std::string Unescape(std::string_view text);
 
 private:

@@ -1,6 +1,7 @@
 #include "mdb/TFileStream.h"
 
 #include "mdb/EMdbError.h"
+#include "util/RegularFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -18,9 +19,23 @@ std::string Reason(int error) {
 } // namespace
 
 TFileStream::TFileStream(const std::string& path, TMode mode) : path_(path), mode_(mode) {
-    file_.reset(std::fopen(path.c_str(), mode == TMode::Read ? "rb" : "w+b"));
+    if (mode == TMode::Read) {
+        // Only a regular file: a FIFO or a device would block the open or the reads for good.
+        std::string reason;
+        const int descriptor = OpenRegularFile(path, reason);
+        if (descriptor < 0) throw EMdbError("Cannot open file \"" + path + "\": " + reason);
+        file_.reset(::fdopen(descriptor, "rb"));
+        if (!file_) {
+            const int error = errno;
+            ::close(descriptor);
+            errno = error;
+            Fail("open");
+        }
+        readSize_ = Size();
+        return;
+    }
+    file_.reset(std::fopen(path.c_str(), "w+b"));
     if (!file_) Fail("open");
-    if (mode_ == TMode::Read) readSize_ = Size();
 }
 
 TFileStream::TFileStream(int descriptor, const std::string& path, TMode mode)

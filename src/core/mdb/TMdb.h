@@ -30,6 +30,7 @@ public:
     static constexpr int kHeaderRows = 3;
     static constexpr int kFixedCols = 1;
     static constexpr int kKeyIndexSort = -99; // Sort(): sort KeyIndex by the key field
+    static constexpr std::int32_t kMaxPayloadWords = 16376; // of one record in a stream
 
     TMdb(int maxFields, int keyField, std::string tableName, TMdbQuery* query, std::uint32_t mdbNo);
     virtual ~TMdb();
@@ -68,6 +69,11 @@ public:
     void FreeRecord(TMdbRecord* record, bool unlink);
     void FreeAllRecords();
     virtual void RebuildIndex(bool flag);
+    // Leaves one record per key in the list, the view and the key index: the one that came
+    // first (read first from a stream or a text file; the list holds the newest first). The
+    // others are freed. Returns the key of every record freed, ascending. Needs an index
+    // built by RebuildIndex.
+    std::vector<std::int32_t> DropDuplicateKeys();
     TMdbRecord* FirstRecord() const { return records_; } // head of the list, newest first
     int RecordCount() const;                             // walks the list
     // Grows with every change of records or values made through the table (new, freed and
@@ -131,6 +137,9 @@ public:
     virtual std::string GetCodeText(const TMdbRecord* record, int field) const;
     virtual void SaveToStream(TStream& stream, bool viewOnly);
     virtual void WriteRecord(const TMdbRecord* record, TStream& stream);
+    // Words the record's payload takes in a stream (texts in Windows-1252); WriteRecord
+    // refuses a record of more than kMaxPayloadWords.
+    std::int64_t PayloadWords(const TMdbRecord* record) const;
     virtual void LoadFromStream(TStream& stream);
     // SQL binding. Without a query the data file is the only store: loading, saving and
     // dropping do nothing, NextKey answers the largest number in memory + 1, StoreRecord

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace corvane {
@@ -175,6 +177,52 @@ TMdbRecord* TMdb::FindOtherByKey(std::int32_t key, const TMdbRecord* record) con
     for (auto it = first; it != keyIndex_.end() && KeyOf(*it) == key; ++it)
         if (*it != record) return *it;
     return nullptr;
+}
+
+std::vector<std::int32_t> TMdb::DropDuplicateKeys() {
+    std::vector<std::int32_t> dropped;
+    // The key index is sorted, so equal keys sit side by side; most tables have none.
+    const auto sameKey = [this](const TMdbRecord* a, const TMdbRecord* b) {
+        return KeyOf(a) == KeyOf(b);
+    };
+    if (std::adjacent_find(keyIndex_.begin(), keyIndex_.end(), sameKey) == keyIndex_.end())
+        return dropped;
+
+    // Age of each record: its distance from the head of the list, the oldest the largest.
+    std::unordered_map<const TMdbRecord*, std::size_t> age;
+    std::size_t n = 0;
+    for (const TMdbRecord* r = records_; r != nullptr; r = r->Next)
+        age[r] = n++;
+    std::unordered_set<const TMdbRecord*> doomed;
+    for (auto first = keyIndex_.begin(); first != keyIndex_.end();) {
+        auto last = first + 1;
+        while (last != keyIndex_.end() && sameKey(*first, *last))
+            ++last;
+        const auto kept =
+            std::max_element(first, last, [&age](const TMdbRecord* a, const TMdbRecord* b) {
+                return age.at(a) < age.at(b);
+            });
+        for (auto it = first; it != last; ++it) {
+            if (it == kept) continue;
+            doomed.insert(*it);
+            dropped.push_back(KeyOf(*it));
+        }
+        first = last;
+    }
+
+    // One pass over the list and the arrays, however many records go.
+    std::erase_if(view_, [&doomed](const TMdbRecord* r) { return doomed.count(r) > 0; });
+    std::erase_if(keyIndex_, [&doomed](const TMdbRecord* r) { return doomed.count(r) > 0; });
+    for (TMdbRecord** link = &records_; *link != nullptr;) {
+        TMdbRecord* record = *link;
+        if (doomed.count(record) == 0) {
+            link = &record->Next;
+            continue;
+        }
+        *link = record->Next;
+        DisposeRecord(record);
+    }
+    return dropped;
 }
 
 TMdbRecord* TMdb::FindByValue(std::int32_t intValue, std::string_view text,

@@ -23,7 +23,7 @@ namespace corvane {
 namespace {
 
 constexpr std::uint16_t kStreamVersion = 24;
-constexpr std::int32_t kMaxPayloadWords = 16376;
+constexpr std::int32_t kMaxPayloadWords = TMdb::kMaxPayloadWords;
 constexpr std::uint32_t kScrambleKey = 0x5C3E91A7u;
 
 [[noreturn]] void IllegalByteCount() {
@@ -97,6 +97,20 @@ void ReadRecord(TMdb& table, TStream& stream, unsigned char* bytes) {
 }
 
 } // namespace
+
+std::int64_t TMdb::PayloadWords(const TMdbRecord* record) const {
+    std::int64_t words = 0;
+    for (int i = 1; i <= fieldCount_; ++i) {
+        const TMdbField& field = fields_[i];
+        if (IsWordField(field.FieldType)) {
+            ++words;
+        } else if (field.FieldType == ftString) {
+            const std::size_t length = Utf8ToCp1252(GetText(record, i)).size();
+            words += 1 + (length == 0 ? 0 : static_cast<std::int64_t>(length / 4 + 1));
+        }
+    }
+    return words;
+}
 
 void TMdb::WriteRecord(const TMdbRecord* record, TStream& stream) {
     const auto payload = std::make_unique<TPayload>();

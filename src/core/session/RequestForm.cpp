@@ -106,8 +106,10 @@ TRequestView ShowRequestView(const TAuswahlParam& r, int unitSystem,
     v.Speed = FormatDouble(r.GivenSpeed);
     v.MaxSpeed = FormatDouble(r.MaxSpeed);
     v.SliderMax = std::to_string(r.SliderMax);
+    // A speed from a damaged file (huge, negative, not a number) puts the slider at an end.
+    const double speed = std::isnan(r.GivenSpeed) ? 0.0 : r.GivenSpeed;
     v.SliderPosition =
-        static_cast<int>(RoundHalfEven(std::min(static_cast<double>(r.SliderMax), r.GivenSpeed)));
+        ClampRoundInt(std::max(0.0, std::min(static_cast<double>(r.SliderMax), speed)));
 
     v.HousingAngles.push_back(Txt(TextId::AllAngles));
     v.HousingAngles.insert(v.HousingAngles.end(), angles.Items().begin(), angles.Items().end());

@@ -1,21 +1,15 @@
 #include "settings/TIniFile.h"
 
 #include "util/Codepage.h"
+#include "util/RegularFile.h"
 #include "util/TAtomicFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace corvane {
 
 namespace {
-
-// Settings files are small; anything beyond this is not ours and is read only partly.
-constexpr std::size_t kMaxFileBytes = 16u << 20;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -57,27 +51,33 @@ std::string SingleLine(std::string_view value) {
 
 } // namespace
 
+std::size_t TIniFile::TNameHash::operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037u; // FNV-1a over the lower-cased bytes
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(LowerAscii(c))) * 1099511628211u;
+    return hash;
+}
+
+bool TIniFile::TNameEqual::operator()(std::string_view a, std::string_view b) const {
+    return SameName(a, b);
+}
+
 TOutcome TIniFile::Load(const std::string& path) {
-    m_sections.clear();
-    const auto failed = [&path](int error) {
-        return TOutcome::Failure("Cannot read file \"" + path + "\": " + std::strerror(error));
-    };
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return failed(EISDIR);
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return failed(errno != 0 ? errno : ENOENT);
+    Clear();
     std::string bytes;
-    char buffer[65536];
-    while (bytes.size() < kMaxFileBytes && in.read(buffer, sizeof buffer).gcount() > 0)
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return failed(errno != 0 ? errno : EIO);
+    if (TOutcome read = ReadRegularFile(path, kMaxFileBytes, bytes); !read) return read;
     Parse(bytes);
     return {};
 }
 
-void TIniFile::Parse(std::string_view bytes) {
+void TIniFile::Clear() {
     m_sections.clear();
+    m_sectionIndex.clear();
+    m_entryIndex.clear();
+}
+
+void TIniFile::Parse(std::string_view bytes) {
+    Clear();
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
     const std::string text = Utf8OrCp1252ToUtf8(bytes);
     Section* current = nullptr;
@@ -93,10 +93,7 @@ void TIniFile::Parse(std::string_view bytes) {
             const std::string_view name =
                 TrimView(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
             current = FindSection(name);
-            if (!current) {
-                m_sections.push_back(Section{std::string(name), {}});
-                current = &m_sections.back();
-            }
+            if (!current) current = &AddSection(name);
             continue;
         }
         const std::size_t eq = line.find('=');
@@ -106,7 +103,7 @@ void TIniFile::Parse(std::string_view bytes) {
         if (key.empty() || FindEntry(*current, key)) continue;
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
             value = value.substr(1, value.size() - 2);
-        current->Entries.push_back(Entry{std::string(key), std::string(value)});
+        AddEntry(*current, key, std::string(value));
     }
 }
 
@@ -157,17 +154,13 @@ std::int32_t TIniFile::ReadInteger(std::string_view section, std::string_view ke
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
-    if (!s) {
-        m_sections.push_back(Section{std::string(section), {}});
-        s = &m_sections.back();
+    if (!s) s = &AddSection(section);
+    const TNameIndex& keys = m_entryIndex[IndexOf(*s)];
+    if (const auto it = keys.find(key); it != keys.end()) {
+        s->Entries[it->second].Value = SingleLine(value);
+        return;
     }
-    for (Entry& e : s->Entries) {
-        if (SameName(e.Key, key)) {
-            e.Value = SingleLine(value);
-            return;
-        }
-    }
-    s->Entries.push_back(Entry{std::string(key), SingleLine(value)});
+    AddEntry(*s, key, SingleLine(value));
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
@@ -177,29 +170,58 @@ void TIniFile::WriteInteger(std::string_view section, std::string_view key, std:
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
     Section* s = FindSection(section);
     if (!s) return;
+    if (!FindEntry(*s, key)) return;
     std::erase_if(s->Entries, [key](const Entry& e) { return SameName(e.Key, key); });
+    RebuildIndex();
 }
 
 void TIniFile::EraseSection(std::string_view section) {
+    if (!FindSection(section)) return;
     std::erase_if(m_sections, [section](const Section& s) { return SameName(s.Name, section); });
+    RebuildIndex();
 }
 
 TIniFile::Section* TIniFile::FindSection(std::string_view name) {
-    for (Section& s : m_sections)
-        if (SameName(s.Name, name)) return &s;
-    return nullptr;
+    const auto it = m_sectionIndex.find(name);
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
 const TIniFile::Section* TIniFile::FindSection(std::string_view name) const {
-    for (const Section& s : m_sections)
-        if (SameName(s.Name, name)) return &s;
-    return nullptr;
+    const auto it = m_sectionIndex.find(name);
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
-const TIniFile::Entry* TIniFile::FindEntry(const Section& section, std::string_view key) {
-    for (const Entry& e : section.Entries)
-        if (SameName(e.Key, key)) return &e;
-    return nullptr;
+const TIniFile::Entry* TIniFile::FindEntry(const Section& section, std::string_view key) const {
+    const TNameIndex& keys = m_entryIndex[IndexOf(section)];
+    const auto it = keys.find(key);
+    return it == keys.end() ? nullptr : &section.Entries[it->second];
+}
+
+std::size_t TIniFile::IndexOf(const Section& section) const {
+    return static_cast<std::size_t>(&section - m_sections.data());
+}
+
+TIniFile::Section& TIniFile::AddSection(std::string_view name) {
+    m_sectionIndex.emplace(std::string(name), m_sections.size());
+    m_entryIndex.emplace_back();
+    return m_sections.emplace_back(Section{std::string(name), {}});
+}
+
+void TIniFile::AddEntry(Section& section, std::string_view key, std::string value) {
+    m_entryIndex[IndexOf(section)].emplace(std::string(key), section.Entries.size());
+    section.Entries.push_back(Entry{std::string(key), std::move(value)});
+}
+
+// The first section or key of a name is the one found, as when the file was read.
+void TIniFile::RebuildIndex() {
+    m_sectionIndex.clear();
+    m_entryIndex.assign(m_sections.size(), TNameIndex());
+    for (std::size_t s = 0; s < m_sections.size(); ++s) {
+        m_sectionIndex.emplace(m_sections[s].Name, s);
+        const std::vector<Entry>& entries = m_sections[s].Entries;
+        for (std::size_t e = 0; e < entries.size(); ++e)
+            m_entryIndex[s].emplace(entries[e].Key, e);
+    }
 }
 
 } // namespace corvane

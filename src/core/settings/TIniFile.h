@@ -2,9 +2,11 @@
 
 #include "util/Outcome.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane {
@@ -13,7 +15,8 @@ namespace corvane {
 // names compare case-insensitively (ASCII), as the Windows profile functions do; values are
 // stored as given. Files are written UTF-8 and read as UTF-8, or as Windows-1252 when the file
 // is not valid UTF-8. Reading never fails on damaged input: lines that do not parse are
-// skipped, and the first occurrence of a duplicate section or key wins.
+// skipped, and the first occurrence of a duplicate section or key wins. Look-ups go through a
+// hash index, so reading and writing stay linear in the number of keys.
 class TIniFile {
 public:
     struct Entry {
@@ -25,10 +28,14 @@ public:
         std::vector<Entry> Entries;
     };
 
+    // Settings and selection files are small; a larger file is not one of ours.
+    static constexpr std::size_t kMaxFileBytes = 16u << 20;
+
     TIniFile() = default;
 
-    // Replaces the document with the file's content. When the file cannot be read the
-    // document is empty and the outcome names the file and the reason.
+    // Replaces the document with the file's content. When the file cannot be read (missing,
+    // not a regular file, larger than kMaxFileBytes) the document is empty and the outcome
+    // names the file and the reason.
     TOutcome Load(const std::string& path);
     // Writes the document atomically (TAtomicFile) and creates missing folders. On failure
     // the previous file is left untouched and the outcome names the file and the reason.
@@ -53,16 +60,33 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     void DeleteKey(std::string_view section, std::string_view key);
     void EraseSection(std::string_view section);
-    void Clear() { m_sections.clear(); }
+    void Clear();
 
     const std::vector<Section>& Sections() const { return m_sections; }
 
 private:
+    // Names compared and hashed without regard to ASCII case; looked up as string views.
+    struct TNameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct TNameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using TNameIndex = std::unordered_map<std::string, std::size_t, TNameHash, TNameEqual>;
+
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
-    static const Entry* FindEntry(const Section& section, std::string_view key);
+    const Entry* FindEntry(const Section& section, std::string_view key) const;
+    Section& AddSection(std::string_view name);
+    void AddEntry(Section& section, std::string_view key, std::string value);
+    std::size_t IndexOf(const Section& section) const;
+    void RebuildIndex();
 
     std::vector<Section> m_sections;
+    TNameIndex m_sectionIndex;            // section name -> position in m_sections
+    std::vector<TNameIndex> m_entryIndex; // per section: key -> position in its Entries
 };
 
 } // namespace corvane

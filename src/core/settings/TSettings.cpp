@@ -180,8 +180,14 @@ TOutcome TSettings::SaveUser(const std::string& path) {
 
 TOutcome TSettings::WriteSelectionFile(const std::string& path,
                                        const std::vector<std::int32_t>& markedIds) const {
+    // An existing file is updated; a new one starts empty. An existing file that cannot be
+    // read (too large, not a regular file) is not replaced by our keys alone.
     TIniFile ini;
-    (void)ini.Load(path); // update an existing file; a new one starts empty
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        if (TOutcome loaded = ini.Load(path); !loaded)
+            return Explained(std::move(loaded), TextId::SelectionSaveError);
+    }
     WriteCommonOptions(*this, ini);
     for (std::size_t i = 0; i < kLayoutCount; ++i) {
         const TLayout& layout = Layouts.Layouts[i];

@@ -66,12 +66,24 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
     return len;
 }
 
-char ToCp1252(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (unsigned k = 0; k < 32; ++k) {
-        if (kHigh[k] == cp) return static_cast<char>(0x80 + k);
+// The Windows-1252 byte of a code point; false when there is none.
+bool Cp1252Byte(char32_t cp, char& byte) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+        byte = static_cast<char>(cp);
+        return true;
     }
-    return '?';
+    for (unsigned k = 0; k < 32; ++k) {
+        if (kHigh[k] == cp) {
+            byte = static_cast<char>(0x80 + k);
+            return true;
+        }
+    }
+    return false;
+}
+
+char ToCp1252(char32_t cp) {
+    char byte = '?';
+    return Cp1252Byte(cp, byte) ? byte : '?';
 }
 
 } // namespace
@@ -119,6 +131,21 @@ std::string Utf8OrCp1252ToUtf8(std::string_view bytes) {
         i += len;
     }
     return std::string(bytes);
+}
+
+TUnstorableChar FindUnstorableCp1252(std::string_view utf8) {
+    std::size_t i = 0;
+    std::size_t position = 0;
+    while (i < utf8.size()) {
+        ++position;
+        char32_t cp = 0;
+        const std::size_t len = DecodeUtf8(utf8, i, cp);
+        if (len == 0) return {position, i, static_cast<unsigned char>(utf8[i]), true};
+        char byte = 0;
+        if (!Cp1252Byte(cp, byte)) return {position, i, cp, false};
+        i += len;
+    }
+    return {};
 }
 
 } // namespace corvane

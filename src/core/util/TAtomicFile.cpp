@@ -28,13 +28,17 @@ std::string QuotedReason(const std::string& path, int error) {
 
 } // namespace
 
-TAtomicFile::TAtomicFile(const std::string& path, bool createFolders) {
+TAtomicFile::TAtomicFile(const std::string& path, bool createFolders, TLinks links) {
     if (path.empty()) {
         error_ = "Cannot write a file without a name";
         return;
     }
     std::error_code ec;
     fs::path target(path);
+    if (links == TLinks::Refuse && fs::is_symlink(target, ec)) {
+        error_ = "Cannot write file \"" + path + "\": it is a symbolic link";
+        return;
+    }
     // Write through a symbolic link to the file it names instead of replacing the link.
     if (fs::is_symlink(target, ec)) {
         const fs::path resolved = fs::weakly_canonical(target, ec);
@@ -108,8 +112,9 @@ TOutcome TAtomicFile::Commit() {
     return {};
 }
 
-TOutcome WriteFileAtomically(const std::string& path, std::string_view bytes, bool createFolders) {
-    TAtomicFile file(path, createFolders);
+TOutcome WriteFileAtomically(const std::string& path, std::string_view bytes, bool createFolders,
+                             TAtomicFile::TLinks links) {
+    TAtomicFile file(path, createFolders, links);
     if (!file.Ready()) return TOutcome::Failure(file.Error());
     if (TOutcome written = file.Write(bytes); !written) return written;
     return file.Commit();

@@ -16,9 +16,15 @@ namespace corvane {
 // reason.
 class TAtomicFile {
 public:
+    // What to do when the target is a symbolic link: write the file it names (the link
+    // stays), or refuse (Ready() is false; a link that appears later is replaced by the new
+    // file, never written through).
+    enum class TLinks { WriteThrough, Refuse };
+
     // Creates the temporary file; with `createFolders` missing folders of the target are made
     // first. Check Ready() before writing.
-    explicit TAtomicFile(const std::string& path, bool createFolders = false);
+    explicit TAtomicFile(const std::string& path, bool createFolders = false,
+                         TLinks links = TLinks::WriteThrough);
     ~TAtomicFile();
     TAtomicFile(const TAtomicFile&) = delete;
     TAtomicFile& operator=(const TAtomicFile&) = delete;
@@ -51,6 +57,7 @@ private:
 
 // Writes `bytes` as the new content of `path` through a TAtomicFile.
 TOutcome WriteFileAtomically(const std::string& path, std::string_view bytes,
-                             bool createFolders = false);
+                             bool createFolders = false,
+                             TAtomicFile::TLinks links = TAtomicFile::TLinks::WriteThrough);
 
 } // namespace corvane

@@ -2,6 +2,7 @@
 // refusal of damaged files.
 
 #include "CatalogueTestData.h"
+#include "FifoGuard.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TMdbLrTyp.h"
@@ -221,6 +222,22 @@ TEST(DataFile, FileIsReplacedOnlyWhenCompletelyWritten) {
     EXPECT_FALSE(reopened.IsOpen());
     EXPECT_EQ(reopened.Laufrad().RecordCount(), 0);
     EXPECT_THROW(source.SaveToFile((folder / "no" / "such.mem").string()), EMdbError);
+
+    // A FIFO or a folder as the data file is refused at once, not waited on.
+    const test::TFifoGuard fifo((folder / "pipe.mem").string());
+    ASSERT_TRUE(fifo.Made());
+    const auto openError = [&reopened](const std::string& file) {
+        try {
+            reopened.Open(file);
+        } catch (const EMdbError& e) {
+            return std::string(e.what());
+        }
+        return std::string("opened");
+    };
+    EXPECT_EQ(openError(fifo.Path()),
+              "Cannot open file \"" + fifo.Path() + "\": not a regular file");
+    EXPECT_NE(openError(folder.string()).find("Is a directory"), std::string::npos);
+    EXPECT_FALSE(reopened.IsOpen());
     fs::remove_all(folder);
 }
 

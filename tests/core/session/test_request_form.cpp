@@ -6,7 +6,9 @@
 #include "selection/TAuswahlParam.h"
 #include "session/RequestForm.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace corvane;
 
@@ -104,6 +106,19 @@ TEST(RequestForm, SpeedModesOfPagesAndBack) {
         r.SearchMode = mode;
         const TRequestView v = ShowRequestView(r, 0, TWinkelStringList{}, {});
         EXPECT_EQ(SearchModeOf(v.Page, v.Reinforced, v.ManualSpeed), mode);
+    }
+}
+
+// A speed read from a damaged selection file (huge, negative or not a number) puts the
+// slider at one of its ends instead of converting an out-of-range value.
+TEST(RequestForm, SliderStaysWithinItsRangeForAnySpeed) {
+    TAuswahlParam r;
+    r.SliderMax = 3000;
+    const std::pair<double, int> cases[] = {
+        {1e300, 3000}, {-1e300, 0}, {-5, 0}, {std::nan(""), 0}, {1499.5, 1500}};
+    for (const auto& [speed, position] : cases) {
+        r.GivenSpeed = speed;
+        EXPECT_EQ(ShowRequestView(r, 0, TWinkelStringList{}, {}).SliderPosition, position) << speed;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "FifoGuard.h"
 #include "TempFolder.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettings.h"
@@ -150,4 +151,63 @@ TEST(IniFile, SettingsPathAndWindowPlacements) {
     EXPECT_EQ(RestorePlacement(ini, "TCorvaneMainForm", -1, current, 1920, 1080),
               (TWindowPlacement{12, 640, 480, 10, 20, "/home/a/b.cva"}));
     EXPECT_EQ(RestorePlacement(ini, "TOptForm", -1, current, 1920, 1080), current);
+}
+
+TEST(IniFile, ManyKeysKeepTheFirstOfEachAndTheIndexFollowsEdits) {
+    std::string text = "[Auswahl]\n";
+    for (int i = 0; i < 20000; ++i)
+        text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    text += "KEY7=second\n[Options]\nA=1\n[auswahl]\nkey8=merged\nNew=n\n";
+    TIniFile ini;
+    ini.Parse(text);
+    ASSERT_EQ(ini.Sections().size(), 2u);
+    EXPECT_EQ(ini.Sections()[0].Entries.size(), 20001u);
+    EXPECT_EQ(ini.ReadString("AUSWAHL", "key7", ""), "7");
+    EXPECT_EQ(ini.ReadString("Auswahl", "Key19999", ""), "19999");
+    EXPECT_EQ(ini.ReadString("auswahl", "key8", ""), "8");
+    EXPECT_EQ(ini.ReadString("Auswahl", "new", ""), "n");
+
+    // Deleting shifts the entries behind; erasing shifts the sections: look-ups and writes
+    // still reach the right entry afterwards.
+    ini.DeleteKey("Auswahl", "Key0");
+    ini.WriteString("Auswahl", "Key1", "one");
+    EXPECT_EQ(ini.Sections()[0].Entries[0].Value, "one");
+    EXPECT_EQ(ini.ReadString("Auswahl", "Key19999", ""), "19999");
+    EXPECT_FALSE(ini.ValueExists("Auswahl", "Key0"));
+    ini.EraseSection("auswahl");
+    ini.WriteString("Options", "A", "2");
+    ini.WriteString("Auswahl", "Key5", "again");
+    EXPECT_EQ(ini.Text(), "[Options]\nA=2\n\n[Auswahl]\nKey5=again\n");
+}
+
+TEST(IniFile, OnlyRegularFilesWithinTheSizeLimitAreRead) {
+    TempDir dir;
+    TIniFile ini;
+    ini.WriteString("Options", "A", "1");
+
+    // A FIFO would block the reader until a writer comes: it is refused at once.
+    const test::TFifoGuard fifo((dir.Path / "pipe.cva").string());
+    ASSERT_TRUE(fifo.Made());
+    const TOutcome fromFifo = ini.Load(fifo.Path());
+    EXPECT_FALSE(fromFifo);
+    EXPECT_NE(fromFifo.Message().find("not a regular file"), std::string::npos);
+    EXPECT_TRUE(ini.Sections().empty());
+
+    // A file over the limit is refused as a whole, not read in part.
+    const fs::path big = dir.Path / "big.cva";
+    WriteBytes(big, "[Auswahl]\nAuswV=123\n" + std::string(TIniFile::kMaxFileBytes, ';'));
+    const TOutcome fromBig = ini.Load(big.string());
+    EXPECT_FALSE(fromBig);
+    EXPECT_NE(fromBig.Message().find("big.cva"), std::string::npos);
+    EXPECT_TRUE(ini.Sections().empty());
+    // Saving a selection over it would drop everything the file held: refused as well.
+    TSettings settings;
+    EXPECT_FALSE(settings.WriteSelectionFile(big.string(), {}));
+    EXPECT_EQ(fs::file_size(big), TIniFile::kMaxFileBytes + 20);
+    EXPECT_FALSE(settings.ReadSelectionFile(big.string()));
+
+    // Exactly at the limit it is still read.
+    WriteBytes(big, "[Auswahl]\nAuswV=123\n" + std::string(TIniFile::kMaxFileBytes - 20, ';'));
+    ASSERT_TRUE(ini.Load(big.string()));
+    EXPECT_EQ(ini.ReadString("Auswahl", "AuswV", ""), "123");
 }
