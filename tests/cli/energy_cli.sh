@@ -29,7 +29,7 @@ tail -n +3 "$work/fei.tsv" | awk -F'\t' 'NR > 1 && $NF > prev + 1e-9 { bad = 1 }
     END { exit bad }' || fail "rows not ordered by fei"
 
 # Part-load curves: three speeds with the same points; the 45 % curve runs at 0.45 n.
-id=$(tail -n +3 "$work/fei.tsv" | head -1 | cut -f15)
+id=$(sed -n 3p "$work/fei.tsv" | cut -f15)
 "$cli" partload "$id" "${opts[@]}" --flow 20000 --pressure 2000 --sort fei > "$work/part.tsv"
 counts=$(tail -n +3 "$work/part.tsv" | cut -f1 | sort | uniq -c | awk '{print $2 ":" $1}' | tr '\n' ' ')
 full=$(tail -n +3 "$work/part.tsv" | awk -F'\t' '$1 == 100' | wc -l)
@@ -57,7 +57,7 @@ grep -q 'line 8: pressure: missing' "$work/err.txt" || fail "line 8"
     fail "batch rows: $(tail -n +3 "$work/batch.tsv" | cut -f1,10 | tr '\n' ' ')"
 # The rows of a duty are those of the search for it.
 "$cli" search "${opts[@]}" --flow 20000 --pressure 2000 --layout 1 > "$work/one.tsv"
-[ "$(tail -n +3 "$work/one.tsv" | head -2 | cut -f15)" = \
+[ "$(sed -n 3,4p "$work/one.tsv" | cut -f15)" = \
   "$(awk -F'\t' '$1 == 6' "$work/batch.tsv" | cut -f25)" ] || fail "batch rows differ from search"
 
 # --report-dir: one PDF per duty that found fans, named by its line; the cover sheet of each
