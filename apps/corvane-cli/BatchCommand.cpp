@@ -3,6 +3,7 @@
 #include "BatchReports.h"
 #include "CliArgs.h"
 #include "Commands.h"
+#include "ReportPdf.h"
 #include "ResultOutput.h"
 #include "SearchSetup.h"
 #include "batch/DutyFile.h"
@@ -13,6 +14,7 @@
 #include "session/TSelectionSession.h"
 #include "units/Units.h"
 
+#include <QGuiApplication>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -122,11 +124,15 @@ int RunBatch(const CliArgs& args) {
     const bool json = args.Value("format", "tsv") == "json";
     std::string reportDir;
     if (args.Has("report-dir")) {
-        if (!DutyReportWriter())
-            throw std::runtime_error("batch: --report-dir: reports not available");
         reportDir = args.Value("report-dir");
-        std::filesystem::create_directories(reportDir);
+        if (reportDir.empty()) throw std::invalid_argument("batch: --report-dir DIR");
+        std::error_code ec;
+        std::filesystem::create_directories(reportDir, ec);
+        if (ec || !std::filesystem::is_directory(reportDir))
+            throw std::runtime_error("batch: cannot create the report folder \"" + reportDir +
+                                     "\"");
     }
+    const auto gui = reportDir.empty() ? nullptr : StartGui();
 
     TCatalogue catalogue;
     OpenCatalogue(catalogue, DataFile(args));
@@ -147,6 +153,7 @@ int RunBatch(const CliArgs& args) {
         json ? "{\n  \"columns\": " + ResultJsonColumns(list, "  ") + ",\n  \"duties\": ["
              : TsvHeader(list, units);
     std::cout << text;
+    bool reportFailed = false;
     for (std::size_t d = 0; d < file.Duties.size(); ++d) {
         const TBatchResult result = batch.Select(file.Duties[d]);
         list.TakeSearch(result.Rows, result.Request);
@@ -154,18 +161,24 @@ int RunBatch(const CliArgs& args) {
                            : TsvRows(result, list, units));
         if (!reportDir.empty()) {
             const std::string pdf =
-                reportDir + "/duty-" + std::to_string(result.Duty.Line) + ".pdf";
+                (std::filesystem::path(reportDir) / DutyReportName(result.Duty)).string();
+            if (result.Rows.empty()) {
+                std::cerr << "corvane-cli: " << path << ": line " << result.Duty.Line
+                          << ": no fan found, no report\n";
+                continue;
+            }
             try {
-                DutyReportWriter()(result, pdf);
+                WriteDutyReport(catalogue, session.Options(), result, pdf);
             } catch (const std::exception& e) {
                 std::cerr << "corvane-cli: " << pdf << ": " << e.what() << '\n';
+                reportFailed = true;
             }
         }
     }
     if (json)
         std::cout << (file.Duties.empty() ? "],\n" : "\n  ],\n")
                   << "  \"errors\": " << JsonErrors(file) << "\n}\n";
-    return file.Errors.empty() ? 0 : 1;
+    return file.Errors.empty() && !reportFailed ? 0 : 1;
 }
 
 } // namespace corvane::cli

@@ -3,18 +3,17 @@
 // the selection).
 #include "CliArgs.h"
 #include "Commands.h"
+#include "ReportPdf.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
 #include "model/TMessAuswahl.h"
-#include "render/reports/ReportDocument.h"
+#include "render/reports/ResultRows.h"
 #include "render/reports/TReportBuilder.h"
 #include "selection/TLayoutSeiteAusw.h"
 #include "session/TSelectionSession.h"
-#include "settings/TCompanyInfo.h"
 #include "settings/TSettings.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -22,17 +21,6 @@
 namespace corvane::cli {
 
 namespace {
-
-// Fonts, painting and the PDF printer need a GUI application; without a display the
-// offscreen platform serves.
-std::unique_ptr<QGuiApplication> StartGui() {
-    if (QGuiApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "corvane-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 bool EndsWithPdf(const std::string& path) {
     if (path.size() < 4) return false;
@@ -86,20 +74,15 @@ int RunReport(const CliArgs& args) {
     const auto gui = StartGui();
     // Printouts are made in the language of the print unit system.
     if (!args.Has("lang")) SetTextLanguage(LanguageOfUnitSystem(PrintUnitSystem()));
-    TReportBuilder builder(TReportSource{catalogue, selection, settings});
-    const std::vector<TReportPage> pages = builder.Build(layout, 1, layout.Count);
-    const TPageFrameData frame = builder.Frame(TCompanyInfo::ReadProgramFolder(), 0);
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(out));
-    printer.setResolution(600);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-    printer.setDocName(QStringLiteral("Corvane"));
-    const TReportOutput result = PrintReportPages(printer, pages, frame);
-    if (!result.Ok) throw std::runtime_error("report: cannot write \"" + out + "\"");
-    std::cout << result.Sheets << " pages written to " << out << '\n';
+    TReportSource source{catalogue, selection, settings};
+    source.ResultRow = ResultRowOf(session.Results());
+    int sheets = 0;
+    try {
+        sheets = WriteReportPdf(source, layout, out);
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error(std::string("report: ") + e.what());
+    }
+    std::cout << sheets << " pages written to " << out << '\n';
     return 0;
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Energy-efficiency grades in search rows, the order by Fan Energy Index, part-load curves and
-# the batch selection with good and bad duty lines, on the demo catalogue.
+# the batch selection with good and bad duty lines and its reports, on the demo catalogue.
 set -euo pipefail
 cli=$1
 data=$2
@@ -29,7 +29,7 @@ tail -n +3 "$work/fei.tsv" | awk -F'\t' 'NR > 1 && $NF > prev + 1e-9 { bad = 1 }
     END { exit bad }' || fail "rows not ordered by fei"
 
 # Part-load curves: three speeds with the same points; the 45 % curve runs at 0.45 n.
-id=$(tail -n +3 "$work/fei.tsv" | head -1 | cut -f15)
+id=$(sed -n 3p "$work/fei.tsv" | cut -f15)
 "$cli" partload "$id" "${opts[@]}" --flow 20000 --pressure 2000 --sort fei > "$work/part.tsv"
 counts=$(tail -n +3 "$work/part.tsv" | cut -f1 | sort | uniq -c | awk '{print $2 ":" $1}' | tr '\n' ' ')
 full=$(tail -n +3 "$work/part.tsv" | awk -F'\t' '$1 == 100' | wc -l)
@@ -57,13 +57,38 @@ grep -q 'line 8: pressure: missing' "$work/err.txt" || fail "line 8"
     fail "batch rows: $(tail -n +3 "$work/batch.tsv" | cut -f1,10 | tr '\n' ' ')"
 # The rows of a duty are those of the search for it.
 "$cli" search "${opts[@]}" --flow 20000 --pressure 2000 --layout 1 > "$work/one.tsv"
-[ "$(tail -n +3 "$work/one.tsv" | head -2 | cut -f15)" = \
+[ "$(sed -n 3,4p "$work/one.tsv" | cut -f15)" = \
   "$(awk -F'\t' '$1 == 6' "$work/batch.tsv" | cut -f25)" ] || fail "batch rows differ from search"
 
-if "$cli" batch "$work/duties.tsv" "${opts[@]}" --report-dir "$work/reports" 2> "$work/err.txt"; then
-    fail "--report-dir accepted"
+# --report-dir: one PDF per duty that found fans, named by its line; the cover sheet of each
+# carries the grade of the duty's first row, the same values as its JSON row.
+status=0
+"$cli" batch "$work/duties.tsv" "${opts[@]}" --best 2 --format json --lang 1 \
+    --report-dir "$work/reports" > "$work/batch.json" 2> "$work/err.txt" || status=$?
+[ "$status" -eq 1 ] || fail "batch --report-dir with bad lines ended with $status"
+[ "$(ls "$work/reports" | tr '\n' ' ')" = "duty-3.pdf duty-6.pdf " ] ||
+    fail "reports: $(ls "$work/reports")"
+n327=($(grep -o '"n327Achieved": [0-9.]*' "$work/batch.json" | sed -n '1p;3p' | cut -d' ' -f2))
+fei=($(grep -o '"fei": [0-9.]*' "$work/batch.json" | sed -n '1p;3p' | cut -d' ' -f2))
+i=0
+for line in 3 6; do
+    pdf="$work/reports/duty-$line.pdf"
+    [ "$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')" = 3 ] || fail "pages of $pdf"
+    pdftotext -layout "$pdf" "$work/r.txt"
+    grep -q "Energy efficiency" "$work/r.txt" || fail "no energy block in $pdf"
+    grep -q "part-load curves of measurement series" "$work/r.txt" || fail "no part-load page"
+    want=$(awk -v v="${n327[$i]}" 'BEGIN { printf "N = %.1f (required", v }')
+    grep "327/2011" "$work/r.txt" | grep -qF "$want" || fail "$pdf: 327/2011 is not \"$want\""
+    want=$(awk -v v="${fei[$i]}" 'BEGIN { printf "%.2f (FEP ref", v }')
+    grep "FEI" "$work/r.txt" | grep -qF "$want" || fail "$pdf: FEI is not \"$want\""
+    i=$((i + 1))
+done
+touch "$work/file"
+if "$cli" batch "$work/duties.tsv" "${opts[@]}" --report-dir "$work/file" 2> "$work/err.txt" \
+    > /dev/null; then
+    fail "a file accepted as report folder"
 fi
-grep -q "reports not available" "$work/err.txt" || fail "no message for --report-dir"
+grep -q "cannot create the report folder" "$work/err.txt" || fail "no message for the folder"
 printf 'flow\tpresure\n' > "$work/bad.tsv"
 status=0
 "$cli" batch "$work/bad.tsv" "${opts[@]}" 2> "$work/err.txt" > /dev/null || status=$?

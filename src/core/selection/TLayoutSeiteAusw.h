@@ -13,9 +13,9 @@ inline constexpr std::size_t kLayoutPages = 20;
 inline constexpr std::size_t kLayoutSlots = 4;
 
 // Slot codes of an evaluation page: 1..28 a diagram, 99 an empty diagram slot, 0 unused,
-// 90..98 a whole-page evaluation (in slot 1, the other slots 0).
+// 89..98 a whole-page evaluation (in slot 1, the other slots 0).
 inline constexpr std::int32_t kEmptyDiagramSlot = 99;
-inline constexpr std::int32_t kFirstWholePageCode = 90;
+inline constexpr std::int32_t kFirstWholePageCode = 89;
 inline constexpr std::int32_t kLastWholePageCode = 98;
 inline constexpr std::int32_t kLastDiagramCode = 28;
 

@@ -38,15 +38,16 @@ void PaintCoverPage(TPageCanvas& canvas, const TPageGeometry& g, const TCoverDat
     canvas.SetFont(g.TextHeight * 3 / 2, true);
     canvas.TextIn(3, cover.Title, g.Left, y, g.ContentWidth());
     y += 2 * u;
-    const int half = g.ContentWidth() / 2;
     for (const TCoverSection& section : cover.Sections) {
+        const int columns = section.SingleColumn ? 1 : 2;
+        const int half = g.ContentWidth() / columns;
         if (y + 2 * u > g.Bottom) break;
         canvas.SetFont(g.TextHeight, true);
         canvas.Fill(QRect(g.Left, y, g.ContentWidth(), u), QColor(kBandRed, kBandGreen, kBandBlue));
         canvas.TextIn(2, section.Heading, g.Left + u / 2, y + u / 2, g.ContentWidth() - u);
         y += u + u / 4;
         canvas.SetFont(g.TextHeight);
-        const int rows = (static_cast<int>(section.Fields.size()) + 1) / 2;
+        const int rows = (static_cast<int>(section.Fields.size()) + columns - 1) / columns;
         const int captionWidths[2] = {CaptionWidth(canvas, section, 0, rows, half, u),
                                       CaptionWidth(canvas, section, rows, rows, half, u)};
         for (int i = 0; i < static_cast<int>(section.Fields.size()); ++i) {

@@ -30,6 +30,9 @@ TSheetResult PaintReportSheet(QPainter& painter, const QRect& area, const TRepor
     if (!page.Footer.isEmpty()) pageFrame.Footer = page.Footer;
     const TPageGeometry g = PaintPageFrame(canvas, area, page.Landscape, pageFrame);
     switch (page.Code) {
+    case 89:
+        result.BandBottoms = PaintDiagramPage(canvas, g, page);
+        break;
     case 90:
         PaintMapPage(canvas, g, page.Map, frame.FontSize);
         break;

@@ -9,11 +9,11 @@
 #include "measurements/TMdbMw.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "selection/TPointTable.h"
 #include "render/curves/CurvePalette.h"
 #include "render/diagram/DiagramText.h"
 #include "render/reports/ReportTexts.h"
 #include "render/reports/TReportBuilder.h"
+#include "selection/TPointTable.h"
 #include "settings/TSettings.h"
 
 namespace corvane {
@@ -165,6 +165,10 @@ TReportPage TReportBuilder::CoverPage(int position) const {
             seriesFields.push_back(f);
     page.Cover.Sections.push_back(
         Section(RepText(ERep::CoverSeries), series, record, seriesFields));
+    // The grade of the selected result right below the series, before the long info texts
+    // of impeller and housing can push it off the page.
+    if (TCoverSection energy = EnergySection(position); !energy.Heading.isEmpty())
+        page.Cover.Sections.push_back(std::move(energy));
     const auto find = [](TMdb& table, std::int32_t key) {
         return key > 0 ? table.FindByKey(key) : nullptr;
     };

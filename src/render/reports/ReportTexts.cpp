@@ -93,6 +93,10 @@ constexpr std::array<TTriple, static_cast<std::size_t>(ERep::Count)> kTexts{{
     {"Leistungslinien", "power lines", "линии мощности"},
     {"Schall-Linien", "sound lines", "линии шума"},
     {"Ok", "ok", "Ok"},
+    {"Teillastkennlinien", "part-load curves", "Характеристики частичной нагрузки"},
+    {"Teillastkennlinien zur Messreihe Nr.  ", "part-load curves of measurement series no.  ", "Характеристики частичной нагрузки серии измерений №  "},
+    {"Anteil der Drehzahl [%]", "share of speed [%]", "Доля частоты вращения [%]"},
+    {"Teillastkennlinien nur für ein Suchergebnis", "part-load curves only for a search result", "Характеристики частичной нагрузки только для результата подбора"},
 }};
 // clang-format on
 

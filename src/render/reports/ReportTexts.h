@@ -90,6 +90,11 @@ enum class ERep {
     PolyGroupPower,
     PolyGroupSound,
     OkBtn,
+    // Part-load page
+    PartLoadMen,
+    PartLoadTitle,
+    PartLoadFraction,
+    PartLoadNoCurves,
     Count
 };
 

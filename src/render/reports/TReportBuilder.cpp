@@ -9,7 +9,6 @@
 #include "measurements/TMdbMw.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "units/Units.h"
 #include "render/curves/CurvePalette.h"
 #include "render/diagram/DiagramText.h"
 #include "render/reports/ReportTexts.h"
@@ -17,6 +16,7 @@
 #include "selection/TResultList.h"
 #include "settings/TCompanyInfo.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -199,9 +199,10 @@ std::vector<TReportPage> TReportBuilder::Build(const TLayoutPage& page) const {
     std::vector<TReportPage> pages;
     if (IsDiagramPage(page)) {
         pages.push_back(DiagramPage(page));
-    } else if (code == 90 || code == 96 || code == 98) {
+    } else if (code == 89 || code == 90 || code == 96 || code == 98) {
         for (const int position : Measurements())
-            pages.push_back(code == 90   ? MapPage(position)
+            pages.push_back(code == 89   ? PartLoadPage(position, remark)
+                            : code == 90 ? MapPage(position)
                             : code == 96 ? CoverPage(position)
                                          : ValuesPage(position));
         if (code == 90)

@@ -13,6 +13,8 @@ class TCatalogue;
 class TMdbMw;
 class TMessAuswahl;
 struct TCompanyInfo;
+struct TCoverSection;
+struct TErgebnisZeile;
 struct TLayout;
 struct TLayoutPage;
 struct TMessSlot;
@@ -30,6 +32,9 @@ struct TReportSource {
     // The name of a selected series in legends and point lists (the result list's
     // designation); without it the catalogue designation of the series' impeller.
     std::function<std::string(const TMessSlot& slot)> SlotName = {};
+    // The search result a selected series shows; the cover sheet then carries the result's
+    // energy-efficiency grade. Without it (or when it answers nullptr) the block is left out.
+    std::function<const TErgebnisZeile*(const TMessSlot& slot)> ResultRow = {};
 };
 
 // Builds the snapshots of evaluation pages in the current text language and the print unit
@@ -60,6 +65,9 @@ private:
     TReportPage PointListPage(int code, const QString& remark) const;
     TReportPage CoverPage(int position) const;
     TReportPage MapPage(int position) const;
+    TReportPage PartLoadPage(int position, const QString& remark) const;
+    // The energy-efficiency block of the cover sheet; no heading when the slot shows no result.
+    TCoverSection EnergySection(int position) const;
     TReportPage SoundPage(int code, const QString& remark) const;
     TReportPage DataSheetPage() const;
     QString SlotLabel(int position) const;

@@ -58,6 +58,7 @@ struct TCoverSection {
     QString Heading;
     std::vector<std::pair<QString, QString>> Fields;
     QStringList LongTexts;
+    bool SingleColumn = false; // one field a line across the page, for long values
 };
 struct TCoverData {
     QString Title;

@@ -7,6 +7,7 @@ namespace corvane {
 
 class TCatalogue;
 class TMessAuswahl;
+struct TErgebnisZeile;
 struct TMessSlot;
 struct TSettings;
 
@@ -21,6 +22,9 @@ struct TCurveWindowContext {
     // list's designation of the row it came from); without it the catalogue designation of
     // the series' impeller is shown.
     std::function<std::string(const TMessSlot& slot)> SlotName = {};
+    // The search result a selected series came from; the evaluation pages then show its
+    // energy-efficiency grade on the cover sheet.
+    std::function<const TErgebnisZeile*(const TMessSlot& slot)> ResultRow = {};
 };
 
 } // namespace corvane

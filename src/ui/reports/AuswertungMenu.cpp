@@ -24,11 +24,11 @@ struct TWholePage {
     const char* Name;
 };
 constexpr TWholePage kWholePages[] = {
-    {90, ERep::FeldMen, "FeldMen"},     {91, ERep::DbaMicMen, "DbaMicMen"},
-    {92, ERep::ParabMen, "ParabMen"},   {93, ERep::DbaBetrMen, "DbaBetrMen"},
-    {94, ERep::DbaVolMen, "DbaVolMen"}, {95, ERep::AnzMen, "AnzMen"},
-    {96, ERep::DeckMen, "DeckMen"},     {97, ERep::PdfMen, "PdfMen"},
-    {98, ERep::ListeMen, "ListeMen"}};
+    {89, ERep::PartLoadMen, "PartLoadMen"}, {90, ERep::FeldMen, "FeldMen"},
+    {91, ERep::DbaMicMen, "DbaMicMen"},     {92, ERep::ParabMen, "ParabMen"},
+    {93, ERep::DbaBetrMen, "DbaBetrMen"},   {94, ERep::DbaVolMen, "DbaVolMen"},
+    {95, ERep::AnzMen, "AnzMen"},           {96, ERep::DeckMen, "DeckMen"},
+    {97, ERep::PdfMen, "PdfMen"},           {98, ERep::ListeMen, "ListeMen"}};
 
 QAction* Item(QMenu& menu, const QString& text, const QString& name) {
     QAction* action = menu.addAction(text);
@@ -79,7 +79,7 @@ void TAuswertungForm::FillMenu(QMenu& menu, int band) {
     connect(map, &QAction::triggered, this, &TAuswertungForm::EditMap);
     QAction* remark = Item(menu, RepText(ERep::BemerkungMen), QStringLiteral("BemerkungMen"));
     remark->setVisible(exists &&
-                       ((code >= 1 && code <= kLastCurveKind) || (code >= 90 && code <= 95)));
+                       ((code >= 1 && code <= kLastCurveKind) || (code >= 89 && code <= 95)));
     connect(remark, &QAction::triggered, this, &TAuswertungForm::EditRemark);
     connect(Item(menu, RepText(ERep::CopyMen), QStringLiteral("CopyMen")), &QAction::triggered,
             this, &TAuswertungForm::CopyToClipboard);

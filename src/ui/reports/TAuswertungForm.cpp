@@ -188,6 +188,7 @@ TReportBuilder TAuswertungForm::Builder() const {
     TReportSource source{context_.Catalogue, context_.Selection, context_.Settings};
     source.Map = TMapSettings::Shared();
     source.SlotName = context_.SlotName;
+    source.ResultRow = context_.ResultRow;
     return TReportBuilder(source);
 }
 
