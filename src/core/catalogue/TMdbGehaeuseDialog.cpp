@@ -60,6 +60,9 @@ void TMdbGehaeuse::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     if (dialog.IsNewRecord()) {
         SetInt(record, F_GEHSNR, 0);
         SetInt(record, F_GEHSNR, NextKey());
+        // Made by the people who keep the catalogue: part of it, as every record read from
+        // the database is.
+        SetInt(record, F_INKATALOG, 1);
     }
     SetText(record, F_FLUTIGKEIT, BoundIndex(dialog, F_FLUTIGKEIT) == kDoubleInlet ? "D" : "E");
 }

@@ -63,6 +63,9 @@ void TMdbLaufrad::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     if (dialog.IsNewRecord()) {
         SetInt(record, F_LFRDNR, 0);
         SetInt(record, F_LFRDNR, NextKey());
+        // Made by the people who keep the catalogue: part of it, as every record read from
+        // the database is.
+        SetInt(record, F_INKATALOG, 1);
     }
     SetText(record, F_DREHRICHT, BoundIndex(dialog, F_DREHRICHT) == kLeft ? "L" : "R");
     SetText(record, F_FLUTIGKEIT, BoundIndex(dialog, F_FLUTIGKEIT) == kDoubleInlet ? "D" : "E");

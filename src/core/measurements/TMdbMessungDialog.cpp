@@ -142,7 +142,7 @@ void TMdbMessung::PhiDimensionsChanged(TRecordDialog& dialog) const {
         PhiAreaFromDimensions(BoundIndex(dialog, F_phiTyp), DialogValue(dialog, F_DLr), b);
     if (a0 < 0) return;
     const TMdbField& f = Field(F_A0);
-    Put(dialog.Bound(F_A0), FormatQuantity(f.Width, f.Quantity, ScreenUnitSystem(), a0));
+    Put(dialog.Bound(F_A0), Fixed(ToDisplay(f.Quantity, ScreenUnitSystem(), a0), f.Width));
 }
 
 void TMdbMessung::PhiAreaChanged(TRecordDialog& dialog) const {
