@@ -160,7 +160,9 @@ bool TMdb::LoadFromDatabase(std::string_view whereClause) {
         std::vector<int> columnFields;
         const int columns = std::min(query_->ColumnCount(), kMaxResultColumns);
         for (int c = 0; c < columns; ++c) {
-            const int f = FieldByKey(query_->ColumnName(c));
+            // An empty name would find a field without a key.
+            const std::string name = query_->ColumnName(c);
+            const int f = name.empty() ? 0 : FieldByKey(name);
             columnFields.push_back(f > 0 && fields_[f].HasSlot() ? f : 0);
         }
         while (query_->Next())

@@ -47,8 +47,10 @@ TEST(ColumnLayout, ByteStringOfEarlierVersionsIsRead) {
     // Nothing usable: the default columns as well, never a grid without a column.
     ApplyColumnLayout(t, "\x07\x05\x63\x05");
     EXPECT_EQ(t.ColumnCount(), 6);
-    // A damaged width byte 0 still leaves the column showable.
+    // Two pairs are enough; a damaged width byte 0 still leaves the column showable.
     ApplyColumnLayout(t, "\x03\x01\x02\x02");
+    EXPECT_EQ(t.Columns(), (std::vector<int>{3, 2}));
+    EXPECT_EQ(Widths(t), (std::vector<int>{4, 8}));
     ApplyColumnLayout(t, "3:0");
     EXPECT_EQ(t.Field(3).ColWidth, 1);
 }

@@ -127,6 +127,7 @@ TEST_F(MdbForm, ColumnsAreMovedRemovedRestoredAndKeptPerTable) {
         ClickHeader(form, 1); // sort by the second column
         form.SetColumnEditing(true);
         EXPECT_FALSE(ok->isEnabled());
+        EXPECT_TRUE(test::Action(form, "SpaltenMen")->isChecked());
         ClickHeader(form, 2); // no sorting while columns are edited
         EXPECT_EQ(form.SortColumn(), 1);
 
@@ -136,6 +137,15 @@ TEST_F(MdbForm, ColumnsAreMovedRemovedRestoredAndKeptPerTable) {
         EXPECT_EQ(series.Columns()[1], defaults[2]);
         EXPECT_EQ(form.SortColumn(), 3) << "the sort follows its field";
         EXPECT_EQ(Header(form)->visualIndex(3), 3) << "sections stay in column order";
+        form.MoveColumn(0, 3); // over the sorted column: it moves one place left
+        EXPECT_EQ(form.SortColumn(), 2);
+        form.MoveColumn(3, 2); // onto its place from the right: it moves one place right
+        EXPECT_EQ(form.SortColumn(), 3);
+        form.MoveColumn(0, series.ColumnCount()); // no such place
+        form.MoveColumn(2, 0);                    // the first column back in front
+        EXPECT_EQ(series.Columns()[0], defaults[0]);
+        EXPECT_EQ(series.Columns()[3], defaults[1]);
+        EXPECT_EQ(form.SortColumn(), 3);
 
         // Right click on a header in column-editing mode, "Spalte aus der Anzeige entfernen".
         TMdbHeaderView* header = Header(form);
@@ -168,8 +178,9 @@ TEST_F(MdbForm, ColumnsAreMovedRemovedRestoredAndKeptPerTable) {
 
     again.RestoreDefaultColumns();
     EXPECT_EQ(series.Columns(), defaults);
-    while (series.ColumnCount() > 1)
+    for (std::size_t removed = 1; removed < defaults.size(); ++removed)
         again.RemoveColumn(0);
+    EXPECT_EQ(series.ColumnCount(), 1);
     again.RemoveColumn(0); // the last column stays
     EXPECT_EQ(series.ColumnCount(), 1);
     again.reject(); // Cancel keeps the saved layout
