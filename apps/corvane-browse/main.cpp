@@ -12,6 +12,7 @@
 #include "ui/common/QtText.h"
 #include "ui/mdb/TMasterDataMenu.h"
 #include "ui/mdb/TMdbForm.h"
+#include "util/Outcome.h"
 #include "util/ProgramFolder.h"
 
 #include <QApplication>
@@ -72,8 +73,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // A missing settings file gives the default placements and columns.
     TIniFile settings;
-    settings.Load(SettingsPath());
+    static_cast<void>(settings.Load(SettingsPath()));
     int status = 0;
     if (!parser.positionalArguments().isEmpty()) {
         TMdb* table = TableByName(catalogue, parser.positionalArguments().front());
@@ -97,6 +99,7 @@ int main(int argc, char** argv) {
         window.show();
         status = app.exec();
     }
-    settings.Save(SettingsPath());
+    if (const TOutcome saved = settings.Save(SettingsPath()); !saved)
+        std::cerr << "corvane-browse: " << saved.Message() << '\n';
     return status;
 }

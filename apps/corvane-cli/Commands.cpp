@@ -28,8 +28,12 @@ int RunCommand(const std::string& command, const CliArgs& args) {
     if (command == "search") return RunSearch(args);
     if (command == "curve") return RunCurve(args);
     if (command == "density") return RunDensity(args);
+    if (command == "partload") return RunPartLoad(args);
+    if (command == "batch") return RunBatch(args);
+    if (command == "plot") return RunPlot(args);
     if (command == "db-export") return RunDbExport(args);
     if (command == "db-import") return RunDbImport(args);
+    if (command == "report") return RunReport(args);
     throw std::invalid_argument("unknown command \"" + command + "\" (try --help)");
 }
 

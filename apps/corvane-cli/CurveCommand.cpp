@@ -8,8 +8,9 @@
 #include "model/CurveKinds.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
+#include "util/GreekText.h"
 
 #include <algorithm>
 #include <array>
@@ -54,6 +55,20 @@ constexpr std::array<const char*, kLastCurveKind + 1> kKindNames{"",
                                                                  "mic3-a",
                                                                  "mics"};
 
+double ParsePart(const std::string& text, const std::string& seriesOption) {
+    if (text.empty()) return -1;
+    std::string t = text;
+    std::replace(t.begin(), t.end(), ',', '.');
+    double value = 0;
+    const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (result.ec != std::errc() || result.ptr != t.data() + t.size())
+        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + seriesOption +
+                                    "\"");
+    return value;
+}
+
+} // namespace
+
 int ParseKind(const std::string& word) {
     int kind = 0;
     const auto result = std::from_chars(word.data(), word.data() + word.size(), kind);
@@ -69,25 +84,6 @@ int ParseKind(const std::string& word) {
     throw std::invalid_argument("curve: unknown curve kind \"" + word + "\" (1..28 or " + known +
                                 ")");
 }
-
-double ParsePart(const std::string& text, const std::string& seriesOption) {
-    if (text.empty()) return -1;
-    std::string t = text;
-    std::replace(t.begin(), t.end(), ',', '.');
-    double value = 0;
-    const auto result = std::from_chars(t.data(), t.data() + t.size(), value);
-    if (result.ec != std::errc() || result.ptr != t.data() + t.size())
-        throw std::invalid_argument("--series: not a number \"" + text + "\" in \"" + seriesOption +
-                                    "\"");
-    return value;
-}
-
-struct TSeriesSpec {
-    std::int32_t SeriesNo = 0;
-    double D2 = -1;
-    double Speed = -1;
-    double Density = -1;
-};
 
 // "N[:D2:SPEED:DENSITY]", empty parts keeping the measured value (density: standard).
 TSeriesSpec ParseSeries(const std::string& seriesOption) {
@@ -112,6 +108,8 @@ TSeriesSpec ParseSeries(const std::string& seriesOption) {
     s.Density = ParsePart(parts[3], seriesOption);
     return s;
 }
+
+namespace {
 
 std::string Num(double value, int digits) {
     char buffer[64];
@@ -153,7 +151,7 @@ struct TAxisText {
 
 TAxisText Axis(const TMdbMw& table, int field, int language, int units) {
     const TMdbField& f = table.Field(field);
-    return {f.CaptionIn(language), UnitLabel(f.Quantity, units)};
+    return {GreekText(f.CaptionIn(language)), UnitLabel(f.Quantity, units)};
 }
 
 void PrintText(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& table, int style,
@@ -161,8 +159,9 @@ void PrintText(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
     std::string out;
     const TAxisText x = Axis(table, set.XField, language, units);
     const TAxisText y = Axis(table, set.YField, language, units);
-    out += "kind\t" + std::to_string(set.Kind) + '\t' + CurveKindCaption(set.Kind, language) +
-           "\tstyle\t" + std::to_string(style) + '\n';
+    out += "kind\t" + std::to_string(set.Kind) + '\t' +
+           GreekText(CurveKindCaption(set.Kind, language)) + "\tstyle\t" + std::to_string(style) +
+           '\n';
     out += "axes\t" + x.Caption + '\t' + x.Unit + '\t' + y.Caption + '\t' + y.Unit + '\n';
     out += "bounds\t" + Num(set.MaxX, kPointDigits) + '\t' + Num(set.MinY, kPointDigits) + '\t' +
            Num(set.MaxY, kPointDigits) + '\n';
@@ -177,7 +176,7 @@ void PrintText(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
                Num(slot.TargetD2, kPointDigits) + "\tspeed\t" +
                Num(slot.TargetSpeed, kPointDigits) + "\tdensity\t" +
                Num(slot.TargetDensity, kPointDigits) + "\ty\t" +
-               table.Field(curve.YField).CaptionIn(language) + "\tpoints\t" +
+               GreekText(table.Field(curve.YField).CaptionIn(language)) + "\tpoints\t" +
                std::to_string(curve.PointCount) + '\n';
         for (int p = 0; p < curve.PointCount; ++p) {
             const TCurvePoint& point = curve.Points[static_cast<std::size_t>(p)];
@@ -197,7 +196,7 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
     const TAxisText y = Axis(table, set.YField, language, units);
     std::string out =
         "{\"kind\":" + std::to_string(set.Kind) +
-        ",\"caption\":" + Json(CurveKindCaption(set.Kind, language)) +
+        ",\"caption\":" + Json(GreekText(CurveKindCaption(set.Kind, language))) +
         ",\"style\":" + std::to_string(style) + ",\"units\":" + std::to_string(units) +
         ",\"x\":{\"field\":" + std::to_string(set.XField) + ",\"caption\":" + Json(x.Caption) +
         ",\"unit\":" + Json(x.Unit) + "},\"y\":{\"field\":" + std::to_string(set.YField) +
@@ -219,7 +218,7 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
                ",\"speed\":" + Num(slot.TargetSpeed, kPointDigits) +
                ",\"density\":" + Num(slot.TargetDensity, kPointDigits) +
                ",\"yField\":" + std::to_string(curve.YField) +
-               ",\"yCaption\":" + Json(table.Field(curve.YField).CaptionIn(language)) +
+               ",\"yCaption\":" + Json(GreekText(table.Field(curve.YField).CaptionIn(language))) +
                ",\"drawable\":" + (curve.Drawable() ? "true" : "false") + ",\"points\":[";
         for (int p = 0; p < curve.PointCount; ++p) {
             const TCurvePoint& point = curve.Points[static_cast<std::size_t>(p)];
@@ -237,22 +236,13 @@ void PrintJson(const TCurveSet& set, const TMessAuswahl& sel, const TMdbMw& tabl
 
 } // namespace
 
-int RunCurve(const CliArgs& args) {
-    const auto& words = args.Positional();
-    if (words.size() < 2) throw std::invalid_argument("curve: which curve kind (1..28)?");
-    const int kind = ParseKind(words[1]);
+void SelectSeries(const CliArgs& args, const TCatalogue& catalogue, TMessAuswahl& selection) {
+    const std::string command = args.Positional().front();
     const std::vector<std::string> seriesOptions = args.Values("series");
     if (seriesOptions.empty())
-        throw std::invalid_argument("curve: at least one --series N is needed");
+        throw std::invalid_argument(command + ": at least one --series N is needed");
     if (seriesOptions.size() > TMessAuswahl::kMaxSeries)
-        throw std::invalid_argument("curve: at most 10 series");
-    const int style = args.Integer("style", TSettings().PolynomGrad, 0, kCurveStylePointToPoint);
-    const std::string format = args.Value("format", "tsv");
-    if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
-
-    TCatalogue catalogue;
-    OpenCatalogue(catalogue, DataFile(args));
-    TMessAuswahl selection(catalogue);
+        throw std::invalid_argument(command + ": at most 10 series");
     selection.SetAllowVariation(args.Integer("variation", 0, 0, 1) == 1);
     std::int32_t displayNo = 0;
     for (const std::string& seriesOption : seriesOptions) {
@@ -261,13 +251,27 @@ int RunCurve(const CliArgs& args) {
         if (selection.AddSeries(s.SeriesNo, displayNo, 0, s.Density, s.Speed, s.D2) > 0) continue;
         const std::int32_t no = s.SeriesNo < 0 ? -s.SeriesNo : s.SeriesNo;
         if (catalogue.Messung().FindByKey(no) == nullptr)
-            throw std::invalid_argument("curve: no series " + std::to_string(no));
-        throw std::invalid_argument("curve: series " + std::to_string(no) +
+            throw std::invalid_argument(command + ": no series " + std::to_string(no));
+        throw std::invalid_argument(command + ": series " + std::to_string(no) +
                                     " is already selected (--variation 1 allows it)");
     }
     // The duty point in base units (m³/h, Pa, per cent); the deviation kind only when given.
     selection.SetRequest(args.Number("flow", 0), args.Number("pressure", 0),
                          args.Number("tolerance", 0), args.Integer("deviation", -1, -1, 1));
+}
+
+int RunCurve(const CliArgs& args) {
+    const auto& words = args.Positional();
+    if (words.size() < 2) throw std::invalid_argument("curve: which curve kind (1..28)?");
+    const int kind = ParseKind(words[1]);
+    const int style = args.Integer("style", TSettings().PolynomGrad, 0, kCurveStylePointToPoint);
+    const std::string format = args.Value("format", "tsv");
+    if (format != "tsv" && format != "json") throw std::invalid_argument("--format: tsv or json");
+
+    TCatalogue catalogue;
+    OpenCatalogue(catalogue, DataFile(args));
+    TMessAuswahl selection(catalogue);
+    SelectSeries(args, catalogue, selection);
 
     TCurveSet set = TCurveSet::ForKind(kind);
     BuildCurveSet(set, selection, style);

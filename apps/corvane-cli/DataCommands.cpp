@@ -7,6 +7,8 @@
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "model/DataFileSave.h"
+#include "util/GreekText.h"
 #include "util/Text.h"
 
 #include <iostream>
@@ -86,7 +88,8 @@ int RunDump(const CliArgs& args) {
     }
     table->RebuildIndex(false);
     table->Sort(table->KeyField(), false);
-    // The browser's clipboard text: caption, then every grid row with every column.
+    // The browser's clipboard text: caption, then every grid row with every column; the
+    // Greek-letter markers of the captions as the letters.
     std::string text = table->BrowserCaption() + "\r\n";
     const int rows = TMdb::kHeaderRows + table->ViewCount();
     for (int row = 0; row < rows; ++row) {
@@ -95,7 +98,7 @@ int RunDump(const CliArgs& args) {
             text += column + 1 < table->ColumnCount() ? "\t" : "\r\n";
         }
     }
-    std::cout << text;
+    std::cout << GreekText(text);
     return 0;
 }
 
@@ -115,7 +118,7 @@ int RunPack(const CliArgs& args) {
     TCatalogue catalogue;
     TCatalogueText text;
     text.Load(words[1], catalogue);
-    catalogue.SaveToFile(words[2]);
+    SaveDataFile(catalogue, words[2]);
     return 0;
 }
 

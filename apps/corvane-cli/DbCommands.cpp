@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TCatalogueDatabase.h"
+#include "model/DataFileSave.h"
 #include "sql/TDatabaseUrl.h"
 #include "sql/TQtSqlQuery.h"
 
@@ -57,7 +58,7 @@ int RunDbImport(const CliArgs& args) {
     TCatalogue catalogue;
     TCatalogueDatabase database(catalogue, query);
     database.Import();
-    catalogue.SaveToFile(words[1]);
+    SaveDataFile(catalogue, words[1]);
     return 0;
 }
 

@@ -3,8 +3,8 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "i18n/Language.h"
-#include "model/AirDensity.h"
-#include "model/Units.h"
+#include "physics/AirDensity.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 
 #include <algorithm>

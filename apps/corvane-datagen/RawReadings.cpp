@@ -2,7 +2,7 @@
 
 #include "Random.h"
 #include "measurements/TMdbMw.h"
-#include "model/FanLaws.h"
+#include "physics/AirDensity.h"
 
 #include <cmath>
 #include <numbers>

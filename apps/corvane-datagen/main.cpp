@@ -10,6 +10,7 @@
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "measurements/TMdbMessung.h"
+#include "model/DataFileSave.h"
 
 #include <QImage>
 #include <charconv>
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
         catalogue.SetFolder(root.string());
         corvane::TCatalogueBuilder builder(catalogue, seed, static_cast<int>(scale));
         const corvane::TDemoContent content = builder.Build();
-        catalogue.SaveToFile((root / "Corvane.mem").string());
+        SaveDataFile(catalogue, (root / "Corvane.mem").string());
 
         for (const corvane::TPictureFile& picture : content.Pictures) {
             const fs::path path = root / "Bilder" / picture.FileName;

@@ -22,15 +22,13 @@
 #include "mdb/TMemoryStream.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
-#include "model/Calibration.h"
+#include "measurements/TSeriesPointCache.h"
 #include "util/Codepage.h"
+#include "util/TAtomicFile.h"
 
-#include <cerrno>
+#include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace corvane {
 
@@ -65,8 +63,8 @@ TCatalogue::TCatalogue()
       motor_(std::make_unique<TMdbMotor>(this)), lrTyp_(std::make_unique<TMdbLrTyp>(this)),
       duese_(std::make_unique<TMdbDuese>(this)), laufrad_(std::make_unique<TMdbLaufrad>(this)),
       gehaeuse_(std::make_unique<TMdbGehaeuse>(this)),
-      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)) {
-}
+      auftrag_(std::make_unique<TMdbAuftrag>(this)), messung_(std::make_unique<TMdbMessung>(this)),
+      keptPoints_(std::make_unique<TSeriesPointCache>()) {}
 
 TCatalogue::~TCatalogue() = default;
 
@@ -117,6 +115,7 @@ void TCatalogue::Open(const std::string& path) {
 
 void TCatalogue::OpenStream(std::unique_ptr<TStream> stream) {
     Close();
+    keptPoints_->Clear(); // another file: its own points
     // Table loads may already look series up, so the stream is in place while they run.
     file_ = std::move(stream);
     try {
@@ -205,6 +204,7 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
         table.TMdb::LoadFromStream(block);
         return true;
     }
+    if (keptPoints_->Restore(seriesNo, table)) return true;
     if (pointSource_) {
         table.FreeAllRecords();
         pointSource_(seriesNo, table);
@@ -228,14 +228,30 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
     return true;
 }
 
+void TCatalogue::KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except) {
+    const std::int32_t seriesNo = table.SeriesNo();
+    if (seriesNo <= 0) return;
+    keptPoints_->Store(seriesNo, table, except);
+    if (TSeriesPointCache* cache = table.PointCache(); cache != nullptr)
+        cache->Store(seriesNo, table, except);
+}
+
+void TCatalogue::ForgetKeptPoints(std::int32_t seriesNo) {
+    keptPoints_->Forget(seriesNo);
+}
+
+bool TCatalogue::HasKeptPoints() const {
+    return keptPoints_->SeriesCount() > 0;
+}
+
 // ---- writing ------------------------------------------------------------------------------
 
-void TCatalogue::Save(TStream& stream, bool viewOnly) {
+void TCatalogue::Save(TStream& stream, const TSaveOptions& options) {
     // The series records keep the offsets of the open data file: the catalogue goes on
     // reading its points from there after the save. The new offsets exist only while the
     // series table is written.
     std::vector<std::pair<TMdbRecord*, std::int32_t>> newOffsets;
-    WritePointsSection(stream, viewOnly, newOffsets);
+    WritePointsSection(stream, options, newOffsets);
 
     std::vector<std::int32_t> oldOffsets;
     oldOffsets.reserve(newOffsets.size());
@@ -249,10 +265,11 @@ void TCatalogue::Save(TStream& stream, bool viewOnly) {
         messung_->SetInt(record, TMdbMessung::F_MESSRECORD, offset);
     }
     for (int position = 2; position <= kTableCount; ++position)
-        TableInFileOrder(position)->SaveToStream(stream, viewOnly);
+        TableInFileOrder(position)->SaveToStream(stream, options.ViewOnly);
+    if (options.Progress) options.Progress(1.0);
 }
 
-void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
+void TCatalogue::WritePointsSection(TStream& stream, const TSaveOptions& options,
                                     std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets) {
     const std::string title = Utf8ToCp1252(title_);
     if (title.size() > kMaxTitleBytes)
@@ -273,10 +290,13 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
     // Afterwards the shared table holds raw points, not an evaluated series.
     TScopeExit forget([this] { mw_->ForgetSeries(); });
     const TMdbMessung& series = *messung_;
-    const int count = viewOnly ? series.ViewCount() : series.KeyIndexCount();
+    const int count = options.ViewOnly ? series.ViewCount() : series.KeyIndexCount();
     newOffsets.reserve(static_cast<std::size_t>(count));
+    // The gauge moves when at least a thousandth of the series (at least one) is written.
+    const int reportStep = std::max(count / 1000, 1);
+    int reported = 0;
     for (int i = 0; i < count; ++i) {
-        TMdbRecord* record = viewOnly ? series.ViewRecord(i) : series.KeyRecord(i);
+        TMdbRecord* record = options.ViewOnly ? series.ViewRecord(i) : series.KeyRecord(i);
         const std::int32_t seriesNo = series.Key(record);
         // The raw points: from the point source, else from the open data file, else
         // whatever the measured-points table holds.
@@ -289,12 +309,19 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
             throw EMdbError("The data file grows beyond 2 GB!");
         newOffsets.emplace_back(record, static_cast<std::int32_t>(position));
 
-        // Calibration evaluates this series; it reads exactly the block being written.
-        savingSeries_ = seriesNo;
-        savingBlock_ = &block;
-        TScopeExit done([this] { savingBlock_ = nullptr; });
-        CalibrateSeries(*this, seriesNo);
+        // The hook (the calibration) evaluates this series; it reads exactly the block being
+        // written.
+        if (options.SeriesWritten) {
+            savingSeries_ = seriesNo;
+            savingBlock_ = &block;
+            TScopeExit done([this] { savingBlock_ = nullptr; });
+            options.SeriesWritten(*this, seriesNo);
+        }
         stream.WriteBuffer(block.Data(), static_cast<std::size_t>(block.Size()));
+        if (options.Progress && i + 1 - reported >= reportStep && i + 1 < count) {
+            reported = i + 1;
+            options.Progress(static_cast<double>(reported) / count);
+        }
     }
 
     const std::int64_t end = stream.Position();
@@ -305,40 +332,15 @@ void TCatalogue::WritePointsSection(TStream& stream, bool viewOnly,
     stream.Seek(end);
 }
 
-void TCatalogue::SaveToFile(const std::string& path, bool viewOnly) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0)
-        throw EMdbError("Cannot create a temporary file in \"" + folder.string() +
-                        "\": " + std::strerror(errno));
-
-    // The new file gets the permissions of the file it replaces, else the usual ones.
-    struct stat info {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &info) == 0) {
-        mode = info.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(descriptor, mode);
-
-    try {
-        TFileStream out(descriptor, temporary, TFileStream::TMode::Create);
-        Save(out, viewOnly);
-        out.Flush();
-        out.Close();
-        // Only a completely written file replaces the target.
-        if (std::rename(temporary.c_str(), path.c_str()) != 0)
-            throw EMdbError("Cannot replace file \"" + path + "\": " + std::strerror(errno));
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
-    }
+void TCatalogue::SaveToFile(const std::string& path, const TSaveOptions& options) {
+    TAtomicFile file(path);
+    if (!file.Ready()) throw EMdbError(file.Error());
+    TFileStream out(file.ReleaseDescriptor(), file.TemporaryPath(), TFileStream::TMode::Create);
+    Save(out, options);
+    out.Flush();
+    out.Close();
+    // Only a completely written file replaces the target.
+    if (TOutcome replaced = file.Commit(); !replaced) throw EMdbError(replaced.Message());
 }
 
 } // namespace corvane

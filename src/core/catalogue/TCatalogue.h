@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Progress.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,6 +11,7 @@
 
 namespace corvane {
 
+class TCatalogue;
 class TMdb;
 class TMdbMw;
 class TMdbBild;
@@ -24,6 +27,21 @@ class TMdbMessung;
 class TStream;
 class TMemoryStream;
 class TMdbRecord;
+class TSeriesPointCache;
+
+// How TCatalogue::Save writes the data file.
+struct TSaveOptions {
+    // Series and tables in view order instead of ascending record numbers.
+    bool ViewOnly = false;
+    // Called for each series while it is written, after its block is ready and before it goes
+    // out; meanwhile ReadSeriesPoints serves exactly that block. The fan model derives the
+    // series' calibration values here (SaveDataFile in model/DataFileSave.h), so they are
+    // stored with the impellers and housings written after the measured-points section.
+    std::function<void(TCatalogue& catalogue, std::int32_t seriesNo)> SeriesWritten;
+    // Fraction of the series written: reported whenever at least a thousandth of them (at
+    // least one) is done since the last report, and 1 at the end.
+    TProgressCallback Progress;
+};
 
 // All tables of the catalogue and the open data file. Tables refer to one another (delete
 // guards, calculated texts, series look-ups) through their owning catalogue.
@@ -59,10 +77,13 @@ public:
     bool IsOpen() const;
     // Reads the tables from an arbitrary stream kept by the catalogue (tests, memory files).
     void OpenStream(std::unique_ptr<TStream> stream);
-    // Writes the whole data file: the measured-points section (calibrating every series on
-    // the way) and the other tables in file order.
-    void Save(TStream& stream, bool viewOnly = false);
-    void SaveToFile(const std::string& path, bool viewOnly = false);
+    // Writes the whole data file: the measured-points section and the other tables in file
+    // order. Derived values come from the options' series hook; the program writes through
+    // SaveDataFile (model), which calibrates every series on the way.
+    void Save(TStream& stream, const TSaveOptions& options = {});
+    // The same into a file, atomically: a temporary file in the target's folder replaces the
+    // target only when it was written completely. Raises EMdbError with the reason.
+    void SaveToFile(const std::string& path, const TSaveOptions& options = {});
 
     // Reads the stored points of a series into `table` (raw readings, no evaluation).
     // Returns false when the series does not exist.
@@ -77,6 +98,16 @@ public:
     using TSeriesPointSource = std::function<void(std::int32_t seriesNo, TMdbMw& table)>;
     void SetSeriesPointSource(TSeriesPointSource source) { pointSource_ = std::move(source); }
 
+    // Points of a series changed in memory (the measured-values editor): from now on they
+    // are the series' points for every load and for Save, until another data file is opened.
+    // `table` holds the points of its loaded series; `except` (the point still being
+    // measured) is left out. A point cache set on the table is brought up to date.
+    void KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except = nullptr);
+    // Drops the kept points of a series (the series was deleted).
+    void ForgetKeptPoints(std::int32_t seriesNo);
+    // Some series hold points that the open data file does not have yet.
+    bool HasKeptPoints() const;
+
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title) { title_ = std::move(title); }
 
@@ -87,7 +118,7 @@ public:
 private:
     void LoadTables(TStream& stream);
     void ReadPointsSection(TStream& stream);
-    void WritePointsSection(TStream& stream, bool viewOnly,
+    void WritePointsSection(TStream& stream, const TSaveOptions& options,
                             std::vector<std::pair<TMdbRecord*, std::int32_t>>& newOffsets);
     // Frees the records of every table and forgets the title (a failed load).
     void ClearTables();
@@ -107,6 +138,7 @@ private:
     std::string title_;
     std::string folder_;
     TSeriesPointSource pointSource_;
+    std::unique_ptr<TSeriesPointCache> keptPoints_;
     // Byte range of the series blocks in the open data file.
     std::int64_t pointsBegin_ = 0;
     std::int64_t pointsEnd_ = 0;

@@ -4,6 +4,7 @@
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbKunde.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TDialogControl.h"
 #include "mdb/TRecordDialog.h"
@@ -87,6 +88,10 @@ void TMdbAuftrag::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
 TMdb::TDialogReference TMdbAuftrag::DialogReference(int numberField) const {
     if (numberField != F_KUNDENNR || catalogue_ == nullptr) return {};
     return {&catalogue_->Kunde(), F_KUNDENNAME, {}};
+}
+
+std::string TMdbAuftrag::BrowserCaption() const {
+    return Txt(TextId::BrowserAuftrag);
 }
 
 } // namespace corvane

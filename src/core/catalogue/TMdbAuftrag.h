@@ -36,7 +36,7 @@ public:
     void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
     TDialogReference DialogReference(int numberField) const override;
 
-    std::string BrowserCaption() const override { return "Aufträge"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Auftrag bearbeiten"; }
 
     // The NAME of customer `customerNo`; empty when there is no such customer.

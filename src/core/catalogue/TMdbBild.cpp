@@ -8,6 +8,7 @@
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "i18n/Language.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "mdb/TDialogControl.h"
@@ -53,7 +54,7 @@ TMdbBild::TMdbBild(TCatalogue* catalogue)
 }
 
 std::string TMdbBild::BrowserCaption() const {
-    return ByLanguage({"Bilder", "picture", "Изображение"}, TextLanguage());
+    return Txt(TextId::BrowserBild);
 }
 
 std::string TMdbBild::DialogCaption(bool readOnly, int language) {

@@ -4,6 +4,7 @@
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TableFieldDecl.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "mdb/TDialogControl.h"
@@ -98,6 +99,10 @@ bool TMdbDuese::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
 void TMdbDuese::ShowDesignation(TRecordDialog& dialog) const {
     if (TDialogControl* box = dialog.Bound(F_TYPENBEZ); box != nullptr)
         box->SetText(BuildDesignation(BoundText(dialog, F_TYPBEZ), BoundInt(dialog, F_GROESSE)));
+}
+
+std::string TMdbDuese::BrowserCaption() const {
+    return Txt(TextId::BrowserDuese);
 }
 
 } // namespace corvane

@@ -15,7 +15,6 @@ class TMdbDuese : public TMdb {
 public:
     static constexpr std::uint32_t kMdbNo = 1011;
     static constexpr int kFieldCount = 12;
-    static constexpr const char* kBrowserCaption = "Einströmdüsen";
 
     static constexpr int F_TYPNR = 1;          // "Düsen-Nr", the nozzle's record number
     static constexpr int F_DUESENNR = F_TYPNR; // alias
@@ -32,6 +31,9 @@ public:
     static constexpr int F_U = 12;
 
     explicit TMdbDuese(TCatalogue* catalogue = nullptr);
+
+    // "Einströmdüsen" in the current text language.
+    std::string BrowserCaption() const override;
 
     std::string GetCalcText(const TMdbRecord* record, int field) const override;
     // Refused while an impeller refers to the nozzle; asks before deleting.

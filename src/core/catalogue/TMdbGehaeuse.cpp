@@ -7,6 +7,7 @@
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TMdbLrTyp.h"
 #include "i18n/Language.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "measurements/TMdbMessung.h"
@@ -114,6 +115,10 @@ TMdbRecord* TMdbGehaeuse::NewRecordWithDefaults(std::int32_t today) {
     SetInt(record, F_GEHSNR, key);
     SetInt(record, F_ERSTDATUM, today);
     return record;
+}
+
+std::string TMdbGehaeuse::BrowserCaption() const {
+    return Txt(TextId::BrowserGehaeuse);
 }
 
 } // namespace corvane

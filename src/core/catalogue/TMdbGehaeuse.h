@@ -16,7 +16,6 @@ class TMdbGehaeuse : public TMdb {
 public:
     static constexpr std::uint32_t kMdbNo = 1002;
     static constexpr int kFieldCount = 75;
-    static constexpr const char* kBrowserCaption = "Gehäuse";
     static constexpr int kFormCount = 5; // housing forms 0 ("????") .. 4
 
     static constexpr int F_GEHSNR = 1;
@@ -96,6 +95,9 @@ public:
     static constexpr int F_INKATALOG = 75; // "in Katalog", > 0: the housing is in the catalogue
 
     explicit TMdbGehaeuse(TCatalogue* catalogue = nullptr);
+
+    // "Gehäuse" in the current text language.
+    std::string BrowserCaption() const override;
 
     std::string GetCalcText(const TMdbRecord* record, int field) const override;
     // GEHSEFORM as text in the current interface language.

@@ -4,6 +4,7 @@
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TDialogControl.h"
 #include "mdb/TRecordDialog.h"
@@ -69,6 +70,10 @@ bool TMdbKunde::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
 void TMdbKunde::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     TMdb::DialogToRecord(dialog, record);
     StampChangeDate(record, TMdbMessung::Today());
+}
+
+std::string TMdbKunde::BrowserCaption() const {
+    return Txt(TextId::BrowserKunde);
 }
 
 } // namespace corvane

@@ -41,7 +41,7 @@ public:
         return GetText(record, F_NAME);
     }
 
-    std::string BrowserCaption() const override { return "Kunden"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Kunde bearbeiten"; }
 
     // A new customer with the next free number, created `today`.

@@ -6,6 +6,7 @@
 #include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbDuese.h"
 #include "catalogue/TMdbLrTyp.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "measurements/TMdbMessung.h"
@@ -180,6 +181,10 @@ TMdbRecord* TMdbLaufrad::NewRecordWithDefaults(std::int32_t today) {
     SetInt(record, F_LFRDNR, key);
     SetInt(record, F_ERSTDATUM, today);
     return record;
+}
+
+std::string TMdbLaufrad::BrowserCaption() const {
+    return Txt(TextId::BrowserLaufrad);
 }
 
 } // namespace corvane

@@ -17,7 +17,6 @@ class TMdbLaufrad : public TMdb {
 public:
     static constexpr std::uint32_t kMdbNo = 1004;
     static constexpr int kFieldCount = 73;
-    static constexpr const char* kBrowserCaption = "Laufräder";
 
     static constexpr int F_LFRDNR = 1;
     static constexpr int F_LAUFRADNR = F_LFRDNR; // alias: the impeller's record number
@@ -95,6 +94,9 @@ public:
     static constexpr int F_INKATALOG = 73; // "in Katalog", > 0: the impeller is in the catalogue
 
     explicit TMdbLaufrad(TCatalogue* catalogue = nullptr);
+
+    // "Laufräder" in the current text language.
+    std::string BrowserCaption() const override;
 
     std::string GetCalcText(const TMdbRecord* record, int field) const override;
     // Empties OrgBez in every record, then writes the table.

@@ -5,6 +5,7 @@
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TableFieldDecl.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "mdb/TDialogControl.h"
@@ -129,6 +130,10 @@ void TMdbLrTyp::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     TMdb::DialogToRecord(dialog, record);
     if (const TDialogControl* box = dialog.Named(kDescriptionBox); box != nullptr)
         SetDescription(record, box->Text());
+}
+
+std::string TMdbLrTyp::BrowserCaption() const {
+    return Txt(TextId::BrowserLrTyp);
 }
 
 } // namespace corvane

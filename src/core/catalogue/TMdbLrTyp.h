@@ -16,7 +16,6 @@ class TMdbLrTyp : public TMdb {
 public:
     static constexpr std::uint32_t kMdbNo = 1005;
     static constexpr int kFieldCount = 7;
-    static constexpr const char* kBrowserCaption = "Laufrad-Typen";
     static constexpr std::size_t kDescriptionPartChars = 250;
 
     static constexpr int F_TYPNR = 1;
@@ -28,6 +27,9 @@ public:
     static constexpr int F_INKATALOG = 7; // "in Katalog", transient: 1 when the type is used
 
     explicit TMdbLrTyp(TCatalogue* catalogue = nullptr);
+
+    // "Laufrad-Typen" in the current text language.
+    std::string BrowserCaption() const override;
 
     // Refused while an impeller has this type; asks before deleting. Housings do not count.
     void DeleteRecord(TMdbRecord* record) override;

@@ -4,6 +4,7 @@
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TDialogControl.h"
 #include "mdb/TRecordDialog.h"
@@ -139,6 +140,10 @@ void TMdbMotor::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     TMdb::DialogToRecord(dialog, record);
     StampChangeDate(record, TMdbMessung::Today());
     if (dialog.IsNewRecord()) AssignNewNumber(record);
+}
+
+std::string TMdbMotor::BrowserCaption() const {
+    return Txt(TextId::BrowserMotor);
 }
 
 } // namespace corvane

@@ -51,7 +51,7 @@ public:
     // Name of a motor type in a language (0..2); codes outside 0..6 give the name of code 0.
     static std::string MotorTypeText(int code, int language);
 
-    std::string BrowserCaption() const override { return "Motoren"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Motor bearbeiten"; }
 
     TMdbRecord* CreateRecord(std::int32_t today);

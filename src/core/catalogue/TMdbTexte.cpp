@@ -2,6 +2,7 @@
 
 #include "catalogue/DialogRules.h"
 #include "catalogue/RefTableRules.h"
+#include "i18n/Texts.h"
 #include "mdb/TDialogControl.h"
 #include "mdb/TRecordDialog.h"
 
@@ -39,6 +40,10 @@ bool TMdbTexte::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
     if (dialog.IsNewRecord())
         RefuseAt(F_TEXTNR, [&] { CheckNewNumber(record, BoundInt(dialog, F_TEXTNR)); });
     return true;
+}
+
+std::string TMdbTexte::BrowserCaption() const {
+    return Txt(TextId::BrowserTexte);
 }
 
 } // namespace corvane

@@ -27,7 +27,7 @@ public:
     bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
     bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
 
-    std::string BrowserCaption() const override { return "Texte zur Messung"; }
+    std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Texte zur Messung bearbeiten"; }
 
     TMdbRecord* CreateRecord();

@@ -1,6 +1,6 @@
 #include "i18n/LanguageTable.h"
 
-#include "model/Units.h"
+#include "units/Units.h"
 
 #include <algorithm>
 #include <array>

@@ -10,6 +10,10 @@ void TConfirmation::Install(TConfirmation* handler) {
     g_handler = handler;
 }
 
+TConfirmation* TConfirmation::Installed() {
+    return g_handler;
+}
+
 bool TConfirmation::Ask(const std::string& question) {
     return g_handler == nullptr || g_handler->Confirm(question);
 }

@@ -21,6 +21,7 @@ public:
 
     // Process-wide handler (not owned); nullptr removes it.
     static void Install(TConfirmation* handler);
+    static TConfirmation* Installed();
     static bool Ask(const std::string& question);
     // Yes/No (/Cancel) question to the installed handler; without one the answer is Yes.
     static TAnswer AskChoice(const std::string& question, bool withCancel);

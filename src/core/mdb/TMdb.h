@@ -102,6 +102,7 @@ public:
     virtual std::string GetFieldText(const TMdbRecord* record, int field) const;
     virtual std::string GetFieldTextInUnits(const TMdbRecord* record, int field,
                                             bool forPrint) const;
+    // Unit label of the field in the screen or print unit system; empty for dimensionless fields.
     std::string GetUnitText(int field, bool forPrint) const;
     TMdbVariant GetFieldVariant(const TMdbRecord* record, int field) const;
     virtual TMdbVariant GetFieldVariantInUnits(const TMdbRecord* record, int field,

@@ -4,7 +4,7 @@
 #include "i18n/Language.h"
 #include "mdb/MdbSlots.h"
 #include "mdb/TMdb.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/Dates.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
@@ -22,6 +22,10 @@ using mdb_detail::SlotInt;
 namespace {
 
 constexpr std::size_t kMaxTextChars = 255;
+
+// Quantity kind of the dimensionless fields (ratios, counts of nothing): the unit tables list
+// it as unassigned with the label "???", which in a header looks like a broken character.
+constexpr int kUnitlessQuantity = 21;
 
 // Nearest integer (ties to even), clamped to the int32 range; NaN gives 0.
 std::int32_t ToInt(double value) {
@@ -159,7 +163,9 @@ std::string TMdb::GetFieldTextInUnits(const TMdbRecord* record, int field, bool 
 
 std::string TMdb::GetUnitText(int field, bool forPrint) const {
     CheckField(field);
-    return UnitLabel(fields_[field].Quantity, UnitSystem(forPrint));
+    const int quantity = fields_[field].Quantity;
+    if (quantity == kUnitlessQuantity) return std::string();
+    return UnitLabel(quantity, UnitSystem(forPrint));
 }
 
 TMdbVariant TMdb::GetFieldVariant(const TMdbRecord* record, int field) const {

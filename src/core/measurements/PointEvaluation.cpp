@@ -3,8 +3,9 @@
 
 #include "measurements/Humidity.h"
 #include "measurements/TMdbMw.h"
-#include "model/FanLaws.h"
-#include "model/TPointValues.h"
+#include "physics/AirDensity.h"
+#include "physics/FanLaws.h"
+#include "physics/TPointValues.h"
 
 #include <algorithm>
 #include <bit>
@@ -15,8 +16,7 @@ namespace corvane {
 
 namespace {
 
-constexpr double kRhoStd = 1.205;      // standard air density, kg/m³
-constexpr double kPDynFactor = 0.6025; // kRhoStd / 2
+constexpr double kPDynFactor = kStandardDensity / 2;
 constexpr double kTiny = 1e-9;
 constexpr double kPi = std::numbers::pi;
 
@@ -64,7 +64,7 @@ void TMdbMw::EvaluatePoint(TMdbRecord* point) const {
         const double x = HumidityTerm(t, Value(point, F_RF));
         const double rho = pb * (1 + x / 1000) / (287.1 + 461.4 * x / 1000) * 100 / (t + 273);
         v.Density = static_cast<float>(rho);
-        const double toStd = kRhoStd / rho;
+        const double toStd = kStandardDensity / rho;
 
         // A missing flow or chamber pressure leaves everything that depends on it missing.
         const bool haveFlow = !Missing(flow);
@@ -110,7 +110,7 @@ void TMdbMw::EvaluatePoint(TMdbRecord* point) const {
 
         const double u = speed >= 0 ? measuredD2_ / 1000.0 * kPi * speed / 60 : -1;
         if (u >= kTiny && havePressure) {
-            const double q = u * u * kRhoStd / 2;
+            const double q = u * u * kStandardDensity / 2;
             if (haveFlow) v.PsiTot = static_cast<float>(pTot / q);
             v.PsiFa = static_cast<float>(pFa / q);
         }

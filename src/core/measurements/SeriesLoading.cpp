@@ -7,8 +7,8 @@
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesPointCache.h"
-#include "model/FanLaws.h"
-#include "model/ListeningDistance.h"
+#include "physics/FanLaws.h"
+#include "physics/ListeningDistance.h"
 
 #include <algorithm>
 
@@ -70,6 +70,8 @@ void TMdbMw::InvalidateEvaluation() {
 
 void TMdbMw::DeleteSeriesPoints(std::int32_t seriesNo) {
     if (pointCache_ != nullptr) pointCache_->Forget(seriesNo);
+    // A later series with the same number must not inherit points changed in memory.
+    if (catalogue_ != nullptr) catalogue_->ForgetKeptPoints(seriesNo);
     if (seriesNo_ == seriesNo) {
         FreeAllRecords();
         ForgetSeries();

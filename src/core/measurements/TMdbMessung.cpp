@@ -7,6 +7,7 @@
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TMdbMotor.h"
 #include "i18n/Language.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "mdb/TMdbBrowser.h"
@@ -127,6 +128,10 @@ float TMdbMessung::NextOrderSerial(std::int32_t orderNo, const TMdbRecord* excep
         if (r != except && GetInt(r, F_AUFTRAGSNR) == orderNo)
             largest = std::max(largest, GetFloat(r, F_AUFTMESSZ));
     return largest + 1;
+}
+
+std::string TMdbMessung::BrowserCaption() const {
+    return Txt(TextId::BrowserMessung);
 }
 
 } // namespace corvane

@@ -77,7 +77,7 @@ public:
     // Refuses a series that an impeller or a housing refers to, asks, then deletes the series
     // with all its points.
     void DeleteRecord(TMdbRecord* record) override;
-    std::string BrowserCaption() const override { return "Messungen"; }
+    std::string BrowserCaption() const override;
     // Sets the caption and shows the "Messwerte" menu group when it is enabled.
     void PrepareBrowser(TMdbBrowser& browser) override;
     // The "Messwerte" group opens the measured points (flag 1), a measurement (2) and the

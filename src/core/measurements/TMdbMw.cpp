@@ -2,6 +2,7 @@
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbTexte.h"
+#include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "measurements/Humidity.h"
@@ -103,7 +104,7 @@ void TMdbMw::DeleteRecord(TMdbRecord* record) {
 }
 
 std::string TMdbMw::BrowserCaption() const {
-    return "Messwerte aus Messreihe " + std::to_string(seriesNo_);
+    return ReplaceAll(Txt(TextId::BrowserMw), "%s", std::to_string(seriesNo_));
 }
 
 } // namespace corvane

@@ -2,7 +2,7 @@
 
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMwFieldNo.h"
-#include "model/TPointValues.h"
+#include "physics/TPointValues.h"
 
 #include <cstdint>
 #include <string>

@@ -14,17 +14,16 @@ bool HasTextField(const TMdb& table) {
 }
 } // namespace
 
-bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table) {
+bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table, const TMdbRecord* except) {
     if (HasTextField(table)) return false;
     TEntry entry;
     entry.SlotCount = table.SlotCount();
-    entry.RecordCount = table.RecordCount();
     const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
-    entry.Slots.resize(slotCount * static_cast<std::size_t>(entry.RecordCount));
-    std::uint32_t* out = entry.Slots.data();
+    entry.Slots.reserve(slotCount * static_cast<std::size_t>(table.RecordCount()));
     for (const TMdbRecord* r = table.FirstRecord(); r != nullptr; r = r->Next) {
-        std::memcpy(out, r->Slots(), slotCount * sizeof(std::uint32_t));
-        out += slotCount;
+        if (r == except) continue;
+        entry.Slots.insert(entry.Slots.end(), r->Slots(), r->Slots() + slotCount);
+        ++entry.RecordCount;
     }
     series_[seriesNo] = std::move(entry);
     return true;

@@ -8,6 +8,7 @@
 namespace corvane {
 
 class TMdb;
+class TMdbRecord;
 
 // Raw measured points per series, kept in memory after the first read from the data file so
 // that switching between series (the search does it for every candidate) never touches the
@@ -16,9 +17,10 @@ class TMdb;
 // a catalogue; the catalogue clears it when it opens another file.
 class TSeriesPointCache {
 public:
-    // Copies the records of `table` as the points of `seriesNo`, replacing an older copy.
-    // Tables with text fields are not cached (their slots hold handles); returns false then.
-    bool Store(std::int32_t seriesNo, const TMdb& table);
+    // Copies the records of `table` (all but `except`) as the points of `seriesNo`,
+    // replacing an older copy. Tables with text fields are not cached (their slots hold
+    // handles); returns false then.
+    bool Store(std::int32_t seriesNo, const TMdb& table, const TMdbRecord* except = nullptr);
     // Replaces the records of `table` by the stored points of `seriesNo` and rebuilds its
     // indexes, as a load from the file does. False (table untouched) when not cached or
     // stored from a table of another record size.

@@ -4,7 +4,7 @@
 #include "measurements/TMdbMw.h"
 #include "model/CurveKinds.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
+#include "units/Units.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,6 @@
 #include "catalogue/TCatalogue.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
-#include "selection/TAuswahlParam.h"
 
 #include <algorithm>
 #include <limits>
@@ -36,7 +35,7 @@ int TMessAuswahl::AddSeries(std::int32_t seriesNo, std::int32_t displayNo, int p
     TMessSlot& slot = slots_[static_cast<std::size_t>(count_)];
     const double targetD2 = d2 > 0 ? d2 : -1;
     const double targetSpeed = speed > 0 ? speed : -1;
-    const double targetDensity = density > 0 ? density : 1.205;
+    const double targetDensity = density > 0 ? density : kStandardDensity;
     // Loaded before the slot counts as used: a failing read leaves the selection unchanged.
     slot.Points->LoadSeries(series, static_cast<float>(targetDensity), static_cast<float>(targetD2),
                             static_cast<float>(targetSpeed));
@@ -102,11 +101,6 @@ void TMessAuswahl::SetRequest(double flow, double pressure, double tolerance,
     requestedPressure_ = pressure;
     tolerance_ = tolerance;
     fixedQuantity_ = fixedQuantity;
-}
-
-void TMessAuswahl::SetRequest(const TAuswahlParam& request) {
-    SetRequest(request.RequestedFlow, request.RequestedPressure, request.Tolerance,
-               request.SearchMode == SearchFixedSpeed ? request.FixedQuantity : -1);
 }
 
 int TMessAuswahl::SpareSlotHolding(std::int32_t seriesNo) const {

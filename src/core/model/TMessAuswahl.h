@@ -1,5 +1,7 @@
 #pragma once
 
+#include "physics/AirDensity.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -9,17 +11,16 @@ namespace corvane {
 class TCatalogue;
 class TMdbMw;
 class TSeriesPointCache;
-struct TAuswahlParam;
 
 // One used place of the series selection: a measurement series with the diameter, speed and
 // density its points are converted to, and the table holding those converted points.
 struct TMessSlot {
-    std::int32_t SeriesNo = 0;    // always positive
-    std::int32_t DisplayNo = 0;   // number shown in legends (result-list row)
-    double TargetD2 = -1;         // mm; -1 = as measured
-    double TargetSpeed = -1;      // 1/min; -1 = as measured
-    double TargetDensity = 1.205; // kg/m³
-    bool Starred = false;         // added with a negative series number
+    std::int32_t SeriesNo = 0;               // always positive
+    std::int32_t DisplayNo = 0;              // number shown in legends (result-list row)
+    double TargetD2 = -1;                    // mm; -1 = as measured
+    double TargetSpeed = -1;                 // 1/min; -1 = as measured
+    double TargetDensity = kStandardDensity; // kg/m³
+    bool Starred = false;                    // added with a negative series number
     std::unique_ptr<TMdbMw> Points;
 };
 
@@ -37,7 +38,7 @@ public:
     TMessAuswahl& operator=(const TMessAuswahl&) = delete;
 
     // Adds series |seriesNo| (starred when negative), its points converted to the density,
-    // speed and diameter given (values not above 0: density 1.205, the measured speed and
+    // speed and diameter given (values not above 0: the standard density, the measured speed and
     // diameter). `position` 1..Count+1 inserts there, anything else appends. Nothing happens
     // when the selection is full, the series does not exist, or it is already selected and
     // variation is not allowed. Returns the position the series got, 0 when not added.
@@ -74,8 +75,6 @@ public:
     double RequestedPressure() const { return requestedPressure_; }
     double Tolerance() const { return tolerance_; }
     void SetRequest(double flow, double pressure, double tolerance, std::int32_t fixedQuantity);
-    // The same from a search request: the deviation kind only for a search at a given speed.
-    void SetRequest(const TAuswahlParam& request);
 
 private:
     // Index of an unused slot whose table already holds `seriesNo`, else -1.

@@ -5,9 +5,9 @@
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
 #include "measurements/TMdbMw.h"
-#include "model/ListeningDistance.h"
-#include "model/Units.h"
+#include "physics/ListeningDistance.h"
 #include "selection/TResultList.h"
+#include "units/Units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +25,6 @@ std::string ShownAngle(const std::string& angle) {
         ++first;
     return angle.substr(first);
 }
-
-constexpr int kDistanceQuantity = 23;
 
 // Field behind a numeric column in the measured-points table (0: the impeller's width).
 int MwFieldOf(int column) {
@@ -125,8 +123,8 @@ std::string TResultList::ColumnHeader(int column, int headerRow) const {
     if (column == 9) name += std::string("(") + Txt(TextId::MaxWord) + ")";
     if (column == 6 && ListeningDistance() > 1) {
         const int units = ScreenUnitSystem();
-        name += ": " + FormatQuantity(1, kDistanceQuantity, units, ListeningDistance()) + " " +
-                UnitLabel(kDistanceQuantity, units);
+        name += ": " + FormatQuantity(1, kQuantityDistance, units, ListeningDistance()) + " " +
+                UnitLabel(kQuantityDistance, units);
     }
     return name;
 }

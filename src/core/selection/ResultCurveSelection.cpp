@@ -1,4 +1,5 @@
 #include "model/TMessAuswahl.h"
+#include "selection/CurveRequest.h"
 #include "selection/TResultList.h"
 
 namespace corvane {
@@ -14,7 +15,7 @@ void TResultList::BuildCurveSelection(TMessAuswahl& selection) {
                                            request_.RequestedDensity, row.N, row.D2);
         row.ChartMark = position;
     }
-    selection.SetRequest(request_);
+    SetCurveRequest(selection, request_);
 }
 
 } // namespace corvane

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -23,7 +24,9 @@ struct TRowKey {
 double NumberKey(const TErgebnisZeile& row, const TAuswahlParam& request) {
     switch (request.SortKey) {
     case 0:
-        return row.Lp;
+        // Quietest first; a fan without a sound level (-1) is not quiet, it is unknown: such
+        // rows go after every row with a level.
+        return row.Lp < 0 ? std::numeric_limits<double>::infinity() : row.Lp;
     case 1:
         return row.Eff2;
     case 2:

@@ -7,7 +7,8 @@ namespace corvane {
 struct TAuswahlParam;
 struct TErgebnisZeile;
 
-// Sorts result rows by the request's sort key: 0 sound level, 1 static efficiency
+// Sorts result rows by the request's sort key: 0 sound level (rows without a level after
+// all rows with one), 1 static efficiency
 // (descending), 2 deviation from the operating point (flow in fixed-speed mode with the flow
 // allowed to deviate, else pressure), 3 D2, 4 speed, 5 installed width, 6 housing angle
 // (byte-wise). A quicksort around the middle row: rows with equal keys do not keep their

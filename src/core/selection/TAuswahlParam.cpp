@@ -53,8 +53,4 @@ void ClampRequest(TAuswahlParam& r) {
     r.SortKey = InRangeOr(r.SortKey, 0, 6, 0);
 }
 
-bool IsNonStandardDensity(double density) {
-    return !(std::fabs(density - kStandardDensity) < 0.001);
-}
-
 } // namespace corvane

@@ -31,6 +31,12 @@ void TResultList::Invalidate() {
     Refresh();
 }
 
+void TResultList::BeginSearch() {
+    statusText_ = Txt(TextId::Searching);
+    statusWarning_ = false;
+    progress_ = 0;
+}
+
 void TResultList::Refresh() {
     std::size_t shown = 0;
     for (TErgebnisZeile& row : rows_) {

@@ -33,6 +33,8 @@ public:
     // Drops the results after an input change: no rows, marked-result memory empty, progress
     // 0, no search done.
     void Invalidate();
+    // A search starts: status "suchen ..." on the normal colour, progress 0.
+    void BeginSearch();
 
     const std::vector<TErgebnisZeile>& Rows() const { return rows_; }
     std::size_t Count() const { return rows_.size(); }

@@ -1,17 +1,14 @@
 #include "settings/TIniFile.h"
 
 #include "util/Codepage.h"
+#include "util/TAtomicFile.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <charconv>
-#include <fcntl.h>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 
 namespace corvane {
 
@@ -58,34 +55,25 @@ std::string SingleLine(std::string_view value) {
     return s;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
-bool TIniFile::Load(const std::string& path) {
+TOutcome TIniFile::Load(const std::string& path) {
     m_sections.clear();
+    const auto failed = [&path](int error) {
+        return TOutcome::Failure("Cannot read file \"" + path + "\": " + std::strerror(error));
+    };
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
+    if (std::filesystem::is_directory(path, ec)) return failed(EISDIR);
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) return failed(errno != 0 ? errno : ENOENT);
     std::string bytes;
     char buffer[65536];
     while (bytes.size() < kMaxFileBytes && in.read(buffer, sizeof buffer).gcount() > 0)
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return false;
+    if (in.bad()) return failed(errno != 0 ? errno : EIO);
     Parse(bytes);
-    return true;
+    return {};
 }
 
 void TIniFile::Parse(std::string_view bytes) {
@@ -133,31 +121,8 @@ std::string TIniFile::Text() const {
     return text;
 }
 
-bool TIniFile::Save(const std::string& path) const {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target(path);
-    // Write through a symbolic link to the file it names instead of replacing the link.
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
-    }
-    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-
-    static std::atomic<unsigned> counter{0};
-    const std::string temp = target.string() + ".tmp" + std::to_string(::getpid()) + "_" +
-                             std::to_string(counter.fetch_add(1));
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    // Keep the permissions of the file being replaced.
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old))
-        ::fchmod(fd, static_cast<mode_t>(old.permissions() & fs::perms::mask));
-    bool ok = WriteAll(fd, Text()) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+TOutcome TIniFile::Save(const std::string& path) const {
+    return WriteFileAtomically(path, Text(), true);
 }
 
 bool TIniFile::SectionExists(std::string_view section) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/Outcome.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,12 +27,12 @@ public:
 
     TIniFile() = default;
 
-    // Replaces the document with the file's content. False when the file cannot be read (the
-    // document is then empty).
-    bool Load(const std::string& path);
-    // Writes the document atomically (temporary file in the same folder, then rename) and
-    // creates missing folders. False on failure; the previous file is then left untouched.
-    bool Save(const std::string& path) const;
+    // Replaces the document with the file's content. When the file cannot be read the
+    // document is empty and the outcome names the file and the reason.
+    TOutcome Load(const std::string& path);
+    // Writes the document atomically (TAtomicFile) and creates missing folders. On failure
+    // the previous file is left untouched and the outcome names the file and the reason.
+    TOutcome Save(const std::string& path) const;
 
     // Replaces the document with the parsed text (raw file bytes).
     void Parse(std::string_view bytes);

@@ -1,15 +1,17 @@
 #include "settings/TSettings.h"
 
 #include "i18n/LanguageTable.h"
+#include "i18n/Texts.h"
 #include "selection/ErgIdList.h"
 #include "util/Numbers.h"
+#include "util/XdgFolders.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
-#include <unistd.h>
+#include <system_error>
+#include <utility>
 
 namespace corvane {
 
@@ -31,11 +33,17 @@ struct TDefaults {
 constexpr TDefaults kUserDefaults{"3000", "500", "5", "1450", 1, 1, 6};
 constexpr TDefaults kFileDefaults{"4000", "300", "10", "1500", 0, 0, 7};
 
+// The program's sentence for a failed file operation, then the reason on its own line.
+TOutcome Explained(TOutcome outcome, TextId what) {
+    if (outcome) return outcome;
+    return TOutcome::Failure(std::string(Txt(what)) + "\n" + outcome.Message());
+}
+
 const TDefaults& DefaultsOf(ESettingsSource source) {
     return source == ESettingsSource::User ? kUserDefaults : kFileDefaults;
 }
 
-double ReadDouble(const TIniFile& ini, const char* key, const char* defaultText) {
+double ReadDouble(const TIniFile& ini, const char* key, std::string_view defaultText) {
     return ParseNumber(ini.ReadString(kAuswahl, key, defaultText));
 }
 
@@ -84,7 +92,7 @@ void ReadRequest(TAuswahlParam& r, const TIniFile& ini, ESettingsSource source) 
     r.Tolerance = ReadDouble(ini, "AuswDproz", d.Tolerance);
     r.GivenSpeed = ReadDouble(ini, "AuswN", d.Speed);
     r.MaxSpeed = ReadDouble(ini, "AuswNmax", "3000");
-    r.RequestedDensity = ReadDouble(ini, "AuswRho", "1.205");
+    r.RequestedDensity = ReadDouble(ini, "AuswRho", FormatDouble(kStandardDensity));
     r.SliderMax = ini.ReadInteger(kAuswahl, "AuswSlmax", 3000);
     r.FixedQuantity = ini.ReadInteger(kAuswahl, "AuswDart", d.FixedQuantity);
     r.D2Min = ReadDouble(ini, "AuswD2min", "67");
@@ -134,25 +142,13 @@ void WriteCommonOptions(const TSettings& s, TIniFile& ini) {
 } // namespace
 
 std::string SettingsPath() {
-    namespace fs = std::filesystem;
-    fs::path base;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg && fs::path(xdg).is_absolute()) {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd* pw = ::getpwuid(::getuid());
-            home = pw && pw->pw_dir ? pw->pw_dir : ".";
-        }
-        base = fs::path(home) / ".config";
-    }
-    return (base / "Brask" / "Corvane.conf").string();
+    return (std::filesystem::path(ConfigHomeFolder()) / "Brask" / "Corvane.conf").string();
 }
 
 void TSettings::Read(const TIniFile& ini, ESettingsSource source) {
     ReadOptions(*this, ini, source);
     ReadRequest(Request, ini, source);
+    if (source == ESettingsSource::User) Installation.Read(ini);
 }
 
 void TSettings::WriteUser(TIniFile& ini) const {
@@ -164,23 +160,28 @@ void TSettings::WriteUser(TIniFile& ini) const {
     ini.WriteString(kOptions, "Warenkorb", WriteCartText(Cart));
     ini.WriteInteger(kOptions, "Naufruf", Naufruf);
     WriteRequest(Request, ini);
+    Installation.Write(ini);
 }
 
-bool TSettings::LoadUser(const std::string& path) {
-    const bool loaded = Store.Load(path);
+TOutcome TSettings::LoadUser(const std::string& path) {
+    std::error_code ec;
+    const bool exists =
+        std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+    TOutcome loaded = Store.Load(path);
     Read(Store, ESettingsSource::User);
-    return loaded;
+    if (!exists) return {};
+    return Explained(std::move(loaded), TextId::SettingsReadError);
 }
 
-bool TSettings::SaveUser(const std::string& path) {
+TOutcome TSettings::SaveUser(const std::string& path) {
     WriteUser(Store);
-    return Store.Save(path);
+    return Explained(Store.Save(path), TextId::SettingsSaveError);
 }
 
-bool TSettings::WriteSelectionFile(const std::string& path,
-                                   const std::vector<std::int32_t>& markedIds) const {
+TOutcome TSettings::WriteSelectionFile(const std::string& path,
+                                       const std::vector<std::int32_t>& markedIds) const {
     TIniFile ini;
-    ini.Load(path); // update an existing file; a new one starts empty
+    (void)ini.Load(path); // update an existing file; a new one starts empty
     WriteCommonOptions(*this, ini);
     for (std::size_t i = 0; i < kLayoutCount; ++i) {
         const TLayout& layout = Layouts.Layouts[i];
@@ -198,20 +199,30 @@ bool TSettings::WriteSelectionFile(const std::string& path,
     ini.WriteString(kOptions, "Warenkorb", WriteCartText(Cart));
     WriteRequest(Request, ini);
     ini.WriteString(kAuswahl, "AuswSet", WriteIdList(markedIds));
-    return ini.Save(path);
+    return Explained(ini.Save(path), TextId::SelectionSaveError);
 }
 
-bool TSettings::ReadSelectionFile(const std::string& path) {
+TOutcome TSettings::ReadSelectionFile(const std::string& path) {
     TIniFile ini;
-    if (!ini.Load(path)) return false;
+    if (TOutcome loaded = ini.Load(path); !loaded)
+        return Explained(std::move(loaded), TextId::SelectionOpenError);
     Read(ini, ESettingsSource::SelectionFile);
-    return true;
+    return {};
 }
 
 std::vector<std::int32_t> ReadSelectionMarks(const std::string& path) {
+    std::vector<std::int32_t> ids;
+    (void)ReadSelectionMarks(path, ids);
+    return ids;
+}
+
+TOutcome ReadSelectionMarks(const std::string& path, std::vector<std::int32_t>& ids) {
+    ids.clear();
     TIniFile ini;
-    if (!ini.Load(path)) return {};
-    return ReadIdList(ini.ReadString(kAuswahl, "AuswSet", ""));
+    if (TOutcome loaded = ini.Load(path); !loaded)
+        return Explained(std::move(loaded), TextId::SelectionOpenError);
+    ids = ReadIdList(ini.ReadString(kAuswahl, "AuswSet", ""));
+    return {};
 }
 
 } // namespace corvane

@@ -5,6 +5,8 @@
 #include "selection/TPointList.h"
 #include "selection/TWarenkorbEintrag.h"
 #include "settings/TIniFile.h"
+#include "settings/TInstallationSettings.h"
+#include "util/Outcome.h"
 
 #include <cstdint>
 #include <string>
@@ -37,6 +39,8 @@ struct TSettings {
     TWarenkorb Cart;                // "Warenkorb"
     std::int32_t Naufruf = 0;       // run counter (user settings only)
     TAuswahlParam Request;          // section "Auswahl"
+    // Section "Messwerterfassung" (user settings only).
+    TInstallationSettings Installation = TInstallationSettings::Defaults();
 
     // The document the user settings were loaded from and are saved to. Window placements
     // live here as plain values.
@@ -49,24 +53,29 @@ struct TSettings {
     // Writes the user settings in their fixed order.
     void WriteUser(TIniFile& ini) const;
 
-    // Loads the user settings file into Store and reads it; a missing or unreadable file
-    // gives the defaults (false).
-    bool LoadUser(const std::string& path);
-    // Writes the settings into Store and saves it atomically.
-    bool SaveUser(const std::string& path);
+    // Loads the user settings file into Store and reads it. A missing file is a first start:
+    // the defaults, successfully. An unreadable one also gives the defaults, and the outcome
+    // says why it could not be read.
+    TOutcome LoadUser(const std::string& path);
+    // Writes the settings into Store and saves it atomically; the outcome says why it failed
+    // (the previous file is then unchanged).
+    TOutcome SaveUser(const std::string& path);
 
     // Writes a selection file: the options, layouts with their remarks, point lists and cart,
     // then the request and `markedIds` (the result identifiers with a chart mark, in row
-    // order). An existing file is updated, keeping keys that are not ours.
-    bool WriteSelectionFile(const std::string& path,
-                            const std::vector<std::int32_t>& markedIds) const;
-    // Reads a selection file with the selection-file defaults. False, with nothing changed,
-    // when the file cannot be read.
-    bool ReadSelectionFile(const std::string& path);
+    // order). An existing file is updated, keeping keys that are not ours; it is replaced
+    // atomically. The outcome says why it failed.
+    TOutcome WriteSelectionFile(const std::string& path,
+                                const std::vector<std::int32_t>& markedIds) const;
+    // Reads a selection file with the selection-file defaults. When the file cannot be read
+    // nothing changes and the outcome says why.
+    TOutcome ReadSelectionFile(const std::string& path);
 };
 
 // The marked result identifiers ("AuswSet") of a selection file; empty when the file is
 // missing or holds none.
 std::vector<std::int32_t> ReadSelectionMarks(const std::string& path);
+// The same, saying why a file could not be read (`ids` is then empty).
+TOutcome ReadSelectionMarks(const std::string& path, std::vector<std::int32_t>& ids);
 
 } // namespace corvane

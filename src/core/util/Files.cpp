@@ -42,10 +42,36 @@ int CopyFile(const std::string& source, const std::string& target) {
 }
 
 bool MakeFolder(const std::string& path) {
-    if (path.empty()) return false;
     std::error_code ec;
-    fs::create_directories(path, ec);
-    return fs::is_directory(path, ec);
+    return MakeFolder(path, ec);
+}
+
+bool MakeFolder(const std::string& path, std::error_code& error) {
+    error.clear();
+    if (path.empty()) {
+        error = std::make_error_code(std::errc::invalid_argument);
+        return false;
+    }
+    fs::create_directories(path, error);
+    if (error) return false;
+    if (fs::is_directory(path, error)) return true;
+    if (!error) error = std::make_error_code(std::errc::not_a_directory);
+    return false;
+}
+
+std::error_code ReplaceFile(const std::string& source, const std::string& target) {
+    std::error_code ec;
+    const fs::path to(target);
+    const fs::path temporary = to.parent_path() / ("." + to.filename().string() + ".new");
+    fs::remove(temporary, ec); // a leftover of an interrupted copy
+    fs::copy_file(source, temporary, ec);
+    if (!ec) fs::permissions(temporary, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (!ec) fs::rename(temporary, to, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+    }
+    return ec;
 }
 
 bool RemoveTree(const std::string& path) {

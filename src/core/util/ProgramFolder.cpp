@@ -14,6 +14,10 @@ std::string ProgramFolder() {
     if (!g_override.empty()) return g_override;
     if (const char* home = std::getenv("CORVANE_HOME"); home != nullptr && *home != '\0')
         return home;
+    return ExecutableFolder();
+}
+
+std::string ExecutableFolder() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return std::filesystem::current_path(ec).string();
@@ -22,6 +26,10 @@ std::string ProgramFolder() {
 
 void SetProgramFolder(const std::string& folder) {
     g_override = folder;
+}
+
+const std::string& ProgramFolderOverride() {
+    return g_override;
 }
 
 std::string ProgramFile(const std::string& name) {

@@ -8,6 +8,11 @@ namespace corvane {
 // running executable unless CORVANE_HOME or an explicit override (--home) names another.
 std::string ProgramFolder();
 void SetProgramFolder(const std::string& folder);
+// The folder given to SetProgramFolder; empty when none is.
+const std::string& ProgramFolderOverride();
+// The folder of the running executable, whatever overrides the program folder: the other
+// programs of the installation (corvane-rigsim, ...) lie there.
+std::string ExecutableFolder();
 // ProgramFolder() + "/" + name.
 std::string ProgramFile(const std::string& name);
 

@@ -11,7 +11,8 @@
 #include "catalogue/TMdbLaufrad.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
-#include "model/FanLaws.h"
+#include "model/DataFileSave.h"
+#include "physics/FanLaws.h"
 #include "util/Codepage.h"
 
 #include <algorithm>
@@ -48,7 +49,7 @@ protected:
             sheetFiles_.insert(sheet.FileName);
         for (const TPictureFile& picture : content.Pictures)
             pictureFiles_.insert(picture.FileName);
-        writer.SaveToFile((folder_ / "Corvane.mem").string());
+        SaveDataFile(writer, (folder_ / "Corvane.mem").string());
         catalogue_ = new TCatalogue;
         catalogue_->Open((folder_ / "Corvane.mem").string());
     }

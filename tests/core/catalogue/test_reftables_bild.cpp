@@ -1,6 +1,7 @@
 // The picture table: delete guard, loading and replacing the picture files, and stored names
 // that try to reach outside the picture folder.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/PictureFiles.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TImage.h"
@@ -52,10 +53,8 @@ protected:
         cat.SetFolder(root.string());
         TConfirmation::Install(&confirm);
     }
-    void TearDown() override {
-        TConfirmation::Install(nullptr);
-        fs::remove_all(root);
-    }
+    void TearDown() override { fs::remove_all(root); }
+    test::TProcessStateGuard guard;
     TMdbRecord* AddPicture(std::int32_t no, const char* sketch, const char* picture) {
         TMdbBild& pictures = cat.Bild();
         TMdbRecord* r = pictures.NewRecord();

@@ -1,6 +1,7 @@
 // Declarations of the reference tables (customers, orders, motors, pictures, texts) and their
 // code and calculated texts.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
 #include "catalogue/TMdbBild.h"
@@ -76,6 +77,7 @@ TEST(RefTablesFields, CaptionsAndCodeTexts) {
     TMdbRecord* motor = table.NewRecord();
     table.SetInt(motor, TMdbMotor::F_MOTORTYP, 5);
     EXPECT_EQ(table.GetFieldText(motor, TMdbMotor::F_MOTORTYP), "Drehstrom");
+    const test::TProcessStateGuard guard;
     SetTextLanguage(2);
     EXPECT_EQ(table.GetFieldText(motor, TMdbMotor::F_MOTORTYP), "Трехфазный ток");
     EXPECT_EQ(TMdbBild().BrowserCaption(), "Изображение");

@@ -1,6 +1,7 @@
 // Rules of the reference tables: delete guards and confirmations, new records, change dates
 // and the uniqueness checks of the edit dialogs.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
 #include "catalogue/TMdbKunde.h"
@@ -49,7 +50,7 @@ std::string ErrorOf(const std::function<void()>& action) {
 class RefTablesRules : public ::testing::Test {
 protected:
     void SetUp() override { TConfirmation::Install(&confirm); }
-    void TearDown() override { TConfirmation::Install(nullptr); }
+    test::TProcessStateGuard guard;
     TCatalogue cat;
     AnsweringConfirmation confirm;
 };

@@ -1,10 +1,13 @@
 // Derived texts of the impeller, housing and nozzle tables that need no other table.
 
+#include "ProcessStateGuard.h"
+#include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbDuese.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TMdbLrTyp.h"
 #include "i18n/Language.h"
+#include "measurements/TMdbMw.h"
 
 #include <gtest/gtest.h>
 
@@ -65,10 +68,11 @@ TEST(TablesDesignations, NozzleDesignationAndHousingForms) {
     TMdbRecord* h = housings.NewRecord();
     housings.SetInt(h, TMdbGehaeuse::F_GEHSEFORM, 2);
     EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "Rechteck");
-    const int language = TextLanguage();
-    SetTextLanguage(2);
-    EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "Прямоугольник");
-    SetTextLanguage(language);
+    {
+        const test::TProcessStateGuard guard;
+        SetTextLanguage(2);
+        EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "Прямоугольник");
+    }
     housings.SetInt(h, TMdbGehaeuse::F_GEHSEFORM, 7);
     EXPECT_EQ(housings.GetFieldText(h, TMdbGehaeuse::F_GEHSEFORM), "????");
     EXPECT_EQ(TMdbGehaeuse::FormText(-1, 1), "????");
@@ -91,4 +95,31 @@ TEST(TablesDesignations, TypeDescriptionSplitsIntoFourParts) {
     EXPECT_EQ(types.GetText(r, TMdbLrTyp::F_BESCHR4), std::string(250, 'b'));
     // 1050 characters: the last 50 are dropped.
     EXPECT_EQ(types.Description(r), std::string(249, 'a') + "ü" + std::string(750, 'b'));
+}
+
+// Every table's browser has a caption of its own in the text language, never the table name.
+TEST(TablesDesignations, BrowserCaptionsInTheTextLanguage) {
+    const test::TProcessStateGuard guard;
+    TCatalogue cat;
+    const std::vector<std::vector<std::string>> expected = {
+        {"Messwerte aus Messreihe 0", "measured values of series 0"},
+        {"Bilder", "picture"},
+        {"Texte zur Messung", "measurement texts"},
+        {"Kunden", "customers"},
+        {"Motoren", "motors"},
+        {"Laufrad-Typen", "fan wheel types"},
+        {"Einströmdüsen", "inlet cones"},
+        {"Laufräder", "fan wheels"},
+        {"Gehäuse", "housings"},
+        {"Aufträge", "orders"},
+        {"Messungen", "measurements"}};
+    for (int language : {0, 1}) {
+        SetTextLanguage(language);
+        for (int position = 1; position <= TCatalogue::kTableCount; ++position)
+            EXPECT_EQ(cat.TableInFileOrder(position)->BrowserCaption(),
+                      expected[static_cast<std::size_t>(position - 1)]
+                              [static_cast<std::size_t>(language)]);
+    }
+    SetTextLanguage(2);
+    EXPECT_EQ(cat.Laufrad().BrowserCaption(), "Рабочие колёса");
 }

@@ -1,6 +1,7 @@
 // Rules of the impeller, impeller-type, housing and nozzle tables that look at other tables:
 // look-up texts, catalogue designation, series numbers, delete guards, saving.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbDuese.h"
@@ -86,7 +87,7 @@ protected:
         for (int i = 1; i <= TCatalogue::kTableCount; ++i)
             cat.TableInFileOrder(i)->RebuildIndex(false);
     }
-    void TearDown() override { TConfirmation::Install(nullptr); }
+    test::TProcessStateGuard guard;
 
     static TMdbRecord* Add(TMdb& table, int keyField, int key) {
         TMdbRecord* r = table.NewRecord();

@@ -1,7 +1,8 @@
+#include "ProcessStateGuard.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
 #include "i18n/Texts.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/Codepage.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ TEST(LanguageTexts, EveryTripleIsCompleteAndFollowsTheTextLanguage) {
             EXPECT_EQ(Utf8OrCp1252ToUtf8(text), text) << id << "/" << language;
         }
     }
-    const int saved = TextLanguage();
+    const test::TProcessStateGuard guard;
     SetTextLanguage(1);
     EXPECT_STREQ(Txt(TextId::SuchBtn), "search matching wheels");
     SetTextLanguage(0);
@@ -39,5 +40,4 @@ TEST(LanguageTexts, EveryTripleIsCompleteAndFollowsTheTextLanguage) {
     EXPECT_STREQ(Txt(TextId::SortAngle, 1), "ordered by housing angle");
     EXPECT_STREQ(Txt(TextId::AllAngles, 9), " * все * ");
     EXPECT_STREQ(Txt(TextId::Count), "");
-    SetTextLanguage(saved);
 }

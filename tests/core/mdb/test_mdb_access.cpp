@@ -1,4 +1,5 @@
 #include "MdbTestTable.h"
+#include "ProcessStateGuard.h"
 #include "i18n/Language.h"
 #include "mdb/EMdbError.h"
 #include "util/Dates.h"
@@ -74,6 +75,7 @@ TEST(MdbAccess, FieldTextsParseAndFormatByType) {
 }
 
 TEST(MdbAccess, UnitsAndVariants) {
+    const test::TProcessStateGuard guard;
     SetScreenUnitSystem(1); // volume flow in m³/s
     SetPrintUnitSystem(0);  // volume flow in m³/h
     TTestTable t;
@@ -92,10 +94,10 @@ TEST(MdbAccess, UnitsAndVariants) {
     EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fDate, false), TMdbVariant(std::string()));
     t.SetInt(r, t.fDate, 40000);
     EXPECT_EQ(t.GetFieldVariantInUnits(r, t.fDate, false), TMdbVariant(std::int32_t{40000}));
-    SetScreenUnitSystem(0);
 }
 
 TEST(MdbAccess, CellTextsOfHeaderAndRecordRows) {
+    const test::TProcessStateGuard guard;
     SetScreenUnitSystem(0);
     SetTextLanguage(1);
     TTestTable t;
@@ -121,7 +123,6 @@ TEST(MdbAccess, CellTextsOfHeaderAndRecordRows) {
     EXPECT_EQ(t.CellText(5, 3).Text, "R1");
     EXPECT_TRUE(t.CellText(5, 3).LeftAligned);  // calculated text
     EXPECT_FALSE(t.CellText(0, 3).LeftAligned); // integer
-    SetTextLanguage(0);
 
     for (const auto& [column, row] : {std::pair{-1, 0}, {6, 0}, {0, 5}, {0, -1}}) {
         const TCellText empty = t.CellText(column, row);

@@ -1,6 +1,7 @@
 #include "MwTestSeries.h"
+#include "ProcessStateGuard.h"
 #include "mdb/TConfirmation.h"
-#include "model/ListeningDistance.h"
+#include "physics/ListeningDistance.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -129,6 +130,7 @@ TEST(MwTable, EvaluationCacheFollowsTargetsAndDistance) {
     EXPECT_EQ(s.Get(1, F::F_PFA), pressure); // same targets: not evaluated again
 
     // A listening distance that is not exact in float still hits the cache.
+    test::TProcessStateGuard guard;
     SetListeningDistance(1.3);
     ASSERT_TRUE(s.mw.LoadSeries(s.series, s.record, 1.2f, -1, 1450));
     EXPECT_NEAR(s.Get(1, F::F_PFA), 2 * pressure, 1e-2); // the distance changed: evaluated

@@ -1,6 +1,7 @@
 #include "MwTestSeries.h"
+#include "ProcessStateGuard.h"
 #include "measurements/Humidity.h"
-#include "model/ListeningDistance.h"
+#include "physics/ListeningDistance.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -183,9 +184,11 @@ TEST(PointEvaluation, SoundLevelsAndMicrophones) {
     EXPECT_EQ(s.mw.BandLevel(point, F::F_LP1_1K, false, 0), -1.0f);
 
     // Listening distance 4 m (taken by the evaluation) lowers the band by 20 log10(4).
-    SetListeningDistance(4);
-    ASSERT_TRUE(s.mw.LoadSeries(s.series, s.record, -1, -1, -1));
-    SetListeningDistance(-1);
+    {
+        const test::TProcessStateGuard guard;
+        SetListeningDistance(4);
+        ASSERT_TRUE(s.mw.LoadSeries(s.series, s.record, -1, -1, -1));
+    }
     EXPECT_NEAR(s.Get(1, F::F_LPC), 80 - 20 * std::log10(4.0), 1e-3);
     s.mw.EvaluateBand(F::F_LP_1K, true, 0);
     EXPECT_NEAR(s.Get(1, F::F_LPSCRATCH), 60 + 10 * std::log10(3.0) - 20 * std::log10(4.0), 1e-3);

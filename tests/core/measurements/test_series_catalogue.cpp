@@ -1,6 +1,7 @@
 // The series table in its catalogue: references, code texts, the delete rule, and loading
 // points from the data file and from the point cache.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
 #include "catalogue/TMdbGehaeuse.h"
@@ -140,6 +141,7 @@ TEST_F(SeriesCatalogue, CodeTextsAndCustomer) {
     const S& series = catalogue.Messung();
     const TMdbRecord* s1 = series.FindByKey(1);
     const TMdbRecord* s2 = series.FindByKey(2);
+    const test::TProcessStateGuard guard;
     SetTextLanguage(0);
     EXPECT_EQ(series.GetFieldText(s1, S::F_KUNDE), "Gebläsebau Nord");
     EXPECT_EQ(series.GetFieldText(s1, S::F_MOTORNR), "DM 90");
@@ -236,6 +238,55 @@ TEST(SeriesTable, FieldsNewSeriesAndTouch) {
     EXPECT_EQ(series.GetInt(a, S::F_AENDDATUM), 45003);
     EXPECT_FALSE(series.TouchSeries(1, 45003));
     EXPECT_GT(S::Today(), 45000); // after 2023
+}
+
+// Points changed in memory (the measured-values editor) replace the file's points for every
+// load and for saving, until another file is opened; a deleted series takes them along.
+TEST_F(SeriesCatalogue, KeptPointsOutliveLoadsAndGoIntoTheSavedFile) {
+    TMdbMw& mw = catalogue.Mw();
+    TSeriesPointCache cache;
+    mw.SetPointCache(&cache);
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    ASSERT_EQ(mw.RecordCount(), 2);
+    TMdbRecord* added = mw.NewRecord();
+    mw.SetInt(added, TMdbMw::F_MWNR, 3);
+    mw.SetFloat(added, TMdbMw::F_PK, 777);
+    TMdbRecord* open = mw.NewRecord(); // still being measured: left out
+    mw.SetInt(open, TMdbMw::F_MWNR, 4);
+    mw.RebuildIndex(false);
+    EXPECT_FALSE(catalogue.HasKeptPoints());
+    catalogue.KeepSeriesPoints(mw, open);
+    EXPECT_TRUE(catalogue.HasKeptPoints());
+
+    TMdbMw other(&catalogue);
+    ASSERT_TRUE(other.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(other.RecordCount(), 3);
+    EXPECT_EQ(other.GetFloat(other.FindByKey(3), TMdbMw::F_PK), 777.0f);
+    EXPECT_EQ(other.FindByKey(4), nullptr);
+    mw.ForgetSeries(); // the point cache of the editing table was brought up to date
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(mw.RecordCount(), 3);
+    mw.SetPointCache(nullptr);
+
+    TMemoryStream file;
+    catalogue.Save(file);
+    TCatalogue reopened;
+    reopened.OpenStream(std::make_unique<TMemoryStream>(file.Bytes()));
+    EXPECT_FALSE(reopened.HasKeptPoints());
+    TMdbMw fromFile(&reopened);
+    ASSERT_TRUE(fromFile.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(fromFile.RecordCount(), 3);
+    ASSERT_TRUE(fromFile.LoadSeries(1, -1, -1, -1));
+    EXPECT_EQ(fromFile.RecordCount(), 4);
+
+    // The series goes: a new series with its number starts without points.
+    TConfirmation::Install(nullptr);
+    catalogue.Messung().DeleteRecord(catalogue.Messung().FindByKey(2));
+    TMdbRecord* again = catalogue.Messung().NewSeries("ab", 45000);
+    ASSERT_EQ(catalogue.Messung().GetInt(again, S::F_MESSNR), 2);
+    TMdbMw fresh(&catalogue);
+    ASSERT_TRUE(fresh.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(fresh.RecordCount(), 0);
 }
 
 TEST(SeriesTable, PhiAreaAndSecondDimension) {

@@ -16,6 +16,7 @@ struct TRawPoint {
     float Voltage = -1; // V (the mean voltage is this single phase)
     float Chamber = -1; // chamber pressure, Pa
     float Mic1 = -1;    // level of microphone 1, dB
+    float Torque = -1;  // Nm
 };
 
 // A catalogue with series records only; their points come from memory through the point
@@ -41,6 +42,7 @@ struct TCurveTestCatalogue {
                 table.SetFloat(p, TMdbMw::F_U1, raw.Voltage);
                 table.SetFloat(p, TMdbMw::F_PK, raw.Chamber);
                 table.SetFloat(p, TMdbMw::F_LP1, raw.Mic1);
+                table.SetFloat(p, TMdbMw::F_M, raw.Torque);
             }
         });
     }
@@ -55,6 +57,18 @@ struct TCurveTestCatalogue {
         series.SetFloat(s, TMdbMessung::F_A0, 0.1);
         series.RebuildIndex(false);
         points[no] = std::move(seriesPoints);
+    }
+
+    // Series 1 and 2: falling pressure curves of two fans with torque readings, six points
+    // from 1000 to 6000 m³/h and three from 2000 to 8000 m³/h.
+    void AddTwoFans() {
+        AddSeries(1, {{1000, -1, 900, -1, 2},
+                      {2000, -1, 850, -1, 3},
+                      {3000, -1, 760, -1, 4},
+                      {4000, -1, 600, -1, 5},
+                      {5000, -1, 380, -1, 4},
+                      {6000, -1, 100, -1, 3}});
+        AddSeries(2, {{2000, -1, 500, -1, 1}, {4000, -1, 450, -1, 1}, {8000, -1, 200, -1, 1}});
     }
 };
 

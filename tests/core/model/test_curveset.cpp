@@ -1,10 +1,11 @@
 #include "CurveTestCatalogue.h"
+#include "ProcessStateGuard.h"
 #include "i18n/Language.h"
 #include "measurements/TMdbMw.h"
 #include "model/CurveKinds.h"
 #include "model/TCurveSet.h"
 #include "model/TMessAuswahl.h"
-#include "model/Units.h"
+#include "units/Units.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -28,11 +29,10 @@ std::vector<TCurvePoint> PointsOf(const TCurve& curve) {
     return {curve.Points.begin(), curve.Points.begin() + curve.PointCount};
 }
 
-// Sets the evaluation unit system for one test and restores it afterwards.
+// Sets the evaluation unit system for one test; the guard restores it afterwards.
 struct TPrintUnits {
-    int saved = PrintUnitSystem();
     explicit TPrintUnits(int system) { SetPrintUnitSystem(system); }
-    ~TPrintUnits() { SetPrintUnitSystem(saved); }
+    test::TProcessStateGuard guard;
 };
 
 // Voltage 200 + 0.01·V - 1e-6·V² at V = 1000, 2000, ...: whole volts, exact in float.

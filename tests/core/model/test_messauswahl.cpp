@@ -2,7 +2,6 @@
 #include "measurements/TMdbMw.h"
 #include "model/TMessAuswahl.h"
 #include "model/TWinkelStringList.h"
-#include "selection/TAuswahlParam.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -115,23 +114,11 @@ TEST(MessAuswahl, RequestAndDeviationKind) {
     TCurveTestCatalogue tc;
     TMessAuswahl sel(tc.cat);
     EXPECT_EQ(sel.FixedQuantity(), -1);
-    TAuswahlParam request;
-    request.RequestedFlow = 4200;
-    request.RequestedPressure = 650;
-    request.Tolerance = 7;
-    request.FixedQuantity = 0;
-    request.SearchMode = SearchFixedSpeed;
-    sel.SetRequest(request);
+    sel.SetRequest(4200, 650, 7, 0);
     EXPECT_EQ(sel.FixedQuantity(), 0);
     EXPECT_DOUBLE_EQ(sel.RequestedFlow(), 4200);
     EXPECT_DOUBLE_EQ(sel.RequestedPressure(), 650);
     EXPECT_DOUBLE_EQ(sel.Tolerance(), 7);
-    for (int mode :
-         {SearchComputedSpeed, SearchManualSpeed, SearchComputedReinforced, SearchCart}) {
-        request.SearchMode = mode;
-        sel.SetRequest(request);
-        EXPECT_EQ(sel.FixedQuantity(), -1) << "mode " << mode;
-    }
 }
 
 TEST(WinkelStringList, NumericAnglesFirstNoDuplicates) {

@@ -24,6 +24,7 @@ struct TTestCurve {
     float Speed = 1450;
     float FirstFlow = 1000;
     float FlowStep = 1000;
+    bool Sound = true; // sound readings taken
     double Pressure(double v) const { return C0 + C1 * v + C2 * v * v; }
 };
 
@@ -92,7 +93,6 @@ public:
             CalibrateSeries(cat, no);
     }
 
-private:
     // Raw readings of dry air at 1013 hPa and 20 °C whose evaluation gives the curve's
     // static pressure at standard density and a total efficiency peaking at 6000 m³/h.
     void WritePoints(std::int32_t no, TMdbMw& table) const {
@@ -115,7 +115,7 @@ private:
             table.SetFloat(p, TMdbMw::F_PK, c.Pressure(v) * rho / 1.205);
             table.SetFloat(p, TMdbMw::F_N, c.Speed);
             table.SetFloat(p, TMdbMw::F_M, shaft / (c.Speed * M_PI / 30) * rho / 1.205);
-            table.SetFloat(p, TMdbMw::F_LP_A, 70 + v / 1000);
+            if (c.Sound) table.SetFloat(p, TMdbMw::F_LP_A, 70 + v / 1000);
         }
     }
 };

@@ -1,7 +1,9 @@
+#include "ProcessStateGuard.h"
 #include "SearchTestCatalogue.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
 #include "model/TMessAuswahl.h"
+#include "selection/CurveRequest.h"
 #include "selection/TResultList.h"
 
 #include <cmath>
@@ -108,6 +110,7 @@ TEST(ResultList, CartWithTolerancesAndLimit) {
 }
 
 TEST(ResultList, RemarksStatusAndCells) {
+    const test::TProcessStateGuard guard;
     SetTextLanguage(0);
     SetScreenUnitSystem(0);
     TCatalogue cat;
@@ -162,7 +165,6 @@ TEST(ResultList, RemarksStatusAndCells) {
     SetScreenUnitSystem(1); // m³/s with three more decimals
     EXPECT_EQ(list.ColumnHeader(3, 1), "m³/s");
     EXPECT_EQ(list.CellText(0, 3), "1.389");
-    SetScreenUnitSystem(0);
 
     EXPECT_EQ(DataSheetFile("/opt/corvane/Pdf", "12.3.4"), "/opt/corvane/Pdf/12_3_4.pdf");
     EXPECT_EQ(DataSheetFile("Pdf/", "A7"), "Pdf/A7.pdf");
@@ -196,4 +198,26 @@ TEST(ResultList, CurveSelectionFollowsTheMarkedRows) {
     EXPECT_EQ(Marks(list), (std::vector<std::int32_t>{1, 2, 0, 0, 3, 4, 5, 6, 7, 8, 0, 0}));
     EXPECT_EQ(selection.FixedQuantity(), 0);
     EXPECT_DOUBLE_EQ(selection.RequestedFlow(), request.RequestedFlow);
+}
+
+TEST(ResultList, CurveRequestKeepsTheDeviationKindOnlyAtAGivenSpeed) {
+    test::TSearchTestCatalogue tc;
+    tc.Finish();
+    TMessAuswahl selection(tc.cat);
+    TAuswahlParam request;
+    request.RequestedFlow = 4200;
+    request.RequestedPressure = 650;
+    request.Tolerance = 7;
+    request.FixedQuantity = 0;
+    request.SearchMode = SearchFixedSpeed;
+    SetCurveRequest(selection, request);
+    EXPECT_EQ(selection.FixedQuantity(), 0);
+    EXPECT_DOUBLE_EQ(selection.RequestedPressure(), 650);
+    EXPECT_DOUBLE_EQ(selection.Tolerance(), 7);
+    for (int mode :
+         {SearchComputedSpeed, SearchManualSpeed, SearchComputedReinforced, SearchCart}) {
+        request.SearchMode = mode;
+        SetCurveRequest(selection, request);
+        EXPECT_EQ(selection.FixedQuantity(), -1) << "mode " << mode;
+    }
 }

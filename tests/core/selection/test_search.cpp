@@ -164,6 +164,31 @@ TEST(ImpellerSearch, KeepsTheBest50OfManyAndReportsProgress) {
     EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
 }
 
+// Sorted by sound level, the fans with a level come first, quietest first: also when far more
+// than a full store of fans without a level comes before them and the store is pruned.
+TEST(ImpellerSearch, SoundLevelSortKeepsTheFansWithALevel) {
+    TSearchTestCatalogue t;
+    TTestCurve silent;
+    silent.Sound = false;
+    t.AddSeries(1, silent);
+    t.AddSeries(2);
+    t.AddImpeller(1, 2);
+    for (int i = 2; i <= 150; ++i)
+        t.AddImpeller(i, 1);
+    t.AddImpeller(151, 2);
+    t.Finish();
+    TImpellerSearch search(t.cat);
+    TAuswahlParam r = ManualRequest();
+    r.SortKey = 0;
+    ASSERT_EQ(search.Run(r), 50u);
+    EXPECT_EQ(std::set<std::int32_t>({search.Rows()[0].ImpellerNo, search.Rows()[1].ImpellerNo}),
+              (std::set<std::int32_t>{1, 151}));
+    EXPECT_GE(search.Rows()[0].Lp, 10);
+    EXPECT_GE(search.Rows()[1].Lp, search.Rows()[0].Lp);
+    for (std::size_t i = 2; i < 50; ++i)
+        EXPECT_EQ(search.Rows()[i].Lp, -1) << i;
+}
+
 TEST(ImpellerSearch, CartModeEvaluatesStoredEntriesOnly) {
     TSearchTestCatalogue t;
     BuildSmallCatalogue(t);

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettings.h"
 #include "settings/TWindowPlacement.h"
@@ -14,17 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct TempDir {
-    fs::path Path;
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "corvane-ini-XXXXXX").string();
-        Path = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(Path, ec);
-    }
-};
+using TempDir = test::TTempFolder;
 
 std::string ReadBytes(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

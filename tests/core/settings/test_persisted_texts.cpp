@@ -165,6 +165,4 @@ TEST(PersistedTexts, RequestBounds) {
     TAuswahlParam copy = valid;
     ClampRequest(copy);
     EXPECT_EQ(copy, valid);
-    EXPECT_FALSE(IsNonStandardDensity(1.2055));
-    EXPECT_TRUE(IsNonStandardDensity(1.2));
 }

@@ -1,6 +1,7 @@
-#include "model/Units.h"
+#include "TempFolder.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettings.h"
+#include "units/Units.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,17 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct TempDir {
-    fs::path Path;
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "corvane-cva-XXXXXX").string();
-        Path = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(Path, ec);
-    }
-};
+using TempDir = test::TTempFolder;
 
 // Keys of a section in document order.
 std::vector<std::string> Keys(const TIniFile& ini, const std::string& section) {
@@ -138,9 +129,18 @@ TEST(Settings, UserFileWriteOrderAndRoundTrip) {
     EXPECT_EQ(back.Store.ReadString("WinSize", "TCorvaneMainForm_S", ""), "2");
     EXPECT_TRUE(back.Layouts.Layouts[1].Pages[0].Remark.empty());
 
+    // A first start has no file: the defaults, no complaint. A file that cannot be read
+    // gives the defaults too, with the reason.
     TSettings missing;
-    EXPECT_FALSE(missing.LoadUser((dir.Path / "none.conf").string()));
+    EXPECT_TRUE(missing.LoadUser((dir.Path / "none.conf").string()));
     EXPECT_EQ(missing.Request, TAuswahlParam{});
+    TSettings unreadable;
+    const TOutcome outcome = unreadable.LoadUser(dir.Path.string());
+    ASSERT_FALSE(outcome);
+    EXPECT_EQ(outcome.Message().rfind("Die Einstellungen konnten nicht gelesen werden:\n", 0), 0u)
+        << outcome.Message();
+    EXPECT_NE(outcome.Message().find(dir.Path.string()), std::string::npos);
+    EXPECT_EQ(unreadable.Request, TAuswahlParam{});
 }
 
 TEST(Settings, SelectionFileRoundTrip) {

@@ -1,6 +1,7 @@
 // The SQL binding of a table against real databases: SQLite always, PostgreSQL when the
 // test script has started a server.
 #include "../../core/mdb/MdbTestTable.h"
+#include "ProcessStateGuard.h"
 #include "SqlTestDatabase.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TMessage.h"
@@ -17,13 +18,12 @@ using TBackend = TSqlTestDatabase::TBackend;
 
 class TRecordedMessages : public TMessage {
 public:
-    TRecordedMessages() : previous_(Installed()) { Install(this); }
-    ~TRecordedMessages() override { Install(previous_); }
+    TRecordedMessages() { Install(this); }
     void Show(const std::string& text) override { texts.push_back(text); }
     std::vector<std::string> texts;
 
 private:
-    TMessage* previous_;
+    test::TProcessStateGuard guard_; // puts the previous handler back
 };
 
 // Passes everything on; before the n-th Execute it runs `cut` (which loses the connection
@@ -238,8 +238,8 @@ TEST_P(TableBinding, ForeignColumnsAreReadByTheFieldTypes) {
 
 INSTANTIATE_TEST_SUITE_P(Backends, TableBinding,
                          ::testing::Values(TBackend::Sqlite, TBackend::Postgres),
-                         [](const auto& info) {
-                             return std::string(test::BackendName(info.param));
+                         [](const auto& backend) {
+                             return std::string(test::BackendName(backend.param));
                          });
 
 } // namespace

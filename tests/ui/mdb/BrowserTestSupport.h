@@ -3,6 +3,7 @@
 // Helpers of the table browser tests: the demo catalogue, scripted questions and messages,
 // the browser's controls by name, and running a modal browser from a timer.
 
+#include "ProcessStateGuard.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
 #include "mdb/TConfirmation.h"
@@ -43,18 +44,13 @@ inline std::unique_ptr<TCatalogue> OpenDemoCatalogue() {
 }
 
 // Answers every question as told and records it; records every message. Installed for its
-// lifetime, German texts meanwhile.
+// lifetime, German texts meanwhile; every process-wide setting comes back afterwards.
 class TScriptedUser : public TConfirmation, public TMessage {
 public:
-    TScriptedUser() : previousMessage_(TMessage::Installed()), language_(TextLanguage()) {
+    TScriptedUser() {
         TConfirmation::Install(this);
         TMessage::Install(this);
         SetTextLanguage(0);
-    }
-    ~TScriptedUser() override {
-        TConfirmation::Install(nullptr);
-        TMessage::Install(previousMessage_);
-        SetTextLanguage(language_);
     }
     bool Confirm(const std::string& question) override {
         questions.push_back(question);
@@ -67,8 +63,7 @@ public:
     std::vector<std::string> messages;
 
 private:
-    TMessage* previousMessage_;
-    int language_;
+    TProcessStateGuard guard_; // restores the handlers and the language
 };
 
 // Collects the model tester's complaints instead of aborting.

@@ -3,6 +3,7 @@
 #include "catalogue/TMdbLaufrad.h"
 #include "measurements/TMdbMessung.h"
 #include "settings/TIniFile.h"
+#include "ui/mdb/TMdbTableModel.h"
 
 #include <QImage>
 #include <QLabel>
@@ -81,6 +82,18 @@ TEST_F(MdbForm, ImpellerBrowserSortsByHeaderAndSearchesAsYouType) {
     EXPECT_EQ(
         Grid(form)->model()->headerData(static_cast<int>(beta - columns.begin()), Qt::Horizontal),
         QStringLiteral("β1"));
+    // Units under the captions: lengths in mm, the dimensionless ratio RB without a unit.
+    const auto unitOf = [&](int field) {
+        const auto at = std::find(columns.begin(), columns.end(), field);
+        return Grid(form)
+            ->model()
+            ->headerData(static_cast<int>(at - columns.begin()), Qt::Horizontal,
+                         TMdbTableModel::kUnitRole)
+            .toString()
+            .toStdString();
+    };
+    EXPECT_EQ(unitOf(TMdbLaufrad::F_B2), "mm");
+    EXPECT_EQ(unitOf(TMdbLaufrad::F_RB), "");
 
     ClickHeader(form, 0); // the same header again: descending
     EXPECT_TRUE(form.SortDescending());
