@@ -37,14 +37,14 @@ struct TBenchSeries {
                 points.SetFloat(point, TMdbMw::F_RT, 21.5);
                 points.SetFloat(point, TMdbMw::F_RF, 45);
                 points.SetFloat(point, TMdbMw::F_PK, 900 - 30 * p);
-                points.SetFloat(point, TMdbMw::F_V, 400.0f * p);
+                points.SetFloat(point, TMdbMw::F_V, 400.0f * static_cast<float>(p));
                 points.SetFloat(point, TMdbMw::F_N, 1450 - p);
-                points.SetFloat(point, TMdbMw::F_M, 4 + 0.1f * p);
+                points.SetFloat(point, TMdbMw::F_M, 4 + 0.1f * static_cast<float>(p));
                 points.SetFloat(point, TMdbMw::F_PW1, 300 + p);
                 points.SetFloat(point, TMdbMw::F_PW2, 300 + p);
                 points.SetFloat(point, TMdbMw::F_PW3, 300 + p);
-                points.SetFloat(point, TMdbMw::F_LP, 70 + 0.2f * p);
-                points.SetFloat(point, TMdbMw::F_LP_A, 65 + 0.2f * p);
+                points.SetFloat(point, TMdbMw::F_LP, 70 + 0.2f * static_cast<float>(p));
+                points.SetFloat(point, TMdbMw::F_LP_A, 65 + 0.2f * static_cast<float>(p));
             }
             points.RebuildIndex(false);
             cache.Store(no, points);

@@ -65,7 +65,7 @@ std::unique_ptr<TCatalogue> SyntheticCatalogue() {
         series.SetFloat(r, TMdbMessung::F_Ab, 0.25);
         series.SetFloat(r, TMdbMessung::F_DLr, 400);
         for (int d = 0; d < 10; ++d) {
-            const float d2 = 250.0f + 50.0f * d;
+            const float d2 = 250.0f + 50.0f * static_cast<float>(d);
             TMdbRecord* i = impellers.NewRecord();
             impellers.SetInt(i, TMdbLaufrad::F_LFRDNR, (s - 1) * 10 + d + 1);
             impellers.SetInt(i, TMdbLaufrad::F_MESSNR, s);

@@ -43,12 +43,14 @@ double TRandom::Uniform(double lo, double hi) {
     return lo + (hi - lo) * Unit();
 }
 
+// 128-bit products are a GCC extension; marked so, strict ISO warnings let them pass.
+__extension__ typedef unsigned __int128 TUInt128;
+
 std::int32_t TRandom::Int(std::int32_t lo, std::int32_t hi) {
     if (hi <= lo) return lo;
     const std::uint64_t span = static_cast<std::uint64_t>(static_cast<std::int64_t>(hi) - lo) + 1;
     // Multiply-shift keeps the draw unbiased enough for demo data and needs no loop.
-    const auto offset =
-        static_cast<std::uint64_t>((static_cast<unsigned __int128>(Next()) * span) >> 64);
+    const auto offset = static_cast<std::uint64_t>((static_cast<TUInt128>(Next()) * span) >> 64);
     return static_cast<std::int32_t>(lo + static_cast<std::int64_t>(offset));
 }
 

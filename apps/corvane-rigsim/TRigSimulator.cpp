@@ -96,8 +96,9 @@ void TRigSimulator::WriteReadings(bool settled) {
     script_->Readings(index_, settled, random_, table_, point_);
     for (int field = F::F_RT; field <= F::F_RES11; ++field) {
         const int channel = field - F::F_RT + kFirstReading;
-        writer_.SetValue(channel, table_.Field(field).IsFloat() ? table_.GetFloat(point_, field)
-                                                                : table_.GetInt(point_, field));
+        writer_.SetValue(channel, table_.Field(field).IsFloat()
+                                      ? table_.GetFloat(point_, field)
+                                      : static_cast<double>(table_.GetInt(point_, field)));
     }
 }
 

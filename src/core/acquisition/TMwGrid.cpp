@@ -144,8 +144,9 @@ void TMwGrid::Validate() {
         const TMdbField& f = table_.Field(field);
         if (f.FieldType != ftFloat && f.FieldType != ftInteger) continue;
         for (int column = 1; column <= PointCount(); ++column) {
-            const double value = f.IsFloat() ? table_.GetFloat(Point(column), field)
-                                             : table_.GetInt(Point(column), field);
+            const double value = f.IsFloat()
+                                     ? table_.GetFloat(Point(column), field)
+                                     : static_cast<double>(table_.GetInt(Point(column), field));
             if (value >= f.MinValue && value <= f.MaxValue) continue; // NaN fails too
             Fail(row, column,
                  f.CaptionIn(language) + " muss zwischen " + FormatDouble(f.MinValue) + " und " +

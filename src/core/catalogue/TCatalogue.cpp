@@ -133,6 +133,8 @@ void TCatalogue::LoadTables(TStream& stream) {
     ReadPointsSection(stream);
     for (int position = 2; position <= kTableCount; ++position)
         TableInFileOrder(position)->LoadFromStream(stream);
+    // "in Katalog" of the impeller types is not stored: it follows the impellers and housings.
+    lrTyp_->UpdateInCatalogue();
 }
 
 void TCatalogue::ReadPointsSection(TStream& stream) {

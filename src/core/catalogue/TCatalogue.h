@@ -69,8 +69,9 @@ public:
     TMdb* TableInFileOrder(int position);
     static constexpr int kTableCount = 11;
 
-    // Opens the data file, reads every table in file order and keeps the file open for
-    // on-demand series loads. Raises EMdbError (or a file error as EMdbError) on failure,
+    // Opens the data file, reads every table in file order (then marks the impeller types
+    // that an impeller or housing uses "in Katalog") and keeps the file open for on-demand
+    // series loads. Raises EMdbError (or a file error as EMdbError) on failure,
     // leaving the catalogue closed.
     void Open(const std::string& path);
     void Close();

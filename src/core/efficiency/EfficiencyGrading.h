@@ -1,6 +1,7 @@
 #pragma once
 
 #include "efficiency/TEfficiencyGrade.h"
+#include "physics/AirDensity.h"
 
 namespace corvane {
 
@@ -8,10 +9,10 @@ class TMdbMw;
 
 // The duty point of a result row (base units).
 struct TGradeDuty {
-    double Flow = -1;          // m³/h
-    double TotalPressure = -1; // Pa
-    double ShaftPower = -1;    // W
-    double Density = 1.205;    // kg/m³
+    double Flow = -1;                  // m³/h
+    double TotalPressure = -1;         // Pa
+    double ShaftPower = -1;            // W
+    double Density = kStandardDensity; // kg/m³
 };
 
 // Whether the series was measured with its motor: every point with a flow has an electrical

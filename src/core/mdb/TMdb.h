@@ -112,7 +112,9 @@ public:
     void Sort(int field, bool descending);
     std::int32_t Search(int field, bool backwards, std::string_view text) const;
     TMdbRecord* FindByKey(std::int32_t key) const;
-    TMdbRecord* FindOtherByKey(std::int32_t key, TMdbRecord* record);
+    // Another record than `record` with the key (the edit dialogs test a typed number with
+    // it); nullptr when there is none. Only indexed records are found.
+    TMdbRecord* FindOtherByKey(std::int32_t key, const TMdbRecord* record) const;
     TMdbRecord* FindByValue(std::int32_t intValue, std::string_view text, const TMdbRecord* exclude,
                             int field) const;
     TCellText CellText(int column, int row) const;

@@ -8,7 +8,7 @@
 #include "mdb/TMdb.h"
 #include "mdb/TRecordDialog.h"
 #include "mdb/TRecordEditor.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 

@@ -21,7 +21,6 @@ namespace {
 
 constexpr std::size_t kSortTextChars = 40;
 constexpr std::size_t kMaxTextChars = 255;
-constexpr std::int32_t kOtherKeyMarker = -123456;
 
 bool IsIntSlot(TFieldType type) {
     return type == ftInteger || type == ftDate || type == ftCode;
@@ -166,19 +165,16 @@ TMdbRecord* TMdb::FindByKey(std::int32_t key) const {
     return nullptr;
 }
 
-// The record's own key is replaced by a marker during the look-up so that only another
-// record can match; the raw slot is restored afterwards, also when the look-up raises.
-TMdbRecord* TMdb::FindOtherByKey(std::int32_t key, TMdbRecord* record) {
-    const TMdbField& f = Field(keyField_);
-    if (record == nullptr || !f.HasSlot()) return FindByKey(key);
-    std::uint32_t& slot = record->Slots()[f.Slot];
-    struct Restore {
-        std::uint32_t& slot;
-        std::uint32_t saved;
-        ~Restore() { slot = saved; }
-    } restore{slot, slot};
-    SetInt(record, keyField_, kOtherKeyMarker);
-    return FindByKey(key);
+// A bisection for the first entry of the key index with the key, then a walk over the
+// entries with that key, skipping the record: the index stays untouched, so the bisection
+// stays valid wherever the record sits in it.
+TMdbRecord* TMdb::FindOtherByKey(std::int32_t key, const TMdbRecord* record) const {
+    const auto first =
+        std::partition_point(keyIndex_.begin(), keyIndex_.end(),
+                             [this, key](const TMdbRecord* r) { return KeyOf(r) < key; });
+    for (auto it = first; it != keyIndex_.end() && KeyOf(*it) == key; ++it)
+        if (*it != record) return *it;
+    return nullptr;
 }
 
 TMdbRecord* TMdb::FindByValue(std::int32_t intValue, std::string_view text,

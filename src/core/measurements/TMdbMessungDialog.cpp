@@ -14,7 +14,7 @@
 #include "mdb/TRecordDialog.h"
 #include "measurements/SeriesPhiArea.h"
 #include "measurements/TMdbMessung.h"
-#include "model/Units.h"
+#include "units/Units.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 

@@ -157,7 +157,7 @@ std::string Compact(std::string s, char separator) {
             s.pop_back();
         if (!s.empty() && s.back() == separator) s.pop_back();
     }
-    if (s == "-0") s = "0";
+    if (s == "-0") return "0";
     return s;
 }
 

@@ -193,6 +193,8 @@ void TRecordEditForm::AddReference(QGridLayout* grid, int row, int numberField, 
         connect(clear, &QPushButton::clicked, this, [this, numberField] { Clear(numberField); });
         boxes->addWidget(clear);
     }
+    // Without a text box the buttons stay beside the number instead of spreading out.
+    if (textField <= 0) boxes->addStretch(1);
     grid->addLayout(boxes, row, 1, 1, 3);
 }
 

@@ -12,8 +12,8 @@ TCurvePanel::TCurvePanel(QWidget* parent) : QWidget(parent) {
     setMinimumSize(160, 120);
 }
 
-void TCurvePanel::SetData(TCurveDiagramData data) {
-    data_ = std::move(data);
+void TCurvePanel::SetData(TCurveDiagramData diagramData) {
+    data_ = std::move(diagramData);
     UpdateLayout();
     update();
 }

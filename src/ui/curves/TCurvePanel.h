@@ -14,7 +14,7 @@ class TCurvePanel : public QWidget {
 public:
     explicit TCurvePanel(QWidget* parent = nullptr);
 
-    void SetData(TCurveDiagramData data);
+    void SetData(TCurveDiagramData diagramData);
     const TCurveDiagramData& Data() const { return data_; }
     // The maps of the diagram as drawn at the current size.
     const TCurveLayout& Layout() const { return layout_; }

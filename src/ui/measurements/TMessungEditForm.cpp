@@ -84,7 +84,14 @@ QGridLayout* TMessungEditForm::BuildSeriesPage() {
     BoundWidget(M::F_MESSTYP)->setObjectName(QStringLiteral("MessCombo"));
     BoundWidget(M::F_KENNLTYP)->setObjectName(QStringLiteral("KennlCombo"));
     AddPickRow(grid, row++, M::F_MOTORNR, M::kMotorName, "MotorBtn");
-    row = AddFields(grid, row, {M::F_INFOTEXT, M::F_BEWERTUNG}, 1);
+    // The two free texts take the whole width beside their captions.
+    for (const int field : {M::F_INFOTEXT, M::F_BEWERTUNG}) {
+        AddLabel(grid, row, 0, field);
+        auto* edit = new QLineEdit(grid->parentWidget());
+        grid->addWidget(edit, row, 1, 1, 3);
+        Bind(edit, field);
+        ++row;
+    }
     grid->setRowStretch(row, 1);
     return grid;
 }

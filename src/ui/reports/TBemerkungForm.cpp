@@ -39,8 +39,8 @@ TBemerkungForm::TBemerkungForm(TRemarkHistory& history, const QString& text, QWi
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(recallBtn_, &QPushButton::clicked, this, [this] {
-        const std::string text = history_.Recall();
-        if (!text.empty()) memo_->setPlainText(QString::fromStdString(text));
+        const std::string recalled = history_.Recall();
+        if (!recalled.empty()) memo_->setPlainText(QString::fromStdString(recalled));
     });
 
     auto* buttons = new QHBoxLayout;

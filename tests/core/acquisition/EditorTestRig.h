@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AcquisitionTestSupport.h"
+#include "ProcessStateGuard.h"
 #include "acquisition/TMwEditor.h"
 #include "acquisition/TTdwFile.h"
 #include "catalogue/TCatalogue.h"
@@ -20,7 +21,6 @@ namespace corvane::test {
 class TScriptedConfirmation : public TConfirmation {
 public:
     TScriptedConfirmation() { Install(this); }
-    ~TScriptedConfirmation() override { Install(nullptr); }
     bool Confirm(const std::string& question) override {
         Questions.push_back(question);
         if (Answers.empty()) return true;
@@ -54,7 +54,7 @@ protected:
         for (int no = 1; no <= 2; ++no) {
             TMdbRecord* p = mw.NewRecord();
             mw.SetInt(p, TMdbMw::F_MWNR, no);
-            mw.SetFloat(p, TMdbMw::F_PK, 100.0f * no);
+            mw.SetFloat(p, TMdbMw::F_PK, 100.0f * static_cast<float>(no));
         }
         mw.RebuildIndex(false);
         catalogue.KeepSeriesPoints(mw);
@@ -106,6 +106,9 @@ protected:
         return rigReads.Value(channel);
     }
 
+    // Restores the language and the confirmation handler the tests change (declared first,
+    // so it goes last).
+    TProcessStateGuard processState;
     TTempFolder dir;
     TCatalogue catalogue;
     TMdbMw& mw = catalogue.Mw();

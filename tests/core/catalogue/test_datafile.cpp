@@ -2,16 +2,20 @@
 // refusal of damaged files.
 
 #include "CatalogueTestData.h"
+#include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
+#include "catalogue/TMdbLrTyp.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TMemoryStream.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -83,6 +87,49 @@ TEST(DataFile, CatalogueRoundTripWithSeriesPoints) {
     EXPECT_EQ(test::DataFileImage(loaded), image);
     EXPECT_TRUE(loaded.ReadSeriesPoints(1, points));
     EXPECT_EQ(points.RecordCount(), 3);
+}
+
+// "in Katalog" of an impeller type is not stored: opening the file marks the types that an
+// impeller or a housing uses.
+TEST(DataFile, OpeningMarksTheImpellerTypesInUse) {
+    TCatalogue source;
+    test::BuildCatalogue(source);
+    TMdbLaufrad& impellers = source.Laufrad();
+    TMdbGehaeuse& housings = source.Gehaeuse();
+    for (int i = 0; i < impellers.KeyIndexCount(); ++i)
+        impellers.SetInt(impellers.KeyRecord(i), TMdbLaufrad::F_TYPNR, i == 0 ? 2 : 999);
+    for (int i = 0; i < housings.KeyIndexCount(); ++i)
+        housings.SetInt(housings.KeyRecord(i), TMdbGehaeuse::F_TYPNR, i == 0 ? 3 : 999);
+    for (int i = 0; i < source.LrTyp().KeyIndexCount(); ++i) // stale marks of the writer
+        source.LrTyp().SetFloat(source.LrTyp().KeyRecord(i), TMdbLrTyp::F_INKATALOG, 1);
+    TCatalogue loaded;
+    OpenBytes(loaded, test::DataFileImage(source));
+    const TMdbLrTyp& types = loaded.LrTyp();
+    EXPECT_FALSE(types.InCatalogue(types.FindByKey(1)));
+    EXPECT_TRUE(types.InCatalogue(types.FindByKey(2))); // an impeller's type
+    EXPECT_TRUE(types.InCatalogue(types.FindByKey(3))); // a housing's type
+}
+
+// Saving reports the share of series written, at most about a thousand times, ending with 1.
+TEST(DataFile, SaveReportsProgress) {
+    for (const int series : {3, 2001}) {
+        TCatalogue source;
+        test::BuildCatalogue(source, series);
+        std::vector<double> reports;
+        TSaveOptions options;
+        options.Progress = [&reports](double fraction) { reports.push_back(fraction); };
+        TMemoryStream stream;
+        source.Save(stream, options);
+        ASSERT_FALSE(reports.empty());
+        EXPECT_DOUBLE_EQ(reports.back(), 1.0);
+        EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+        if (series == 3) {
+            EXPECT_EQ(reports, (std::vector<double>{1.0 / 3, 2.0 / 3, 1.0}));
+        } else {
+            EXPECT_EQ(reports.size(), 1001u); // every second series, then the end
+            EXPECT_DOUBLE_EQ(reports.front(), 2.0 / 2001);
+        }
+    }
 }
 
 TEST(DataFile, DamagedSectionClosesTheCatalogue) {

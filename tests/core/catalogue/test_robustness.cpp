@@ -97,7 +97,7 @@ TEST_F(Robustness, TruncatedAndMutatedFiles) {
         Bytes bytes = image_;
         if (round % 2 == 0) {
             for (int i = 0; i <= round % 3; ++i)
-                bytes[anyByte(random_)] ^= flipBits(random_);
+                bytes[anyByte(random_)] ^= static_cast<std::uint8_t>(flipBits(random_));
         } else {
             const std::size_t at = anyByte(random_) & ~std::size_t{3}; // every field is aligned
             std::uint32_t value = extremes[anyExtreme(random_)];

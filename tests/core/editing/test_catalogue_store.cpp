@@ -2,12 +2,12 @@
 // backup, a failed save, the unsaved-changes question and the dependents of a change.
 
 #include "catalogue/TCatalogue.h"
-#include "catalogue/TCatalogueStore.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "mdb/TMessage.h"
 #include "mdb/TRecordEditor.h"
+#include "model/TCatalogueStore.h"
 
 #include <cstdlib>
 #include <filesystem>

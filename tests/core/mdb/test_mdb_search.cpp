@@ -80,7 +80,7 @@ TEST(MdbSearch, SearchEndsOnMatchOrLastRecordBeforeTarget) {
     TTestTable t;
     EXPECT_EQ(t.Search(t.fNr, false, "1"), 0); // empty view
     for (int v : {15, 5, 10})
-        t.Add(v, v / 10.0f);
+        t.Add(v, static_cast<float>(v) / 10.0f);
     t.RebuildIndex(false);
     t.Sort(t.fNr, false);
     EXPECT_EQ(t.Search(t.fNr, false, "12"), 10);

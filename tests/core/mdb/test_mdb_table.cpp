@@ -2,6 +2,7 @@
 #include "mdb/EMdbError.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -120,6 +121,27 @@ TEST(MdbTable, NextKeyAndFindOtherByKey) {
     EXPECT_EQ(t.FindOtherByKey(7, r7), nullptr);
     EXPECT_EQ(t.Key(t.FindOtherByKey(3, r7)), 3);
     EXPECT_EQ(t.Key(r7), 7);
+}
+
+// Looking for another record's key from any record of the key index, the middle included:
+// the look-up must not depend on the record's own key.
+TEST(MdbTable, FindOtherByKeyFromAnyPlaceOfTheIndex) {
+    TTestTable t;
+    std::vector<TMdbRecord*> records;
+    for (const std::int32_t key : {5, 10, 15, 20, 25, 30, 35})
+        records.push_back(t.Add(key));
+    t.RebuildIndex(false);
+    for (const TMdbRecord* from : records)
+        for (TMdbRecord* wanted : records)
+            EXPECT_EQ(t.FindOtherByKey(t.Key(wanted), from), wanted == from ? nullptr : wanted)
+                << t.Key(wanted) << " from " << t.Key(from);
+    EXPECT_EQ(t.FindOtherByKey(12, records[3]), nullptr);
+
+    // A second record with the same key is another record.
+    TMdbRecord* twin = t.Add(20);
+    t.RebuildIndex(false);
+    EXPECT_EQ(t.FindOtherByKey(20, records[3]), twin);
+    EXPECT_EQ(t.FindOtherByKey(20, twin), records[3]);
 }
 
 } // namespace

@@ -42,8 +42,8 @@ void FillPoints(std::int32_t seriesNo, TMdbMw& table) {
         table.SetInt(r, TMdbMw::F_MESSNR, seriesNo);
         table.SetInt(r, TMdbMw::F_MWNR, p);
         table.SetFloat(r, TMdbMw::F_PB, 1000 + p);
-        table.SetFloat(r, TMdbMw::F_PK, 100.0f * p + seriesNo);
-        table.SetFloat(r, TMdbMw::F_V, 1000.0f * p);
+        table.SetFloat(r, TMdbMw::F_PK, static_cast<float>(100 * p + seriesNo));
+        table.SetFloat(r, TMdbMw::F_V, 1000.0f * static_cast<float>(p));
         table.SetFloat(r, TMdbMw::F_N, 1400);
         table.SetInt(r, TMdbMw::F_SCHALLMESSG, 3);
     }

@@ -39,7 +39,8 @@ struct TPrintUnits {
 std::vector<TRawPoint> Parabola(int count) {
     std::vector<TRawPoint> points;
     for (int k = 1; k <= count; ++k)
-        points.push_back({1000.0f * k, static_cast<float>(200 + 10 * k - k * k)});
+        points.push_back(
+            {1000.0f * static_cast<float>(k), static_cast<float>(200 + 10 * k - k * k)});
     return points;
 }
 
@@ -166,7 +167,7 @@ TEST(CurveSet, HundredPointsOfSmallestFlow) {
     TCurveTestCatalogue tc;
     std::vector<TRawPoint> many;
     for (int k = 150; k >= 1; --k)
-        many.push_back({10.0f * k, static_cast<float>(k)});
+        many.push_back({10.0f * static_cast<float>(k), static_cast<float>(k)});
     tc.AddSeries(1, many);
     TMessAuswahl sel(tc.cat);
     sel.AddSeries(1, 1, 0, 0, 0, 0);

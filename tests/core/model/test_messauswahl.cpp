@@ -74,7 +74,7 @@ TEST(MessAuswahl, AddingSeries) {
 TEST(MessAuswahl, MovingRemovingAndRebuilding) {
     TCurveTestCatalogue tc;
     for (int no = 1; no <= 5; ++no)
-        tc.AddSeries(no, {{1000.0f * no, 230}});
+        tc.AddSeries(no, {{1000.0f * static_cast<float>(no), 230}});
     TMessAuswahl sel(tc.cat);
     for (int no = 1; no <= 5; ++no)
         sel.AddSeries(no, no, 0, 1.2, 0, 0);

@@ -101,7 +101,7 @@ public:
         const TTestCurve& c = it->second;
         const double rho = 1013.0 / 287.1 * 100 / 293;
         for (int i = 0; i < 11; ++i) {
-            const double v = c.FirstFlow + c.FlowStep * i;
+            const double v = c.FirstFlow + c.FlowStep * static_cast<float>(i);
             const double vs = v / 3600;
             const double eta = 75 - 6e-7 * (v - 6000) * (v - 6000);
             const double shaft = vs * (c.Pressure(v) + 0.6025 * std::pow(vs / 0.25, 2)) / eta * 100;

@@ -1,4 +1,5 @@
 // The result grid as clipboard text and as a CSV file.
+#include "ProcessStateGuard.h"
 #include "SearchTestCatalogue.h"
 #include "i18n/Language.h"
 #include "selection/ResultExport.h"
@@ -23,6 +24,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class ResultExport : public ::testing::Test {
 protected:
+    test::TProcessStateGuard processState; // the tests switch to English
     test::TSearchTestCatalogue t;
     TResultList list{t.cat};
 
@@ -52,7 +54,6 @@ protected:
         }
         list.TakeSearch(rows, TAuswahlParam{});
     }
-    void TearDown() override { SetTextLanguage(0); }
 };
 
 } // namespace

@@ -27,7 +27,7 @@ void BuildCatalogue(TSearchTestCatalogue& t) {
     t.AddType(153, "BX");
     t.AddType(157, "");
     for (std::int32_t no = 1; no <= 5; ++no)
-        t.AddImpeller(no, 1, 100, 100.0f + 10.0f * no);
+        t.AddImpeller(no, 1, 100, 100.0f + 10.0f * static_cast<float>(no));
     t.AddImpeller(6, 1, 150);
     t.AddHousing(10, 1, 1, "90");
     t.AddHousing(11, 2, 1, "LG 180");

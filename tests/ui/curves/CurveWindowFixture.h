@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../../core/model/CurveTestCatalogue.h"
+#include "ProcessStateGuard.h"
 #include "i18n/Language.h"
 #include "model/TMessAuswahl.h"
 #include "render/curves/CurveDiagram.h"
@@ -19,6 +20,7 @@ namespace corvane::test {
 // curve windows over them. Menus do not open: the runner triggers the action named in
 // `menuChoice` and records what the menu offered.
 struct TCurveWindowFixture {
+    TProcessStateGuard processState; // language and unit systems return when the test ends
     TCurveTestCatalogue tc;
     TMessAuswahl selection{tc.cat};
     TSettings settings;

@@ -1,3 +1,4 @@
+#include "ProcessStateGuard.h"
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
 #include "setup/SetupNames.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvane;
+using corvane::test::TProcessStateGuard;
 
 namespace {
 
@@ -58,7 +60,7 @@ TEST(Pdfs, LoadsAndPrintsADataSheet) {
 }
 
 TEST(Pdfs, AFileThatCannotBeLoadedGivesTheViewerMessage) {
-    const int saved = TextLanguage();
+    TProcessStateGuard guard;
     SetTextLanguage(0);
     QTemporaryDir dir;
     const QString damaged = dir.filePath(QStringLiteral("damaged.pdf"));
@@ -76,7 +78,6 @@ TEST(Pdfs, AFileThatCannotBeLoadedGivesTheViewerMessage) {
 
     EXPECT_FALSE(pdfs.LoadFile(dir.filePath(QStringLiteral("missing.pdf"))));
     EXPECT_TRUE(pdfs.LastError().contains(QStringLiteral("file not found")));
-    SetTextLanguage(saved);
 }
 
 TEST(Pdfs, DataSheetsAndTheManualGoToTheDesktopViewer) {
@@ -93,7 +94,7 @@ TEST(Pdfs, DataSheetsAndTheManualGoToTheDesktopViewer) {
     QFile manual(home.filePath(QStringLiteral("Help/help_e.htm")));
     ASSERT_TRUE(manual.open(QIODevice::WriteOnly));
     manual.close();
-    const int saved = TextLanguage();
+    TProcessStateGuard guard;
     SetProgramFolder(home.path().toStdString());
     QStringList messages;
     const TShowMessage show = [&](const QString& m) { messages.append(m); };
@@ -106,8 +107,6 @@ TEST(Pdfs, DataSheetsAndTheManualGoToTheDesktopViewer) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QStringLiteral("help_r.htm")));
     EXPECT_TRUE(messages.first().startsWith(QString::fromUtf8(Txt(TextId::ManualMissing, 2))));
-    SetProgramFolder("");
-    SetTextLanguage(saved);
 }
 
 #include "test_pdfs.moc"

@@ -1,4 +1,5 @@
 #include "../../core/setup/SetupTestTree.h"
+#include "ProcessStateGuard.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageTable.h"
 #include "ui/setup/TInstallForm.h"
@@ -23,16 +24,6 @@ template <class T> T* Child(const QWidget& w, const char* name) {
     return child;
 }
 
-// Keeps the process-wide language as it was.
-struct LanguageGuard {
-    int language = TextLanguage();
-    int units = ScreenUnitSystem();
-    ~LanguageGuard() {
-        SetTextLanguage(language);
-        SetScreenUnitSystem(units);
-    }
-};
-
 bool HasLabel(const QWidget& w, const QString& text) {
     for (const QLabel* l : w.findChildren<QLabel*>())
         if (l->text() == text) return true;
@@ -42,7 +33,7 @@ bool HasLabel(const QWidget& w, const QString& text) {
 } // namespace
 
 TEST(InstallForm, ChoosingAnEntrySwitchesTheLanguageAtOnce) {
-    LanguageGuard guard;
+    TProcessStateGuard guard; // the form switches language and units
     SetupTestTree t("form-language");
     TInstallForm form({t.Executable(), t.medium.string()}, t.user, 0);
     auto* combo = Child<QComboBox>(form, "UnitCombo");
@@ -91,7 +82,7 @@ TEST(InstallForm, RunFromCdCancelsExitAcceptsAndNeitherInstalls) {
 }
 
 TEST(InstallForm, InstallShowsProgressAndClosesWithOkAlsoAfterAFailure) {
-    LanguageGuard guard;
+    TProcessStateGuard guard; // the form switches language and units
     SetupTestTree t("form-install");
     const fs::path folder = t.home / "Corvane Ü";
     {

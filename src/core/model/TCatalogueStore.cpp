@@ -1,4 +1,4 @@
-#include "catalogue/TCatalogueStore.h"
+#include "model/TCatalogueStore.h"
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TCatalogueDatabase.h"
