@@ -31,8 +31,13 @@ int RunCommand(const std::string& command, const CliArgs& args) {
     if (command == "partload") return RunPartLoad(args);
     if (command == "batch") return RunBatch(args);
     if (command == "plot") return RunPlot(args);
+#ifdef CORVANE_CLI_DATABASE
     if (command == "db-export") return RunDbExport(args);
     if (command == "db-import") return RunDbImport(args);
+#else
+    if (command == "db-export" || command == "db-import")
+        throw std::invalid_argument(command + ": this build has no database support");
+#endif
     if (command == "report") return RunReport(args);
     throw std::invalid_argument("unknown command \"" + command + "\" (try --help)");
 }
