@@ -1,12 +1,17 @@
-// The impeller search on the demo catalogue: computed speed (mode 0), given speed (1) and
-// manual speed (2), single inlet without and with housing, at catalogue scales 1 and 10.
-// The data files come from CORVANE_BENCH_DATA (default: Corvane.mem of the program folder)
-// and CORVANE_BENCH_DATA10 (the scale-10 benchmarks are skipped without it). Without any
-// data file a small synthetic catalogue stands in for scale 1.
+// The impeller search on the demo catalogue, the fixed set of the search fingerprint: search
+// modes 0..4, fan layouts 0..2, catalogue scales 1, 10 and 100 of corvane-datagen, with the
+// default request over all impeller types (mode 4 evaluates a cart of the first rows of
+// modes 0 and 1). The data files come from CORVANE_BENCH_DATA (default: Corvane.mem of the
+// program folder), CORVANE_BENCH_DATA10 and CORVANE_BENCH_DATA100; a scale without its file
+// is skipped, and without any file a small synthetic catalogue stands in for scale 1.
+// scripts/bench generates the files and runs this with them.
 //
 // The search object lives across iterations as in the program, so the series points are
-// read from the data file once and come from the point cache afterwards.
+// read from the data file once and come from the point cache afterwards (BM_Search).
+// BM_FirstSearch is the first search after start: a new search object with an empty point
+// cache on the open catalogue, every series read from the data file.
 
+#include "BenchData.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TMdbLrTyp.h"
@@ -14,18 +19,17 @@
 #include "measurements/TMdbMw.h"
 #include "model/Calibration.h"
 #include "selection/TImpellerSearch.h"
-#include "util/ProgramFolder.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 
 namespace corvane {
 namespace {
+
+using bench::DataPath;
 
 // Points of a synthetic series: a falling pressure curve at 1450 1/min, 400 mm.
 void SyntheticPoints(std::int32_t no, TMdbMw& table) {
@@ -87,15 +91,6 @@ std::unique_ptr<TCatalogue> SyntheticCatalogue() {
     return cat;
 }
 
-std::string DataPath(int scale) {
-    const char* env = std::getenv(scale == 1 ? "CORVANE_BENCH_DATA" : "CORVANE_BENCH_DATA10");
-    if (env != nullptr && *env != '\0') return env;
-    if (scale != 1) return {};
-    for (const std::string& path : {ProgramFile("Corvane.mem"), ProgramFile("../bin/Corvane.mem")})
-        if (std::filesystem::exists(path)) return path;
-    return {};
-}
-
 // The catalogue of a scale, opened once per process; nullptr when there is none.
 TCatalogue* Catalogue(int scale) {
     static std::map<int, std::unique_ptr<TCatalogue>> catalogues;
@@ -112,35 +107,88 @@ TCatalogue* Catalogue(int scale) {
     return (catalogues[scale] = std::move(cat)).get();
 }
 
-// Arguments: scale, search mode, fan layout.
-void BM_Search(benchmark::State& state) {
-    const int scale = static_cast<int>(state.range(0));
-    TCatalogue* cat = Catalogue(scale);
-    if (cat == nullptr) {
-        state.SkipWithError("no scale-10 catalogue (set CORVANE_BENCH_DATA10)");
-        return;
-    }
+// The request of the fixed set: the defaults over all impeller types.
+TAuswahlParam Request(int mode, int layout) {
     TAuswahlParam request;
-    request.SearchMode = static_cast<std::int32_t>(state.range(1));
-    request.FanLayout = static_cast<std::int32_t>(state.range(2));
-    request.TypeGroup = 21;
-    TImpellerSearch search(*cat);
-    search.Run(request); // fills the point cache
-    std::size_t candidates = 0;
-    std::size_t rows = 0;
-    for (auto _ : state) {
-        rows = search.Run(request);
-        candidates += search.CandidateCount();
+    request.SearchMode = mode;
+    request.FanLayout = layout;
+    request.TypeGroup = kAllTypesGroup;
+    return request;
+}
+
+// The cart of mode 4: the first 25 rows of modes 0 and 1 of the same layout.
+TWarenkorb Cart(TCatalogue& cat, int layout) {
+    TWarenkorb cart;
+    TImpellerSearch search(cat);
+    for (const int mode : {SearchComputedSpeed, SearchFixedSpeed}) {
+        search.Run(Request(mode, layout));
+        const auto& rows = search.Rows();
+        for (std::size_t i = 0; i < rows.size() && i < 25; ++i)
+            cart.push_back({rows[i].Id(), rows[i].N, rows[i].Vop});
     }
+    return cart;
+}
+
+void Label(benchmark::State& state, int scale, const TImpellerSearch& search, std::size_t rows,
+           std::size_t candidates) {
     state.counters["candidates/s"] =
         benchmark::Counter(static_cast<double>(candidates), benchmark::Counter::kIsRate);
     state.counters["candidates"] = static_cast<double>(search.CandidateCount());
     state.counters["rows"] = static_cast<double>(rows);
     state.SetLabel(DataPath(scale).empty() ? "synthetic" : DataPath(scale));
 }
+
+// Arguments: scale, search mode, fan layout.
+void BM_Search(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    const int mode = static_cast<int>(state.range(1));
+    const int layout = static_cast<int>(state.range(2));
+    TCatalogue* cat = Catalogue(scale);
+    if (cat == nullptr) {
+        state.SkipWithError("no catalogue of this scale (CORVANE_BENCH_DATA10, ..._DATA100)");
+        return;
+    }
+    const TWarenkorb cart = mode == SearchCart ? Cart(*cat, layout) : TWarenkorb{};
+    const TAuswahlParam request = Request(mode, layout);
+    TImpellerSearch search(*cat);
+    search.Run(request, cart); // fills the point cache
+    std::size_t candidates = 0;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        rows = search.Run(request, cart);
+        candidates += search.CandidateCount();
+    }
+    Label(state, scale, search, rows, candidates);
+}
 BENCHMARK(BM_Search)
     ->ArgNames({"scale", "mode", "layout"})
-    ->ArgsProduct({{1, 10}, {0, 1, 2}, {0, 1}})
+    ->ArgsProduct({{1, 10, 100}, {0, 1, 2, 3, 4}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
+
+// The first search after start: an empty point cache, every series read from the data file.
+// Arguments: scale, search mode, fan layout.
+void BM_FirstSearch(benchmark::State& state) {
+    const int scale = static_cast<int>(state.range(0));
+    TCatalogue* cat = Catalogue(scale);
+    if (cat == nullptr) {
+        state.SkipWithError("no catalogue of this scale (CORVANE_BENCH_DATA10, ..._DATA100)");
+        return;
+    }
+    const TAuswahlParam request =
+        Request(static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
+    std::size_t candidates = 0;
+    std::size_t rows = 0;
+    std::unique_ptr<TImpellerSearch> search;
+    for (auto _ : state) {
+        search = std::make_unique<TImpellerSearch>(*cat);
+        rows = search->Run(request);
+        candidates += search->CandidateCount();
+    }
+    Label(state, scale, *search, rows, candidates);
+}
+BENCHMARK(BM_FirstSearch)
+    ->ArgNames({"scale", "mode", "layout"})
+    ->ArgsProduct({{1, 10, 100}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

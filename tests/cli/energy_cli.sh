@@ -6,6 +6,7 @@ cli=$1
 data=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+trap 'echo "energy_cli.sh: command failed at line $LINENO (status $?)" >&2' ERR
 export XDG_CONFIG_HOME="$work/config"
 opts=(--data "$data" --no-settings --mode 0 --type-group 21)
 fail() { echo "$1"; exit 1; }

@@ -15,12 +15,19 @@ trap 'rm -rf "$work"' EXIT
 cmp "$work/one.mem" "$work/two.mem"
 diff -r "$work/text1" "$work/text2"
 diff "$work/counts0.txt" "$work/counts1.txt"
-# A damaged text file is refused with its file and line, and no data file is written.
-awk -F'\t' 'BEGIN{OFS="\t"} NR==3{$1="12x"} {print}' "$work/text1/LAUFRAD.tsv" > "$work/bad.tsv"
-mv "$work/bad.tsv" "$work/text1/LAUFRAD.tsv"
-if "$cli" pack "$work/text1" "$work/bad.mem" 2> "$work/err.txt"; then
-  echo "pack accepted a damaged LAUFRAD.tsv"; exit 1
-fi
-grep -q "LAUFRAD.tsv:3" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
-[ ! -e "$work/bad.mem" ] || { echo "pack left a data file behind"; exit 1; }
+# A damaged text file is refused with its file and line, and no data file is written: a bad
+# cell, a line with a cell too many.
+refused() { # file, line, awk program
+  cp -r "$work/text1" "$work/bad"
+  awk -F'\t' 'BEGIN{OFS="\t"} '"$3"' {print}' "$work/text1/$1" > "$work/bad/$1"
+  if "$cli" pack "$work/bad" "$work/bad.mem" 2> "$work/err.txt"; then
+    echo "pack accepted a damaged $1"; exit 1
+  fi
+  grep -q "$1:$2:" "$work/err.txt" || { cat "$work/err.txt"; exit 1; }
+  [ ! -e "$work/bad.mem" ] || { echo "pack left a data file behind"; exit 1; }
+  rm -rf "$work/bad"
+}
+refused LAUFRAD.tsv 3 'NR==3{$1="12x"}'
+refused MW.tsv 40 'NR==40{$5="1.2.3"}'
+refused GEHAEUS.tsv 7 'NR==7{$0=$0"\t1"}'
 echo "pack round trip: identical ($(wc -c < "$work/one.mem") bytes)"

@@ -7,6 +7,7 @@
 #include "measurements/TMdbMw.h"
 #include "util/Dates.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -28,17 +29,17 @@ std::string ColumnName(const TMdbField& field) {
     return field.Key.empty() ? field.Caption[0] : field.Key;
 }
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> cells;
+// Splits a line at its tabs into views of it.
+void SplitTabs(std::string_view line, std::vector<std::string_view>& cells) {
+    cells.clear();
     std::size_t start = 0;
     while (true) {
         const std::size_t tab = line.find('\t', start);
-        cells.push_back(
-            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos) break;
+        cells.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos
+                                                                         : tab - start));
+        if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
-    return cells;
 }
 
 void WriteTable(const TMdb& table, std::ostream& out, bool withHeader,
@@ -64,42 +65,45 @@ std::string FileName(const TMdb& table) {
     throw EMdbError(file + ":" + std::to_string(line) + ": " + what);
 }
 
-struct TsvFile {
-    std::vector<std::string> header;
-    std::vector<std::vector<std::string>> rows;
-};
-
-TsvFile ReadTsv(const std::filesystem::path& path) {
+// Reads a text table line by line: `header(names)` gets the unescaped names of the first
+// line, `row(cells, lineNo)` every further non-empty line split at its tabs, after checking
+// that it has as many cells as the header. The cells are views into the line being read.
+template <class Header, class Row>
+void ReadTsv(const std::filesystem::path& path, Header header, Row row) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw EMdbError("cannot read " + path.string());
-    TsvFile file;
+    const std::string name = path.filename().string();
     std::string line;
+    std::vector<std::string_view> cells;
+    std::size_t columns = 0;
     std::size_t lineNo = 0;
     while (std::getline(in, line)) {
         ++lineNo;
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        SplitTabs(line, cells);
         if (lineNo == 1) {
-            file.header = SplitTabs(line);
-            for (auto& name : file.header)
-                name = TCatalogueText::Unescape(name);
+            std::vector<std::string> names;
+            for (const std::string_view cell : cells)
+                names.push_back(TCatalogueText::Unescape(cell));
+            columns = names.size();
+            header(names);
             continue;
         }
         if (line.empty()) continue;
-        auto cells = SplitTabs(line);
-        if (cells.size() != file.header.size())
-            Fail(path.filename().string(), lineNo,
-                 "expected " + std::to_string(file.header.size()) + " columns, found " +
+        if (cells.size() != columns)
+            Fail(name, lineNo,
+                 "expected " + std::to_string(columns) + " columns, found " +
                      std::to_string(cells.size()));
-        file.rows.push_back(std::move(cells));
+        row(cells, lineNo);
     }
-    if (lineNo == 0) Fail(path.filename().string(), 1, "missing header line");
-    return file;
+    if (lineNo == 0) Fail(name, 1, "missing header line");
 }
 
-// Field numbers of the header's columns; every stored field must be named exactly once.
-std::vector<int> MapColumns(const TMdb& table, const TsvFile& file, const std::string& name) {
+// Field numbers of the header's columns, each of which must name a stored field.
+std::vector<int> MapColumns(const TMdb& table, const std::vector<std::string>& header,
+                            const std::string& name) {
     std::vector<int> columns;
-    for (const auto& column : file.header) {
+    for (const auto& column : header) {
         int found = 0;
         for (int f : StoredFields(table))
             if (ColumnName(table.Field(f)) == column) {
@@ -113,7 +117,7 @@ std::vector<int> MapColumns(const TMdb& table, const TsvFile& file, const std::s
 }
 
 void FillRecord(TMdb& table, TMdbRecord* record, const std::vector<int>& columns,
-                const std::vector<std::string>& cells, const std::string& name,
+                const std::vector<std::string_view>& cells, const std::string& name,
                 std::size_t lineNo) {
     for (std::size_t c = 0; c < columns.size(); ++c) {
         try {
@@ -150,7 +154,7 @@ std::string TCatalogueText::Escape(const std::string& text) {
     return out;
 }
 
-std::string TCatalogueText::Unescape(const std::string& text) {
+std::string TCatalogueText::Unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -184,7 +188,7 @@ std::string TCatalogueText::CellText(const TMdb& table, const TMdbRecord* record
 }
 
 void TCatalogueText::SetCellText(TMdb& table, TMdbRecord* record, int field,
-                                 const std::string& text) {
+                                 std::string_view text) {
     const TMdbField& f = table.Field(field);
     const char* first = text.data();
     const char* last = text.data() + text.size();
@@ -194,14 +198,14 @@ void TCatalogueText::SetCellText(TMdb& table, TMdbRecord* record, int field,
         float value = 0;
         const auto result = std::from_chars(first, last, value);
         if (result.ec != std::errc() || result.ptr != last)
-            throw EMdbError("bad number \"" + text + "\" in column " + ColumnName(f));
+            throw EMdbError("bad number \"" + std::string(text) + "\" in column " + ColumnName(f));
         table.SetFloat(record, field, value);
         return;
     }
     case ftDate: {
         const std::int32_t day = IsoToDate(text);
         if (day == 0 && !text.empty())
-            throw EMdbError("bad date \"" + text + "\" in column " + ColumnName(f));
+            throw EMdbError("bad date \"" + std::string(text) + "\" in column " + ColumnName(f));
         table.SetInt(record, field, day);
         return;
     }
@@ -212,7 +216,7 @@ void TCatalogueText::SetCellText(TMdb& table, TMdbRecord* record, int field,
         std::int32_t value = 0;
         const auto result = std::from_chars(first, last, value);
         if (result.ec != std::errc() || result.ptr != last)
-            throw EMdbError("bad integer \"" + text + "\" in column " + ColumnName(f));
+            throw EMdbError("bad integer \"" + std::string(text) + "\" in column " + ColumnName(f));
         table.SetInt(record, field, value);
     }
     }
@@ -263,30 +267,48 @@ void TCatalogueText::Load(const std::string& folder, TCatalogue& catalogue) {
     for (int position = 2; position <= TCatalogue::kTableCount; ++position) {
         TMdb& table = *catalogue.TableInFileOrder(position);
         const std::string name = FileName(table);
-        const TsvFile file = ReadTsv(fs::path(folder) / name);
-        const auto columns = MapColumns(table, file, name);
+        std::vector<int> columns;
         table.FreeAllRecords();
-        for (std::size_t r = 0; r < file.rows.size(); ++r)
-            FillRecord(table, table.NewRecord(), columns, file.rows[r], name, r + 2);
+        ReadTsv(
+            fs::path(folder) / name,
+            [&](const std::vector<std::string>& header) {
+                columns = MapColumns(table, header, name);
+            },
+            [&](const std::vector<std::string_view>& cells, std::size_t lineNo) {
+                FillRecord(table, table.NewRecord(), columns, cells, name, lineNo);
+            });
         table.RebuildIndex(false);
     }
+
+    // Every point is read into one scratch record of the measured-points table, which checks
+    // its cells and gives its slot image; a fresh record's image holds the values of the
+    // fields the file leaves out.
     TMdbMw& mw = catalogue.Mw();
     const std::string name = FileName(mw);
-    TsvFile file = ReadTsv(fs::path(folder) / name);
-    const auto columns = MapColumns(mw, file, name);
-    mwHeader_ = file.header;
+    mw.FreeAllRecords();
+    TMdbRecord* scratch = mw.NewRecord();
+    slotCount_ = mw.SlotCount();
+    const auto slotCount = static_cast<std::size_t>(slotCount_);
+    const std::vector<std::uint32_t> fresh(scratch->Slots(), scratch->Slots() + slotCount);
+    std::vector<int> columns;
+    std::size_t seriesColumn = 0;
     points_.clear();
-    std::size_t seriesColumn = columns.size();
-    for (std::size_t c = 0; c < columns.size(); ++c)
-        if (columns[c] == TMdbMw::F_MESSNR) seriesColumn = c;
-    if (seriesColumn == columns.size()) Fail(name, 1, "missing column MESSNR");
-    for (std::size_t r = 0; r < file.rows.size(); ++r) {
-        // Check every cell now, so that a fault is reported with its line.
-        mw.FreeAllRecords();
-        FillRecord(mw, mw.NewRecord(), columns, file.rows[r], name, r + 2);
-        const std::int32_t series = mw.GetInt(mw.FirstRecord(), TMdbMw::F_MESSNR);
-        points_[series].push_back(std::move(file.rows[r]));
-    }
+    ReadTsv(
+        fs::path(folder) / name,
+        [&](const std::vector<std::string>& header) {
+            columns = MapColumns(mw, header, name);
+            seriesColumn = columns.size();
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                if (columns[c] == TMdbMw::F_MESSNR) seriesColumn = c;
+            if (seriesColumn == columns.size()) Fail(name, 1, "missing column MESSNR");
+        },
+        [&](const std::vector<std::string_view>& cells, std::size_t lineNo) {
+            std::copy(fresh.begin(), fresh.end(), scratch->Slots());
+            FillRecord(mw, scratch, columns, cells, name, lineNo);
+            const std::int32_t series = mw.GetInt(scratch, TMdbMw::F_MESSNR);
+            std::vector<std::uint32_t>& image = points_[series];
+            image.insert(image.end(), scratch->Slots(), scratch->Slots() + slotCount);
+        });
     mw.FreeAllRecords();
     mw.RebuildIndex(false);
     catalogue.SetSeriesPointSource(
@@ -297,11 +319,13 @@ void TCatalogueText::FillSeries(std::int32_t seriesNo, TMdbMw& table) const {
     table.FreeAllRecords();
     const auto it = points_.find(seriesNo);
     if (it != points_.end()) {
-        TsvFile header;
-        header.header = mwHeader_;
-        const auto columns = MapColumns(table, header, "MW.tsv");
-        for (const auto& row : it->second)
-            FillRecord(table, table.NewRecord(), columns, row, "MW.tsv", 0);
+        if (table.SlotCount() != slotCount_) throw EMdbError("Mdb index error");
+        const auto slotCount = static_cast<std::size_t>(slotCount_);
+        const std::vector<std::uint32_t>& image = it->second;
+        // In file order, as the points were read.
+        for (std::size_t offset = 0; offset < image.size(); offset += slotCount)
+            std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(offset), slotCount,
+                        table.NewRecord()->Slots());
     }
     table.RebuildIndex(false);
 }

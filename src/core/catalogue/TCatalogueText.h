@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -24,7 +25,9 @@ public:
 
     // Reads the text files of `folder` into the tables of `catalogue` and keeps the points
     // of every series, which it hands to the catalogue when the data file is written.
-    // Raises EMdbError naming the file and line of the first fault.
+    // Raises EMdbError naming the file and line of the first fault. The files are read line
+    // by line; the points are kept as record images, so memory grows with the catalogue,
+    // not with the number of text cells.
     void Load(const std::string& folder, TCatalogue& catalogue);
 
     // Fills `table` with the points read for one series.
@@ -32,14 +35,14 @@ public:
 
     // Text of one stored field of a record, and the reverse.
     static std::string CellText(const TMdb& table, const TMdbRecord* record, int field);
-    static void SetCellText(TMdb& table, TMdbRecord* record, int field, const std::string& text);
+    static void SetCellText(TMdb& table, TMdbRecord* record, int field, std::string_view text);
     static std::string Escape(const std::string& text);
-    static std::string Unescape(const std::string& text);
+    static std::string Unescape(std::string_view text);
 
 private:
-    using Row = std::vector<std::string>;
-    std::vector<std::string> mwHeader_;
-    std::map<std::int32_t, std::vector<Row>> points_;
+    // Slot images of the points of each series, one record after the other in file order.
+    std::map<std::int32_t, std::vector<std::uint32_t>> points_;
+    int slotCount_ = 0;
 };
 
 } // namespace corvane

@@ -129,6 +129,7 @@ void TMdb::SetColumns(std::vector<int> columns) {
 // ---- records ------------------------------------------------------------------------------
 
 TMdbRecord* TMdb::NewRecord() {
+    ++changes_;
     TMdbRecord* record = AllocateRecord(slotCount_);
     record->Next = records_;
     records_ = record;
@@ -153,17 +154,20 @@ void TMdb::FreeRecord(TMdbRecord* record, bool unlink) {
         if (*link == nullptr) return;
         *link = record->Next;
     }
+    ++changes_;
     // A freed record must not stay reachable through the view or the key index.
     RemoveFromIndex(record);
     DisposeRecord(record);
 }
 
 void TMdb::FreeAllRecords() {
+    ++changes_;
     view_.clear();
     keyIndex_.clear();
+    // Every text goes below, so the records' text handles need no release one by one.
     while (records_ != nullptr) {
         TMdbRecord* next = records_->Next;
-        DisposeRecord(records_);
+        ReleaseRecordMemory(records_);
         records_ = next;
     }
     texts_.clear();

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "mdb/CurveInterpolation.h"
 #include "mdb/TMdbField.h"
 #include "mdb/TMdbRecord.h"
 #include "mdb/TMdbVariant.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,11 +23,6 @@ class TRecordDialog;
 struct TCellText {
     std::string Text;
     bool LeftAligned = true;
-};
-
-struct TCurveValue {
-    float Value = 0;
-    bool Found = false;
 };
 
 // In-memory table of typed records. Field numbers are 1-based; every access with a field
@@ -76,9 +73,17 @@ public:
     virtual void RebuildIndex(bool flag);
     TMdbRecord* FirstRecord() const { return records_; } // head of the list, newest first
     int RecordCount() const;                             // walks the list
+    // Grows with every change of records or values made through the table (new, freed and
+    // loaded records, the Set functions): whoever keeps results derived from the records
+    // knows they still fit while it is unchanged. Writes straight into record slots do not
+    // count.
+    std::uint64_t Changes() const { return changes_; }
+    // Counts a change made by writing record slots directly.
+    void NoteDirectWrites() { ++changes_; }
 
     int ViewCount() const { return static_cast<int>(view_.size()); }
     TMdbRecord* ViewRecord(int index) const; // 0-based; nullptr outside
+    std::span<TMdbRecord* const> ViewRecords() const { return view_; }
     int KeyIndexCount() const { return static_cast<int>(keyIndex_.size()); }
     TMdbRecord* KeyRecord(int index) const; // 0-based; nullptr outside
     // Position of a record in the view, or -1.
@@ -239,6 +244,7 @@ private:
     int fieldCount_ = 0;
     int slotCount_ = 0;
     bool readOnly_ = true;
+    std::uint64_t changes_ = 0;
     std::vector<TMdbField> fields_; // index 0 unused; fields 1..fieldCount_
     std::vector<int> columns_;
     TMdbRecord* records_ = nullptr;

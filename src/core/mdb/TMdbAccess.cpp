@@ -69,6 +69,7 @@ double TMdb::GetFloatInUnits(const TMdbRecord* record, int field, bool forPrint)
 
 void TMdb::SetInt(TMdbRecord* record, int field, std::int32_t value) {
     CheckField(field);
+    ++changes_;
     const TMdbField& f = fields_[field];
     if (IsIntSlot(f.FieldType))
         SetSlotInt(record, f.Slot, value);
@@ -78,6 +79,7 @@ void TMdb::SetInt(TMdbRecord* record, int field, std::int32_t value) {
 
 void TMdb::SetFloat(TMdbRecord* record, int field, double value) {
     CheckField(field);
+    ++changes_;
     const TMdbField& f = fields_[field];
     if (IsIntSlot(f.FieldType))
         SetSlotInt(record, f.Slot, ToInt(value));
@@ -97,6 +99,7 @@ const std::string& TMdb::GetText(const TMdbRecord* record, int field) const {
 
 void TMdb::SetText(TMdbRecord* record, int field, std::string_view text) {
     CheckField(field);
+    ++changes_;
     const TMdbField& f = fields_[field];
     if (f.FieldType != ftString) return;
     std::uint32_t& slot = record->Slots()[f.Slot];
@@ -112,6 +115,7 @@ void TMdb::SetText(TMdbRecord* record, int field, std::string_view text) {
 
 void TMdb::SetFieldText(TMdbRecord* record, int field, std::string_view text) {
     CheckField(field);
+    ++changes_;
     switch (fields_[field].FieldType) {
     case ftInteger:
         SetSlotInt(record, fields_[field].Slot, ToInt(ParseNumber(text)));

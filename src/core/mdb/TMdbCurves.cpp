@@ -21,44 +21,12 @@ bool IsFloatType(TFieldType type) {
 TCurveValue TMdb::Interpolate(int xField, int yField, float x) const {
     CheckField(xField);
     CheckField(yField);
-    TCurveValue result;
-    if (view_.empty() || !IsFloatType(fields_[xField].FieldType)) return result;
+    if (view_.empty() || !IsFloatType(fields_[xField].FieldType)) return {};
 
     const int xSlot = fields_[xField].Slot;
-    const auto xAt = [&](std::size_t i) { return mdb_detail::SlotFloat(view_[i], xSlot); };
-    const auto yAt = [&](std::size_t i) { return static_cast<double>(GetFloat(view_[i], yField)); };
-    const std::size_t last = view_.size() - 1;
-    if (x < xAt(0)) {
-        result.Value = static_cast<float>(yAt(0));
-        return result;
-    }
-    if (x > xAt(last)) {
-        result.Value = static_cast<float>(yAt(last));
-        return result;
-    }
-    if (last == 0) {
-        // A single point hit exactly.
-        if (x == xAt(0)) result = {static_cast<float>(yAt(0)), true};
-        return result;
-    }
-    // The smallest position from the second on with x <= x(i); the view is sorted by x, so
-    // this is a bisection rather than a walk.
-    std::size_t low = 1;
-    std::size_t high = last + 1;
-    while (low < high) {
-        const std::size_t middle = low + (high - low) / 2;
-        if (x <= xAt(middle))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    if (low > last) return result; // x is NaN or the view is not sorted
-    const double x0 = xAt(low - 1);
-    const double x1 = xAt(low);
-    const double y0 = yAt(low - 1);
-    const double y1 = yAt(low);
-    const double value = std::fabs(x1 - x0) <= 1e-9 ? y0 : y0 + (y1 - y0) / (x1 - x0) * (x - x0);
-    return {static_cast<float>(value), true};
+    return InterpolateAscending(
+        view_.size(), x, [&](std::size_t i) { return mdb_detail::SlotFloat(view_[i], xSlot); },
+        [&](std::size_t i) { return static_cast<double>(GetFloat(view_[i], yField)); });
 }
 
 TCurveValue TMdb::IntersectParabola(int xField, int yField, float k) const {

@@ -41,6 +41,14 @@ float PhaseMean(float a, float b, float c) {
 } // namespace
 
 void TMdbMw::EvaluatePoint(TMdbRecord* point) const {
+    TPointValues v = BaseValues(point);
+    // Diameter, speed, scale-up, sound, density and distance steps, then Lambda.
+    const float measuredSpeed = v.Speed;
+    ConvertPoint(v, Geometry(), measuredSpeed, Targets());
+    StoreValues(point, v);
+}
+
+TPointValues TMdbMw::BaseValues(const TMdbRecord* point) const {
     TPointValues v; // every result starts missing
 
     v.MeanVoltage = PhaseMean(Value(point, F_U1), Value(point, F_U2), Value(point, F_U3));
@@ -124,10 +132,10 @@ void TMdbMw::EvaluatePoint(TMdbRecord* point) const {
     v.Flow = flow;
     v.Speed = speed;
     v.Torque = torque;
+    return v;
+}
 
-    // Diameter, speed, scale-up, sound, density and distance steps, then Lambda.
-    ConvertPoint(v, Geometry(), speed, Targets());
-
+void TMdbMw::StoreValues(TMdbRecord* point, const TPointValues& v) {
     Store(point, F_RHO, v.Density);
     Store(point, F_PFA, v.PFa);
     Store(point, F_PDYN, v.PDyn);

@@ -4,13 +4,19 @@
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
+#include "mdb/EMdbError.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TSeriesBase.h"
 #include "measurements/TSeriesPointCache.h"
 #include "physics/FanLaws.h"
 #include "physics/ListeningDistance.h"
+#include "physics/TSeriesConversion.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <span>
 
 namespace corvane {
 
@@ -66,6 +72,9 @@ void TMdbMw::ForgetSeries() {
 void TMdbMw::InvalidateEvaluation() {
     targetD2_ = targetSpeed_ = targetDensity_ = -2;
     evaluated_ = false;
+    // The points may have been written behind the table's back: evaluate them from scratch.
+    base_ = nullptr;
+    cacheSerial_ = 0;
 }
 
 void TMdbMw::DeleteSeriesPoints(std::int32_t seriesNo) {
@@ -104,7 +113,12 @@ void TMdbMw::TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series
 void TMdbMw::ReadPoints(std::int32_t seriesNo) {
     seriesNo_ = 0; // until the points are complete
     FreeAllRecords();
-    if (pointCache_ != nullptr && pointCache_->Restore(seriesNo, *this)) return;
+    cacheSerial_ = 0;
+    if (pointCache_ != nullptr && pointCache_->Restore(seriesNo, *this)) {
+        cacheSerial_ = pointCache_->Serial(seriesNo);
+        cacheChanges_ = Changes();
+        return;
+    }
     if (catalogue_ == nullptr) return;
     try {
         catalogue_->ReadSeriesPoints(seriesNo, *this);
@@ -112,12 +126,48 @@ void TMdbMw::ReadPoints(std::int32_t seriesNo) {
         FreeAllRecords(); // no half-read series
         throw;
     }
-    if (pointCache_ != nullptr) pointCache_->Store(seriesNo, *this);
+    if (pointCache_ != nullptr && pointCache_->Store(seriesNo, *this)) {
+        cacheSerial_ = pointCache_->Serial(seriesNo);
+        cacheChanges_ = Changes();
+    }
 }
 
-void TMdbMw::EvaluateAll() {
-    minMeasuredSpeed_ = 1000000;
-    maxMeasuredSpeed_ = 0;
+bool TMdbMw::PointsAreCached() const {
+    return pointCache_ != nullptr && seriesNo_ != 0 && cacheSerial_ != 0 &&
+           Changes() == cacheChanges_;
+}
+
+const TSeriesBase& TMdbMw::Base() {
+    if (base_ != nullptr && baseChanges_ == Changes() &&
+        base_->Fits(arrangement_, outletArea_, measuredD2_, phiArea_, correctionFamily_))
+        return *base_;
+    std::shared_ptr<const TSeriesBase> base;
+    const bool cached = PointsAreCached();
+    if (cached) {
+        base = pointCache_->Base(seriesNo_, cacheSerial_);
+        if (base != nullptr &&
+            !base->Fits(arrangement_, outletArea_, measuredD2_, phiArea_, correctionFamily_))
+            base = nullptr;
+    }
+    if (base == nullptr) {
+        base = ComputeBase();
+        if (cached) pointCache_->KeepBase(seriesNo_, cacheSerial_, base);
+    }
+    base_ = std::move(base);
+    baseChanges_ = Changes();
+    pointIndexValid_ = false;
+    return *base_;
+}
+
+std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase() {
+    auto base = std::make_shared<TSeriesBase>();
+    base->Arrangement = arrangement_;
+    base->OutletArea = outletArea_;
+    base->MeasuredD2 = measuredD2_;
+    base->PhiArea = phiArea_;
+    base->Family = correctionFamily_;
+
+    // The sound levels of every point depend on the instrument of the whole series.
     soundInstrument_ = 0;
     bool first = true;
     for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next) {
@@ -125,18 +175,94 @@ void TMdbMw::EvaluateAll() {
         soundInstrument_ = first ? instrument : std::max(soundInstrument_, instrument);
         first = false;
     }
+    base->SoundInstrument = soundInstrument_;
 
+    const TSeriesGeometry geometry = Geometry();
     double densitySum = 0;
     int count = 0;
-    for (TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next) {
-        EvaluatePoint(point);
+    for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next) {
+        TPointBase b;
+        b.Values = BaseValues(point);
+        b.ModelTip = TSeriesConversion::ModelTipFactor(geometry, b.Values.Speed);
+        if (b.Values.Flow >= 0 && b.Values.Speed > 0 && b.ModelTip > 0) {
+            b.SpeedFreeFlow = b.Values.Flow / static_cast<double>(b.Values.Speed);
+            if (geometry.Family != 2) b.SpeedFreeFlow /= std::cbrt(b.ModelTip);
+        }
+        base->Points.push_back(b);
         const float speed = GetFloat(point, F_N);
-        minMeasuredSpeed_ = std::min(minMeasuredSpeed_, speed);
-        maxMeasuredSpeed_ = std::max(maxMeasuredSpeed_, speed);
-        densitySum += GetFloat(point, F_RHO);
+        base->MinMeasuredSpeed = std::min(base->MinMeasuredSpeed, speed);
+        base->MaxMeasuredSpeed = std::max(base->MaxMeasuredSpeed, speed);
+        densitySum += b.Values.Density;
         ++count;
     }
-    meanDensity_ = static_cast<float>(count >= 2 ? densitySum / count : densitySum);
+    base->MeanDensity = static_cast<float>(count >= 2 ? densitySum / count : densitySum);
+    return base;
+}
+
+void TMdbMw::ViewBase(std::vector<const TPointBase*>& out) {
+    const TSeriesBase& base = Base();
+    if (!pointIndexValid_) {
+        listRecords_.clear();
+        for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next)
+            listRecords_.push_back(point);
+        pointIndexValid_ = true;
+    }
+    // A view sorted by flow is mostly the list (newest point first) backwards or forwards:
+    // each record is looked for next to where the previous one was found.
+    out.clear();
+    const std::size_t count = listRecords_.size();
+    std::size_t hint = count == 0 ? 0 : count - 1;
+    for (const TMdbRecord* record : ViewRecords()) {
+        std::size_t found = count;
+        for (std::size_t step = 0; step < count && found == count; ++step) {
+            const std::size_t below = (hint + count - step) % count;
+            const std::size_t above = (hint + step) % count;
+            if (listRecords_[below] == record)
+                found = below;
+            else if (listRecords_[above] == record)
+                found = above;
+        }
+        if (found == count) throw EMdbError("Mdb index error"); // not a record of the list
+        out.push_back(&base.Points[found]);
+        hint = found == 0 ? count - 1 : found - 1;
+    }
+}
+
+bool TMdbMw::FlowsAscending() const {
+    const std::span<TMdbRecord* const> view = ViewRecords();
+    const auto flow = [](const TMdbRecord* point) {
+        return std::bit_cast<float>(point->Slots()[F_VC - 1]);
+    };
+    for (std::size_t i = 1; i < view.size(); ++i)
+        if (!(flow(view[i - 1]) < flow(view[i]))) return false; // a NaN fails too
+    return true;
+}
+
+const TSeriesConversion& TMdbMw::Conversion() {
+    const TSeriesGeometry geometry = Geometry();
+    const TConvertTargets targets = Targets();
+    if (!conversion_ || !conversion_->Fits(geometry, targets))
+        conversion_.emplace(geometry, targets);
+    else if (!conversion_->HasSpeed(targets.Speed))
+        conversion_ = conversion_->WithSpeed(targets.Speed);
+    return *conversion_;
+}
+
+// Converts the base evaluation of every point to the targets and stores the results.
+void TMdbMw::EvaluateAll() {
+    const TSeriesBase& base = Base();
+    soundInstrument_ = base.SoundInstrument;
+    minMeasuredSpeed_ = base.MinMeasuredSpeed;
+    maxMeasuredSpeed_ = base.MaxMeasuredSpeed;
+    meanDensity_ = base.MeanDensity;
+    const TSeriesConversion& conversion = Conversion();
+    auto b = base.Points.begin();
+    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
+         point = point->Next, ++b) {
+        TPointValues v = b->Values;
+        conversion.Convert(v, b->Values.Speed, b->ModelTip);
+        StoreValues(point, v);
+    }
 }
 
 } // namespace corvane

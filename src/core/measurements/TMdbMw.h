@@ -3,8 +3,11 @@
 #include "mdb/TMdb.h"
 #include "measurements/TMdbMwFieldNo.h"
 #include "physics/TPointValues.h"
+#include "physics/TSeriesConversion.h"
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +16,19 @@ namespace corvane {
 class TCatalogue;
 class TMdbMessung;
 class TSeriesPointCache;
+struct TPointBase;
+struct TSeriesBase;
 
 // The measured points of one measurement series: raw test-rig readings plus the derived fan
 // quantities (fields 167..191), evaluated and converted to target diameter, speed and density
 // on every load. One shared working table lives in the catalogue; the series selection keeps
 // one instance per slot. A float field holding -1 is missing and shows as an empty text.
+//
+// The evaluation is done in two parts: the base evaluation from the raw readings (density,
+// pressures, powers, efficiencies, coefficients, sound levels) once per load of a series,
+// kept with the points in the point cache, and the conversion to the targets from it for
+// every new set of targets. Any change of the points made through the table (Set functions,
+// new or deleted points) makes the next load evaluate them anew.
 class TMdbMw : public TMdb, public TMdbMwFieldNo {
 public:
     static constexpr std::uint32_t kMdbNo = 1009;
@@ -28,7 +39,10 @@ public:
 
     // Optional shared store of raw points per series (not owned); nullptr reads the data file
     // for every change of series.
-    void SetPointCache(TSeriesPointCache* cache) { pointCache_ = cache; }
+    void SetPointCache(TSeriesPointCache* cache) {
+        pointCache_ = cache;
+        cacheSerial_ = 0;
+    }
     TSeriesPointCache* PointCache() const { return pointCache_; }
 
     // Loads the points of a series and evaluates them for the targets (-1 keeps the measured
@@ -42,7 +56,8 @@ public:
     bool LoadSeries(std::int32_t seriesNo, float density, float d2, float speed);
     // Forces the next LoadSeries to read the points again (after the points were changed).
     void ForgetSeries();
-    // Forces the next LoadSeries to evaluate again with unchanged targets.
+    // Forces the next LoadSeries to evaluate again with unchanged targets, the base
+    // evaluation included.
     void InvalidateEvaluation();
     // Removes the points of a series from this table (when loaded) and from the point cache.
     void DeleteSeriesPoints(std::int32_t seriesNo);
@@ -50,6 +65,16 @@ public:
     // Base evaluation of one point, conversion to the table's targets, and storing of the
     // computed fields 167..191. Allocation-free.
     void EvaluatePoint(TMdbRecord* point) const;
+    // The base evaluation of the points in the table, computed when it is missing or the
+    // points changed since.
+    const TSeriesBase& Base();
+    // Whether the converted flows (field VC) are strictly ascending along the view: a sort by
+    // flow would then leave the view as it is, whatever the order before.
+    bool FlowsAscending() const;
+    // The conversion to the table's present targets (kept while only the speed changes).
+    const TSeriesConversion& Conversion();
+    // The base of the point at every view position (the view as it is now).
+    void ViewBase(std::vector<const TPointBase*>& out);
     // Level of one band of the LP family at microphone position 0 (own levels or the mean of
     // the three microphones) or 1..3; with `octave` a band from 63 Hz to 8 kHz is summed with
     // its two neighbours (three-microphone instrument only). -1 when there is none.
@@ -104,6 +129,12 @@ private:
     // Empties the table for a series that does not exist; returns false.
     bool ClearSeries();
     void EvaluateAll();
+    // Base evaluation of one point before conversion.
+    TPointValues BaseValues(const TMdbRecord* point) const;
+    static void StoreValues(TMdbRecord* point, const TPointValues& values);
+    std::shared_ptr<const TSeriesBase> ComputeBase();
+    // The points are the copy of the point cache they were restored from or stored to.
+    bool PointsAreCached() const;
     // The points in the table are those of `seriesNo` (an empty table counts as such).
     bool HoldsPointsOf(std::int32_t seriesNo) const;
     bool IsFloatField(int field) const;
@@ -126,6 +157,14 @@ private:
     float targetDensity_ = -2;
     float evalDistance_ = -2;
     bool evaluated_ = false; // the points carry an evaluation for the stored targets
+    std::optional<TSeriesConversion> conversion_;
+    std::shared_ptr<const TSeriesBase> base_;
+    std::uint64_t baseChanges_ = 0; // Changes() when base_ and pointIndex_ were taken
+    // The records in list order (the order of the base points), to find a record's base.
+    std::vector<const TMdbRecord*> listRecords_;
+    bool pointIndexValid_ = false;
+    std::uint64_t cacheSerial_ = 0;  // copy of the point cache the points are
+    std::uint64_t cacheChanges_ = 0; // Changes() right after restoring or storing that copy
     std::int32_t soundInstrument_ = 0;
     float minMeasuredSpeed_ = 1000000;
     float maxMeasuredSpeed_ = 0;

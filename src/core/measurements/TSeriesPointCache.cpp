@@ -1,6 +1,7 @@
 #include "measurements/TSeriesPointCache.h"
 
 #include "mdb/TMdb.h"
+#include "measurements/TSeriesBase.h"
 
 #include <cstring>
 
@@ -25,8 +26,27 @@ bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table, const TM
         entry.Slots.insert(entry.Slots.end(), r->Slots(), r->Slots() + slotCount);
         ++entry.RecordCount;
     }
+    entry.Serial = ++lastSerial_;
     series_[seriesNo] = std::move(entry);
     return true;
+}
+
+std::uint64_t TSeriesPointCache::Serial(std::int32_t seriesNo) const {
+    const auto it = series_.find(seriesNo);
+    return it == series_.end() ? 0 : it->second.Serial;
+}
+
+std::shared_ptr<const TSeriesBase> TSeriesPointCache::Base(std::int32_t seriesNo,
+                                                           std::uint64_t serial) const {
+    const auto it = series_.find(seriesNo);
+    if (it == series_.end() || it->second.Serial != serial) return nullptr;
+    return it->second.Base;
+}
+
+void TSeriesPointCache::KeepBase(std::int32_t seriesNo, std::uint64_t serial,
+                                 std::shared_ptr<const TSeriesBase> base) {
+    const auto it = series_.find(seriesNo);
+    if (it != series_.end() && it->second.Serial == serial) it->second.Base = std::move(base);
 }
 
 bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
@@ -34,14 +54,23 @@ bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
     if (it == series_.end()) return false;
     const TEntry& entry = it->second;
     if (entry.SlotCount != table.SlotCount()) return false;
-    table.FreeAllRecords();
     const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
-    // New records go to the head of the list: create them from the last stored one (the
-    // first read) to the first, which gives the list order of the original load.
-    for (int i = entry.RecordCount - 1; i >= 0; --i) {
-        TMdbRecord* record = table.NewRecord();
-        std::memcpy(record->Slots(), entry.Slots.data() + slotCount * static_cast<std::size_t>(i),
-                    slotCount * sizeof(std::uint32_t));
+    const auto image = [&entry, slotCount](int i) {
+        return entry.Slots.data() + slotCount * static_cast<std::size_t>(i);
+    };
+    if (entry.RecordCount > 0 && table.RecordCount() == entry.RecordCount) {
+        // As many records as stored: they take the images in list order, which gives the
+        // same table as new records would, without freeing and allocating them.
+        int i = 0;
+        for (TMdbRecord* record = table.FirstRecord(); record != nullptr; record = record->Next)
+            std::memcpy(record->Slots(), image(i++), slotCount * sizeof(std::uint32_t));
+        table.NoteDirectWrites();
+    } else {
+        table.FreeAllRecords();
+        // New records go to the head of the list: create them from the last stored one (the
+        // first read) to the first, which gives the list order of the original load.
+        for (int i = entry.RecordCount - 1; i >= 0; --i)
+            std::memcpy(table.NewRecord()->Slots(), image(i), slotCount * sizeof(std::uint32_t));
     }
     table.RebuildIndex(false);
     return true;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -9,12 +10,18 @@ namespace corvane {
 
 class TMdb;
 class TMdbRecord;
+struct TSeriesBase;
 
 // Raw measured points per series, kept in memory after the first read from the data file so
 // that switching between series (the search does it for every candidate) never touches the
 // disk again. It holds the slot images of the records exactly as they were read, in list
 // order, and gives them back as identical records. Shared by every measured-points table of
 // a catalogue; the catalogue clears it when it opens another file.
+//
+// With the points it can keep their base evaluation (the part that does not depend on the
+// conversion targets), which the measured-points tables compute once per series. Every
+// stored copy gets a new serial number; a base is kept and given out only for the copy it
+// was computed from.
 class TSeriesPointCache {
 public:
     // Copies the records of `table` (all but `except`) as the points of `seriesNo`,
@@ -26,6 +33,13 @@ public:
     // stored from a table of another record size.
     bool Restore(std::int32_t seriesNo, TMdb& table) const;
     bool Contains(std::int32_t seriesNo) const { return series_.count(seriesNo) != 0; }
+    // Serial number of the stored copy of `seriesNo`, 0 when there is none.
+    std::uint64_t Serial(std::int32_t seriesNo) const;
+    // The base evaluation kept for copy `serial` of `seriesNo`, or nullptr.
+    std::shared_ptr<const TSeriesBase> Base(std::int32_t seriesNo, std::uint64_t serial) const;
+    // Keeps the base evaluation of copy `serial` (ignored when that copy is gone).
+    void KeepBase(std::int32_t seriesNo, std::uint64_t serial,
+                  std::shared_ptr<const TSeriesBase> base);
     void Forget(std::int32_t seriesNo) { series_.erase(seriesNo); }
     void Clear() { series_.clear(); }
     std::size_t SeriesCount() const { return series_.size(); }
@@ -37,8 +51,11 @@ private:
         int SlotCount = 0;
         int RecordCount = 0;
         std::vector<std::uint32_t> Slots; // RecordCount blocks of SlotCount slots, list order
+        std::uint64_t Serial = 0;
+        std::shared_ptr<const TSeriesBase> Base;
     };
     std::unordered_map<std::int32_t, TEntry> series_;
+    std::uint64_t lastSerial_ = 0;
 };
 
 } // namespace corvane

@@ -104,20 +104,32 @@ template <class Table> void Store(Table& table, TMdbRecord* record, const TCalib
 
 void CalibrateSeries(TCatalogue& catalogue, std::int32_t seriesNo) {
     if (seriesNo <= 0) return; // 0 or less refers to no series
-    TSeriesCalibrator calibrator(catalogue, seriesNo);
-
-    TMdbLaufrad& impellers = catalogue.Laufrad();
+    std::vector<TMdbRecord*> impellerRecords;
+    const TMdbLaufrad& impellers = catalogue.Laufrad();
     for (int i = 0; i < impellers.KeyIndexCount(); ++i) {
         TMdbRecord* impeller = impellers.KeyRecord(i);
-        if (impellers.MeasurementNo(impeller) != seriesNo) continue;
-        Store(impellers, impeller,
-              calibrator.ForDiameter(impellers.GetFloat(impeller, TMdbLaufrad::F_D2)));
+        if (impellers.MeasurementNo(impeller) == seriesNo) impellerRecords.push_back(impeller);
     }
-
-    TMdbGehaeuse& housings = catalogue.Gehaeuse();
+    std::vector<TMdbRecord*> housingRecords;
+    const TMdbGehaeuse& housings = catalogue.Gehaeuse();
     for (int i = 0; i < housings.KeyIndexCount(); ++i) {
         TMdbRecord* housing = housings.KeyRecord(i);
-        if (housings.MeasurementNo(housing) != seriesNo) continue;
+        if (housings.MeasurementNo(housing) == seriesNo) housingRecords.push_back(housing);
+    }
+    CalibrateRecords(catalogue, seriesNo, impellerRecords, housingRecords);
+}
+
+void CalibrateRecords(TCatalogue& catalogue, std::int32_t seriesNo,
+                      std::span<TMdbRecord* const> impellerRecords,
+                      std::span<TMdbRecord* const> housingRecords) {
+    if (seriesNo <= 0) return;
+    TSeriesCalibrator calibrator(catalogue, seriesNo);
+    TMdbLaufrad& impellers = catalogue.Laufrad();
+    for (TMdbRecord* impeller : impellerRecords)
+        Store(impellers, impeller,
+              calibrator.ForDiameter(impellers.GetFloat(impeller, TMdbLaufrad::F_D2)));
+    TMdbGehaeuse& housings = catalogue.Gehaeuse();
+    for (TMdbRecord* housing : housingRecords) {
         const TMdbRecord* impeller = housings.ImpellerRecord(housing);
         const float d2 = impeller ? impellers.GetFloat(impeller, TMdbLaufrad::F_D2) : -1.0f;
         Store(housings, housing, calibrator.ForDiameter(d2));

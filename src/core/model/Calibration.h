@@ -6,6 +6,7 @@
 namespace corvane {
 
 class TCatalogue;
+class TMdbRecord;
 
 // Quadratic calibration of a static-pressure curve: dp_fa ≈ A0 + A1·V + A2·V² (Pa, V in m³/h)
 // at the calibrated impeller diameter, the measured speed and standard density, valid for
@@ -36,5 +37,11 @@ TCalibration CalibrateCurve(std::span<const TCalibrationPoint> points);
 // series `seriesNo` (housings with the diameter of their impeller). The series is read once
 // into a private measured-points table and evaluated per diameter.
 void CalibrateSeries(TCatalogue& catalogue, std::int32_t seriesNo);
+
+// The same for records already known to refer to the series: the impellers, then the
+// housings, each in the order given (key order, as CalibrateSeries visits them).
+void CalibrateRecords(TCatalogue& catalogue, std::int32_t seriesNo,
+                      std::span<TMdbRecord* const> impellers,
+                      std::span<TMdbRecord* const> housings);
 
 } // namespace corvane

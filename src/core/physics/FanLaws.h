@@ -11,9 +11,13 @@ struct TSeriesGeometry;
 // scale-up and the sound corrections, and finally computes the power coefficient Lambda.
 // A value of -1 is missing and stays -1; level corrections touch only levels above 0.
 // `measuredSpeed` is the speed the point was measured at (1/min, -1 when not measured).
-// Allocation-free: it runs for every point of every trial conversion of the search.
+// Allocation-free. A series converts all its points through one TSeriesConversion.
 void ConvertPoint(TPointValues& point, const TSeriesGeometry& series, float measuredSpeed,
                   const TConvertTargets& targets);
+
+// Whether a target density converts pressures, powers and levels: it is given and differs
+// from the standard density (IsNonStandardDensity).
+bool ConvertsDensity(float density);
 
 // The sound part of ConvertPoint alone for one band level (no scale-up); returns the level.
 float ConvertBandLevel(float level, const TSeriesGeometry& series, const TConvertTargets& targets,

@@ -2,6 +2,7 @@
 
 #include "catalogue/ReinforcedPrefixes.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TTrialCurve.h"
 #include "selection/TAuswahlParam.h"
 #include "selection/TWarenkorbEintrag.h"
 #include "util/Numbers.h"
@@ -19,12 +20,21 @@ constexpr int kBracketSteps = 5;
 constexpr int kBisectionRounds = 10;
 
 // Loads the series converted to the targets and sorts it by flow: a conversion to a common
-// speed may change the order of points measured at different speeds.
-bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed) {
+// speed may change the order of points measured at different speeds. A view that is already
+// strictly ascending is what the sort would leave, so it is not sorted again. `distinct`
+// tells whether the flows are pairwise distinct, so that the sorted order does not depend
+// on the order before.
+bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed,
+                bool* distinct = nullptr) {
     if (!mw.LoadSeries(seriesNo, static_cast<float>(density), static_cast<float>(d2),
                        static_cast<float>(speed)))
         return false;
-    mw.Sort(TMdbMw::F_VC, false);
+    bool ascending = mw.FlowsAscending();
+    if (!ascending) {
+        mw.Sort(TMdbMw::F_VC, false);
+        ascending = mw.FlowsAscending();
+    }
+    if (distinct != nullptr) *distinct = ascending;
     return true;
 }
 
@@ -51,12 +61,33 @@ double CalibratedOperatingFlow(const TCalibration& cal, double k) {
 
 namespace {
 
+// What the computed-speed solution did to the measured-points table: its last load, and
+// whether every sort by flow met pairwise distinct flows (then the sorted order is the only
+// one, whatever the order before).
+struct TTableUse {
+    bool Loaded = false;
+    float Speed = 0;
+    bool Distinct = true;
+
+    bool Load(TMdbMw& mw, const TAuswahlParam& request, const TSpeedCandidate& candidate,
+              double speed) {
+        Loaded = true;
+        Speed = static_cast<float>(speed);
+        bool distinct = true;
+        const bool loaded = LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity,
+                                       candidate.D2, speed, &distinct);
+        Distinct = Distinct && distinct;
+        return loaded;
+    }
+};
+
 // The pressure error e(n) = dp_req - dp_fa(V_req) on the series converted to speed n, with
 // the best speed seen so far.
 class TPressureError {
 public:
-    TPressureError(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw)
-        : request_(request), candidate_(candidate), mw_(mw) {}
+    TPressureError(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw,
+                   TTableUse& use)
+        : request_(request), candidate_(candidate), mw_(mw), use_(use) {}
 
     // Evaluates e(n); `found` tells whether the interpolation succeeded. The error of a
     // failed interpolation (the end value of the curve) still gives the scans a sign.
@@ -97,14 +128,25 @@ public:
 private:
     // The curve depends on the speed only as the single-precision target of the conversion,
     // so the pressure of every target converted once is remembered: the scans and bisection
-    // rounds come back to the ends of their brackets, which would otherwise convert the
-    // whole series again. The remembered value is the one a new conversion would give.
+    // rounds come back to the ends of their brackets. A new target is tried on the trial
+    // curve (flow and pressure of every point alone, in the table's order); only when the
+    // conversion changes the order of the points is the table loaded and sorted instead.
     TCurveValue PressureAtSpeed(double n) {
         const auto target = static_cast<float>(n);
         for (std::size_t i = 0; i < memoCount_; ++i)
             if (memo_[i].Speed == target) return memo_[i].Pressure;
-        LoadSorted(mw_, candidate_.SeriesNo, request_.RequestedDensity, candidate_.D2, n);
-        const TCurveValue p = PressureAt(mw_, request_.RequestedFlow);
+        if (!curveTaken_) {
+            curve_.Take(mw_);
+            curveTaken_ = true;
+        }
+        const TTrialCurve::TTrial trial =
+            curve_.PressureAt(target, static_cast<float>(request_.RequestedFlow));
+        TCurveValue p = trial.Pressure;
+        if (!trial.Ascending) {
+            use_.Load(mw_, request_, candidate_, n);
+            p = PressureAt(mw_, request_.RequestedFlow);
+            curveTaken_ = false; // the sort may have moved points
+        }
         if (memoCount_ < memo_.size()) memo_[memoCount_++] = {target, p};
         return p;
     }
@@ -117,6 +159,9 @@ private:
     const TAuswahlParam& request_;
     const TSpeedCandidate& candidate_;
     TMdbMw& mw_;
+    TTableUse& use_;
+    TTrialCurve curve_;
+    bool curveTaken_ = false;
     // One bracket scan down and one up of 6 targets, 10 rounds of 3, and the start.
     std::array<TMemo, 48> memo_{};
     std::size_t memoCount_ = 0;
@@ -125,15 +170,13 @@ private:
     double bestSpeed_ = 0;
 };
 
-// Modes 0 and 3: the speed through the operating point.
-TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
-                                TMdbMw& mw) {
+TSpeedResult ComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                           TMdbMw& mw, TTableUse& use) {
     TSpeedResult result;
     const double vStar = CalibratedOperatingFlow(candidate.Calibration, SystemConstant(request));
     if (!(vStar > 0)) return result;
 
-    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, -1))
-        return result;
+    if (!use.Load(mw, request, candidate, -1)) return result;
     const TCurveValue measuredSpeed =
         mw.Interpolate(TMdbMw::F_VC, TMdbMw::F_N, static_cast<float>(vStar));
     if (!measuredSpeed.Found) return result;
@@ -143,7 +186,7 @@ TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandid
     // "keep the measured speed" to the conversion.
     if (!(ns > 0)) return result;
 
-    TPressureError error(request, candidate, mw);
+    TPressureError error(request, candidate, mw, use);
     bool found = false;
     error(ns, &found);
     if (!found) return result;
@@ -168,13 +211,24 @@ TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandid
         return result;
 
     const double n = RoundHalfEven(error.BestSpeed());
-    LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n);
+    use.Load(mw, request, candidate, n);
     const TCurveValue p = PressureAt(mw, request.RequestedFlow);
     if (!p.Found) return result;
     result.Accepted = true;
     result.Speed = n;
     result.Flow = request.RequestedFlow;
     result.Pressure = p.Value;
+    return result;
+}
+
+// Modes 0 and 3: the speed through the operating point.
+TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                                TMdbMw& mw) {
+    TTableUse use;
+    TSpeedResult result = ComputedSpeed(request, candidate, mw, use);
+    result.Repeatable = use.Distinct;
+    result.Loaded = use.Loaded;
+    result.LoadedSpeed = use.Speed;
     return result;
 }
 
@@ -249,28 +303,35 @@ double SystemConstant(const TAuswahlParam& request) {
 
 TSpeedResult SolveCandidate(const TAuswahlParam& request, const TSpeedCandidate& candidate,
                             TMdbMw& mw) {
-    TSpeedResult result;
-    switch (request.SearchMode) {
-    case SearchComputedSpeed:
-    case SearchComputedReinforced:
-        result = SolveComputedSpeed(request, candidate, mw);
-        break;
-    case SearchFixedSpeed:
-        result = SolveGivenSpeed(request, candidate, mw);
-        break;
-    case SearchManualSpeed:
-        result = SolveManualSpeed(request, candidate, mw);
-        break;
-    case SearchCart:
-        result = SolveCartEntry(request, candidate, mw);
-        break;
-    default:
-        return result;
-    }
+    TSpeedResult result = SolveSpeed(request, candidate, mw);
     if (!result.Accepted) return result;
     result.SpeedClass = ClassifySpeed(request, candidate, result.Speed);
     result.Accepted = result.SpeedClass != kSpeedRejected;
     return result;
+}
+
+TSpeedResult SolveSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                        TMdbMw& mw) {
+    switch (request.SearchMode) {
+    case SearchComputedSpeed:
+    case SearchComputedReinforced:
+        return SolveComputedSpeed(request, candidate, mw);
+    case SearchFixedSpeed:
+        return SolveGivenSpeed(request, candidate, mw);
+    case SearchManualSpeed:
+        return SolveManualSpeed(request, candidate, mw);
+    case SearchCart:
+        return SolveCartEntry(request, candidate, mw);
+    default:
+        return {};
+    }
+}
+
+void RepeatTableUse(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                    const TSpeedResult& result, TMdbMw& mw) {
+    if (result.Loaded)
+        LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2,
+                   result.LoadedSpeed);
 }
 
 std::int32_t ClassifySpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,

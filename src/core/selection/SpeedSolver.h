@@ -33,6 +33,13 @@ struct TSpeedResult {
     double Flow = 0;     // V_op, m³/h
     double Pressure = 0; // dp_op, Pa (static, free outlet)
     std::int32_t SpeedClass = kSpeedRejected;
+
+    // How the solution left the measured-points table (computed-speed modes), so that a
+    // search can give another candidate with the same series, diameter and calibration the
+    // same solution and table without solving again:
+    bool Repeatable = false; // the outcome does not depend on the table's point order before
+    bool Loaded = false;     // the series was loaded, last converted to LoadedSpeed
+    float LoadedSpeed = 0;
 };
 
 // System parabola coefficient at standard density: dp = k·V² through the requested point.
@@ -49,6 +56,13 @@ double CalibratedOperatingFlow(const TCalibration& calibration, double k);
 // ascending by flow, whenever the series was loaded.
 TSpeedResult SolveCandidate(const TAuswahlParam& request, const TSpeedCandidate& candidate,
                             TMdbMw& mw);
+// The same without the speed classification (SpeedClass stays kSpeedRejected).
+TSpeedResult SolveSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw);
+
+// Leaves `mw` as SolveSpeed left it when it gave `result`: the same loaded series, targets
+// and point order. For a Repeatable result of the same request and an equal candidate.
+void RepeatTableUse(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+                    const TSpeedResult& result, TMdbMw& mw);
 
 // Speed class of an accepted candidate running at `speed`: 0 within the limits, 1 / 2 no
 // limits recorded (with / without sheet number), 10..12 and 20, 21 reinforced designs above

@@ -8,6 +8,7 @@
 #include "selection/ResultSort.h"
 #include "selection/SearchTables.h"
 #include "selection/SpeedSolver.h"
+#include "selection/TCandidateSolutions.h"
 
 #include <algorithm>
 #include <string_view>
@@ -102,6 +103,7 @@ std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb&
     request_.DensityNonStd = IsNonStandardDensity(request_.RequestedDensity);
     rows_.clear();
     candidates_ = 0;
+    solutions_.Clear();
 
     d2Lo_ = request_.D2Min - 2;
     d2Hi_ = request_.D2Max + 2;
@@ -208,6 +210,40 @@ void TImpellerSearch::FillCandidate(const TMdbRecord* impeller, const TMdbRecord
     }
 }
 
+TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
+    const bool computed = request_.SearchMode == SearchComputedSpeed ||
+                          request_.SearchMode == SearchComputedReinforced;
+    if (computed) {
+        if (const TCandidateSolution* known = solutions_.Find(candidate)) {
+            // The table as solving again would leave it: later candidates depend on it.
+            RepeatTableUse(request_, candidate, known->Speed, *mw_);
+            return *known;
+        }
+    }
+    TCandidateSolution solution;
+    solution.Speed = SolveSpeed(request_, candidate, *mw_);
+    if (solution.Speed.Accepted) {
+        const TMdbMw& mw = *mw_;
+        const double v = solution.Speed.Flow;
+        TErgebnisZeile& row = solution.Row;
+        row.Eff1 = InterpolateAt(mw, TMdbMw::F_ETATOT, v, &solution.Inside);
+        row.Eff2 = InterpolateAt(mw, TMdbMw::F_ETAFA, v);
+        row.P2 = InterpolateAt(mw, TMdbMw::F_PTOT, v);
+        row.P = InterpolateAt(mw, TMdbMw::F_PFA, v);
+        row.Power = InterpolateAt(mw, TMdbMw::F_PWE, v);
+        double powerMax = -1;
+        for (int i = 0; i < mw.ViewCount(); ++i)
+            powerMax = std::max(powerMax,
+                                static_cast<double>(mw.GetFloat(mw.ViewRecord(i), TMdbMw::F_PWE)));
+        row.PowerMax = powerMax;
+        const double lp = InterpolateAt(mw, TMdbMw::F_LPAC, v);
+        row.Lp = lp < 10 ? -1 : lp;
+        row.Vop = v;
+    }
+    if (computed && solution.Speed.Repeatable) solutions_.Keep(candidate, solution);
+    return solution;
+}
+
 void TImpellerSearch::Evaluate(const TMdbRecord* impeller, const TMdbRecord* housing,
                                const TWarenkorbEintrag* cartEntry) {
     TSpeedCandidate candidate;
@@ -215,39 +251,25 @@ void TImpellerSearch::Evaluate(const TMdbRecord* impeller, const TMdbRecord* hou
     candidate.CartEntry = cartEntry;
     if (candidate.SeriesNo <= 0) return; // refers to no series
     ++candidates_;
-    const TSpeedResult solved = SolveCandidate(request_, candidate, *mw_);
-    if (!solved.Accepted) return;
-
-    const TMdbMw& mw = *mw_;
-    const double v = solved.Flow;
-    bool inside = false;
-    TErgebnisZeile row;
-    row.Eff1 = InterpolateAt(mw, TMdbMw::F_ETATOT, v, &inside);
-    if (!inside && request_.SearchMode != SearchManualSpeed && request_.SearchMode != SearchCart)
+    const TCandidateSolution solved = Solve(candidate);
+    if (!solved.Speed.Accepted) return;
+    const std::int32_t speedClass = ClassifySpeed(request_, candidate, solved.Speed.Speed);
+    if (speedClass == kSpeedRejected) return;
+    if (!solved.Inside && request_.SearchMode != SearchManualSpeed &&
+        request_.SearchMode != SearchCart)
         return;
 
     const TMdbLaufrad& impellers = catalogue_.Laufrad();
+    TErgebnisZeile row = solved.Row;
     row.Impeller = impeller;
     row.Housing = housing;
     row.ImpellerNo = impellers.Key(impeller);
     row.HousingNo = housing != nullptr ? catalogue_.Gehaeuse().Key(housing) : 0;
     row.Series = candidate.SeriesNo;
-    row.SpeedClass = solved.SpeedClass;
+    row.SpeedClass = speedClass;
     row.D2 = candidate.D2;
     row.Width = impellers.GetFloat(impeller, TMdbLaufrad::F_EINBHOEHE);
-    row.Eff2 = InterpolateAt(mw, TMdbMw::F_ETAFA, v);
-    row.P2 = InterpolateAt(mw, TMdbMw::F_PTOT, v);
-    row.P = InterpolateAt(mw, TMdbMw::F_PFA, v);
-    row.N = solved.Speed;
-    row.Power = InterpolateAt(mw, TMdbMw::F_PWE, v);
-    double powerMax = -1;
-    for (int i = 0; i < mw.ViewCount(); ++i)
-        powerMax =
-            std::max(powerMax, static_cast<double>(mw.GetFloat(mw.ViewRecord(i), TMdbMw::F_PWE)));
-    row.PowerMax = powerMax;
-    const double lp = InterpolateAt(mw, TMdbMw::F_LPAC, v);
-    row.Lp = lp < 10 ? -1 : lp;
-    row.Vop = v;
+    row.N = solved.Speed.Speed;
     if (housing != nullptr)
         row.Angle = RowAngle(catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL));
     AddRow(std::move(row));

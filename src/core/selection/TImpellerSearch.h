@@ -2,6 +2,7 @@
 
 #include "selection/SearchProgress.h"
 #include "selection/TAuswahlParam.h"
+#include "selection/TCandidateSolutions.h"
 #include "selection/TErgebnisZeile.h"
 #include "selection/TWarenkorbEintrag.h"
 
@@ -55,6 +56,8 @@ public:
 private:
     // Whether the impeller (with the housing or none) passes the request's filters.
     bool PassesFilter(const TMdbRecord* impeller, const TMdbRecord* housing) const;
+    // The solution of a candidate (known from an equal one of this search, or solved).
+    TCandidateSolution Solve(const TSpeedCandidate& candidate);
     // Solves one candidate and adds its row when accepted.
     void Evaluate(const TMdbRecord* impeller, const TMdbRecord* housing,
                   const TWarenkorbEintrag* cartEntry);
@@ -73,6 +76,7 @@ private:
     TSearchProgress progress_;
     TAuswahlParam request_;
     std::vector<TErgebnisZeile> rows_;
+    TCandidateSolutions solutions_;
     std::size_t candidates_ = 0;
     const char* flowType_ = "E";
     double d2Lo_ = 0, d2Hi_ = 0, widthLo_ = 0, widthHi_ = 0;

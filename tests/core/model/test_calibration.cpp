@@ -4,10 +4,12 @@
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
 #include "model/Calibration.h"
+#include "model/TCalibrationIndex.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <type_traits>
 #include <vector>
 
 using namespace corvane;
@@ -78,10 +80,12 @@ template <class Table> TCalibration Read(Table& t, std::int32_t no) {
 
 } // namespace
 
-TEST(Calibration, ImpellersAndHousingsOfOneSeries) {
-    // Series 7: 400 mm, ten points on the parabola and one without pressure, no impeller
-    // type (no scale-up), served from memory.
-    TCatalogue cat;
+namespace {
+
+// Series 7: 400 mm, ten points on the parabola and one without pressure, no impeller type (no
+// scale-up), served from memory and counted in `reads`; impellers 1..4 (4 on series 8) and
+// housings 1, 2 (2 without impeller).
+void BuildSeries7(TCatalogue& cat, std::map<std::int32_t, int>& reads) {
     TMdbMessung& series = cat.Messung();
     TMdbRecord* s = series.NewRecord();
     series.SetInt(s, TMdbMessung::F_MESSNR, 7);
@@ -99,7 +103,6 @@ TEST(Calibration, ImpellersAndHousingsOfOneSeries) {
     AddRecord(housings, 2, TMdbGehaeuse::F_LAUFRADNR, 99, 7); // no such impeller
     housings.RebuildIndex(false);
 
-    std::map<std::int32_t, int> reads;
     cat.SetSeriesPointSource([&reads](std::int32_t no, TMdbMw& table) {
         ++reads[no];
         const double eta[] = {5, 20, 40, 60, 70, 65, 50, 30, 20, 10};
@@ -123,6 +126,18 @@ TEST(Calibration, ImpellersAndHousingsOfOneSeries) {
             table.SetFloat(p, TMdbMw::F_M, shaft / (1450 * M_PI / 30) * rho / 1.205);
         }
     });
+}
+
+} // namespace
+
+TEST(Calibration, ImpellersAndHousingsOfOneSeries) {
+    // Series 7: 400 mm, ten points on the parabola and one without pressure, no impeller
+    // type (no scale-up), served from memory.
+    TCatalogue cat;
+    std::map<std::int32_t, int> reads;
+    BuildSeries7(cat, reads);
+    TMdbLaufrad& impellers = cat.Laufrad();
+    TMdbGehaeuse& housings = cat.Gehaeuse();
 
     CalibrateSeries(cat, 7);
     EXPECT_EQ(reads[7], 1);            // read once, evaluated per diameter
@@ -147,4 +162,64 @@ TEST(Calibration, ImpellersAndHousingsOfOneSeries) {
     EXPECT_TRUE(IsZero(Read(impellers, 3))); // no diameter
     EXPECT_TRUE(IsZero(Read(housings, 2)));  // no impeller
     EXPECT_EQ(Read(impellers, 4).A0, 123);   // another series: untouched
+}
+
+TEST(Calibration, IndexBySeriesCalibratesAsEachSeriesAlone) {
+    TCatalogue cat;
+    std::map<std::int32_t, int> reads;
+    BuildSeries7(cat, reads);
+    // Series 8 of 315 mm with more impellers and housings, given in scrambled key order.
+    TMdbRecord* s8 = cat.Messung().NewRecord();
+    cat.Messung().SetInt(s8, TMdbMessung::F_MESSNR, 8);
+    cat.Messung().SetFloat(s8, TMdbMessung::F_Ab, 0.2);
+    cat.Messung().SetFloat(s8, TMdbMessung::F_DLr, 315);
+    cat.Messung().RebuildIndex(false);
+    TMdbLaufrad& impellers = cat.Laufrad();
+    TMdbGehaeuse& housings = cat.Gehaeuse();
+    AddRecord(impellers, 9, TMdbLaufrad::F_D2, 355, 8);
+    AddRecord(impellers, 6, TMdbLaufrad::F_D2, 280, 8);
+    AddRecord(impellers, 5, TMdbLaufrad::F_D2, 0, 0); // no series
+    impellers.RebuildIndex(false);
+    AddRecord(housings, 7, TMdbGehaeuse::F_LAUFRADNR, 6, 8);
+    AddRecord(housings, 5, TMdbGehaeuse::F_LAUFRADNR, 4, 8);
+    AddRecord(housings, 3, TMdbGehaeuse::F_LAUFRADNR, 9, 7);
+    housings.RebuildIndex(false);
+
+    const auto all = [&] {
+        std::vector<TCalibration> values;
+        for (int i = 0; i < impellers.KeyIndexCount(); ++i)
+            values.push_back(Read(impellers, impellers.Key(impellers.KeyRecord(i))));
+        for (int i = 0; i < housings.KeyIndexCount(); ++i)
+            values.push_back(Read(housings, housings.Key(housings.KeyRecord(i))));
+        return values;
+    };
+    const std::vector<TCalibration> untouched = all();
+    CalibrateSeries(cat, 7);
+    CalibrateSeries(cat, 8);
+    const std::vector<TCalibration> alone = all();
+
+    // Back to the old values, then through the index.
+    const auto reset = [](auto& table) {
+        using Table = std::remove_reference_t<decltype(table)>;
+        for (int i = 0; i < table.KeyIndexCount(); ++i)
+            for (int f = Table::F_CALVMIN; f <= Table::F_CALA2; ++f)
+                table.SetFloat(table.KeyRecord(i), f, 123);
+    };
+    reset(impellers);
+    reset(housings);
+    ASSERT_EQ(all().size(), untouched.size());
+    const TCalibrationIndex index(cat);
+    index.Calibrate(cat, 7);
+    index.Calibrate(cat, 8);
+    index.Calibrate(cat, 9); // no records
+    const std::vector<TCalibration> indexed = all();
+    ASSERT_EQ(indexed.size(), alone.size());
+    for (std::size_t i = 0; i < alone.size(); ++i) {
+        EXPECT_EQ(indexed[i].VMin, alone[i].VMin) << i;
+        EXPECT_EQ(indexed[i].VMax, alone[i].VMax) << i;
+        EXPECT_EQ(indexed[i].A0, alone[i].A0) << i;
+        EXPECT_EQ(indexed[i].A1, alone[i].A1) << i;
+        EXPECT_EQ(indexed[i].A2, alone[i].A2) << i;
+    }
+    EXPECT_EQ(Read(impellers, 5).A0, 123); // belongs to no series
 }

@@ -254,3 +254,66 @@ TEST(ImpellerSearch, SortKeys) {
     EXPECT_EQ(rows[0].Angle, "");
     EXPECT_EQ(rows[1].Angle, "00000090");
 }
+
+// Housings that share series, diameter and calibration get one solution: the same rows as
+// solving each alone, and afterwards the measured-points table as the last one left it.
+TEST(ImpellerSearch, HousingsOfOneImpellerShareTheirSolution) {
+    TSearchTestCatalogue t;
+    t.AddSeries(1);
+    TTestCurve other;
+    other.C0 = 1650;
+    other.Speed = 1480;
+    t.AddSeries(2, other);
+    t.AddType(100, "VR45");
+    t.AddImpeller(1, 1);
+    t.AddImpeller(2, 2);
+    TMdbRecord* larger = t.AddImpeller(3, 1);
+    t.cat.Laufrad().SetFloat(larger, TMdbLaufrad::F_D2, 450);
+    const char* angles[] = {"0", "45", "90", "135", "180", "225", "270"};
+    const std::int32_t impellerOf[] = {1, 1, 2, 3, 1, 1, 2};
+    for (int i = 0; i < 7; ++i)
+        t.AddHousing(10 + i, impellerOf[i], impellerOf[i] == 2 ? 2 : 1, angles[i]);
+    t.Finish();
+    // Housing 15 lost its calibration: it cannot take the solution of housing 10.
+    TMdbGehaeuse& housings = t.cat.Gehaeuse();
+    for (const int field : {TMdbGehaeuse::F_CALVMIN, TMdbGehaeuse::F_CALVMAX, TMdbGehaeuse::F_CALA0,
+                            TMdbGehaeuse::F_CALA1, TMdbGehaeuse::F_CALA2})
+        housings.SetFloat(housings.FindByKey(15), field, 0);
+
+    TAuswahlParam r = ManualRequest();
+    r.SearchMode = SearchComputedSpeed;
+    r.FanLayout = 1;
+    r.D2Max = 500;
+    r.RequestedFlow = 5000;
+    r.RequestedPressure = TTestCurve().Pressure(5000) * 0.9;
+    TImpellerSearch search(t.cat);
+    search.Run(r);
+    EXPECT_EQ(search.CandidateCount(), 7u);
+    EXPECT_EQ(Ids(search), (std::set<std::int32_t>{10, 11, 12, 13, 14, 16}));
+
+    for (const TErgebnisZeile& row : search.Rows()) {
+        TAuswahlParam alone = r;
+        alone.HousingAngle = angles[row.HousingNo - 10];
+        TImpellerSearch single(t.cat);
+        ASSERT_EQ(single.Run(alone), 1u) << row.Id();
+        const TErgebnisZeile& expected = single.Rows()[0];
+        EXPECT_EQ(row.Id(), expected.Id());
+        EXPECT_EQ(row.N, expected.N) << row.Id();
+        for (const auto value :
+             {&TErgebnisZeile::Eff1, &TErgebnisZeile::Eff2, &TErgebnisZeile::P2, &TErgebnisZeile::P,
+              &TErgebnisZeile::Power, &TErgebnisZeile::PowerMax, &TErgebnisZeile::Lp,
+              &TErgebnisZeile::Vop})
+            EXPECT_EQ(row.*value, expected.*value) << row.Id();
+    }
+
+    // The last candidate (housing 16) took the solution of housing 12: the table holds its
+    // series converted to its speed, sorted by flow, as solving it would have left it.
+    const auto last = std::find_if(search.Rows().begin(), search.Rows().end(),
+                                   [](const TErgebnisZeile& row) { return row.Id() == 16; });
+    ASSERT_NE(last, search.Rows().end());
+    TMdbMw& mw = search.Points();
+    EXPECT_EQ(mw.SeriesNo(), 2);
+    EXPECT_EQ(mw.TargetSpeed(), static_cast<float>(last->N));
+    EXPECT_EQ(mw.TargetD2(), 400.0f);
+    EXPECT_TRUE(mw.FlowsAscending());
+}
