@@ -1,14 +1,14 @@
 // corvane-browse: the catalogue's table browsers on their own, from the data file or from a
 // database. With a table name the browser of that table opens as a record picker and the
-// chosen record number is printed; without one a window offers the master-data menu.
+// chosen record number is printed; without one a window offers the master-data menu. With
+// --edit the catalogue may be changed through the edit dialogs.
 #include "catalogue/TCatalogue.h"
-#include "catalogue/TCatalogueDatabase.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TMdb.h"
+#include "model/TCatalogueStore.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettings.h"
-#include "sql/TDatabaseUrl.h"
-#include "sql/TQtSqlQuery.h"
+#include "ui/catalogue/TCatalogueSession.h"
 #include "ui/common/QtText.h"
 #include "ui/mdb/TMasterDataMenu.h"
 #include "ui/mdb/TMdbForm.h"
@@ -46,36 +46,26 @@ int main(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("table"), QStringLiteral("LAUFRAD, HDRMAIN, ..."));
     parser.addOption({QStringLiteral("data"), QStringLiteral("data file"), QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("db"), QStringLiteral("database URL"), QStringLiteral("URL")});
+    parser.addOption({QStringLiteral("edit"), QStringLiteral("open the catalogue writable")});
     parser.addOption(
         {QStringLiteral("home"), QStringLiteral("program folder"), QStringLiteral("DIR")});
     parser.process(app);
     if (parser.isSet(QStringLiteral("home")))
         SetProgramFolder(ToUtf8(parser.value(QStringLiteral("home"))));
 
+    // A missing settings file gives the default placements and columns.
+    TIniFile settings;
+    static_cast<void>(settings.Load(SettingsPath()));
     TCatalogue catalogue;
-    std::unique_ptr<TQtSqlQuery> query;
-    std::unique_ptr<TCatalogueDatabase> database;
+    TCatalogueSession session(catalogue, settings);
     try {
-        if (parser.isSet(QStringLiteral("db"))) {
-            query = std::make_unique<TQtSqlQuery>(
-                TDatabaseUrl::Parse(ToUtf8(parser.value(QStringLiteral("db")))),
-                TQtSqlQuery::TOpen::MustExist);
-            database = std::make_unique<TCatalogueDatabase>(catalogue, *query);
-            database->Import();
-        } else {
-            const QString data = parser.value(QStringLiteral("data"));
-            catalogue.SetFolder(ProgramFolder());
-            catalogue.Open(data.isEmpty() ? ProgramFile("Corvane.mem") : ToUtf8(data));
-        }
+        session.Open(TCatalogueOptions::FromArguments(QApplication::arguments()));
     } catch (const EMdbError& e) {
         QMessageBox::critical(nullptr, QStringLiteral("corvane-browse"),
                               QStringLiteral("Daten-Fehler:\n") + ToQString(e.what()));
         return 1;
     }
 
-    // A missing settings file gives the default placements and columns.
-    TIniFile settings;
-    static_cast<void>(settings.Load(SettingsPath()));
     int status = 0;
     if (!parser.positionalArguments().isEmpty()) {
         TMdb* table = TableByName(catalogue, parser.positionalArguments().front());
@@ -94,7 +84,9 @@ int main(int argc, char** argv) {
         auto* hint = new QLabel(ShownText("Stammdaten: Tabellen des Katalogs"), &window);
         hint->setAlignment(Qt::AlignCenter);
         window.setCentralWidget(hint);
-        new TMasterDataMenu(*window.menuBar(), catalogue, settings, &window);
+        auto* menu = new TMasterDataMenu(*window.menuBar(), catalogue, settings, &window);
+        menu->AttachStore(session.Store());
+        session.GuardClose(window);
         window.resize(640, 400);
         window.show();
         status = app.exec();

@@ -2,19 +2,63 @@
 // window and the message loop.
 //
 // corvane [--home DIR] [CHECKINST|INSTALL]
+// corvane [--home DIR] --edit [--db URL | --data FILE]   maintaining the catalogue
 //   --home DIR   the program folder holding Corvane.mem, Bilder/, Pdf/ and Help/ (also
 //                CORVANE_HOME); by default the folder of the executable.
 // corvane install ... | uninstall ...   see setup/SetupCommand.h
+#include "catalogue/TCatalogue.h"
+#include "mdb/EMdbError.h"
+#include "settings/TIniFile.h"
+#include "settings/TSettings.h"
 #include "setup/SetupCommand.h"
+#include "ui/catalogue/TCatalogueSession.h"
+#include "ui/common/QtText.h"
 #include "ui/main/ProgramTitle.h"
 #include "ui/main/TCorvaneMainForm.h"
 #include "ui/main/TIntroForm.h"
+#include "ui/mdb/TMasterDataMenu.h"
+#include "util/Outcome.h"
 #include "util/ProgramFolder.h"
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QStringList>
 #include <iostream>
 #include <memory>
+
+namespace {
+
+// Maintaining the catalogue (--edit, with --db URL or --data FILE): a window with the
+// master-data menu over the writable catalogue; closing it asks about unsaved changes.
+int EditCatalogue(const corvane::TCatalogueOptions& options) {
+    using namespace corvane;
+    TIniFile layouts; // browser placements and column layouts; defaults when there is none
+    static_cast<void>(layouts.Load(SettingsPath()));
+    TCatalogue catalogue;
+    TCatalogueSession session(catalogue, layouts);
+    try {
+        session.Open(options);
+    } catch (const EMdbError& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Corvane"),
+                              QStringLiteral("Daten-Fehler:\n") + ToQString(e.what()));
+        return 1;
+    }
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Corvane"));
+    auto* menu = new TMasterDataMenu(*window.menuBar(), catalogue, layouts, &window);
+    menu->AttachStore(session.Store());
+    session.GuardClose(window);
+    window.resize(800, 500);
+    window.show();
+    const int status = QApplication::exec();
+    if (const TOutcome saved = layouts.Save(SettingsPath()); !saved)
+        std::cerr << "corvane: " << saved.Message() << '\n';
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // Installing and uninstalling run without any window.
@@ -30,6 +74,13 @@ int main(int argc, char** argv) {
         corvane::SetProgramFolder(arguments.at(home + 1).toStdString());
         arguments.remove(home, 2);
     }
+
+    const auto catalogueOptions = corvane::TCatalogueOptions::FromArguments(QApplication::arguments());
+    if (!catalogueOptions.Error.empty()) {
+        std::cerr << "corvane: " << catalogueOptions.Error << '\n';
+        return 2;
+    }
+    if (catalogueOptions.Edit) return EditCatalogue(catalogueOptions);
 
     std::unique_ptr<corvane::TCorvaneMainForm> window;
     {

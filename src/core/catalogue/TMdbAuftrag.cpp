@@ -1,10 +1,13 @@
 #include "catalogue/TMdbAuftrag.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbKunde.h"
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
 #include "measurements/TMdbMessung.h"
 
 namespace corvane {
@@ -64,6 +67,27 @@ void TMdbAuftrag::StampChangeDate(TMdbRecord* record, std::int32_t today) {
 
 void TMdbAuftrag::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
     CheckNumberIsFree(*this, record, typedNumber, "Diese Auftrags-Nr. existiert schon!");
+}
+
+bool TMdbAuftrag::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return CreateRecord(TMdbMessung::Today()); });
+}
+
+bool TMdbAuftrag::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    if (dialog.IsNewRecord())
+        RefuseAt(F_AUFTRAGSNR, [&] { CheckNewNumber(record, BoundInt(dialog, F_AUFTRAGSNR)); });
+    return true;
+}
+
+void TMdbAuftrag::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::DialogToRecord(dialog, record);
+    StampChangeDate(record, TMdbMessung::Today());
+}
+
+TMdb::TDialogReference TMdbAuftrag::DialogReference(int numberField) const {
+    if (numberField != F_KUNDENNR || catalogue_ == nullptr) return {};
+    return {&catalogue_->Kunde(), F_KUNDENNAME, {}};
 }
 
 std::string TMdbAuftrag::BrowserCaption() const {

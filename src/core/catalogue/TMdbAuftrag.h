@@ -30,6 +30,12 @@ public:
     // Refused while a measurement series refers to the order; otherwise asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    TDialogReference DialogReference(int numberField) const override;
+
     std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Auftrag bearbeiten"; }
 

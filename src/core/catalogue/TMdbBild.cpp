@@ -1,5 +1,6 @@
 #include "catalogue/TMdbBild.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/PictureFiles.h"
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
@@ -10,6 +11,8 @@
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
 #include "util/Text.h"
 
 #include <array>
@@ -157,6 +160,48 @@ void TMdbBild::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
 void TMdbBild::CheckDesignation(const TMdbRecord* record, std::string_view typedDesignation) const {
     CheckTextIsFree(*this, record, F_BILDBEZ, typedDesignation,
                     "Diese Bild-Bezeichnung existiert schon!");
+}
+
+bool TMdbBild::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return CreateRecord(); });
+}
+
+void TMdbBild::RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) {
+    TMdb::RecordToDialog(dialog, record);
+    for (const char* name : {kSketchFileBox, kPictureFileBox})
+        if (TDialogControl* box = dialog.Named(name); box != nullptr) box->SetText({});
+}
+
+bool TMdbBild::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    if (dialog.IsNewRecord())
+        RefuseAt(F_BILDNR, [&] { CheckNewNumber(record, BoundInt(dialog, F_BILDNR)); });
+    RefuseAt(F_BILDBEZ, [&] { CheckDesignation(record, BoundText(dialog, F_BILDBEZ)); });
+    return true;
+}
+
+// A file chosen anew is copied into the picture folder under the name made of its kind, the
+// picture number and its extension; the file of the old name goes.
+void TMdbBild::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::DialogToRecord(dialog, record);
+    const std::string number = std::to_string(GetInt(record, F_BILDNR));
+    for (const bool sketch : {true, false}) {
+        const TDialogControl* box = dialog.Named(sketch ? kSketchFileBox : kPictureFileBox);
+        if (box == nullptr || box->Text().empty()) continue;
+        const std::string name = NewPictureName(sketch, number, box->Text());
+        if (!ReplacePictureFile(record, sketch ? F_PICS : F_PICB, box->Text(), name))
+            throw EMdbError("Die Datei \"" + box->Text() + "\" kann nicht als \"" + name +
+                            "\" in den Bilder-Ordner kopiert werden!");
+    }
+}
+
+void TMdbBild::FileChosen(TRecordDialog& dialog, bool sketch, const std::string& path) const {
+    if (TDialogControl* box = dialog.Named(sketch ? kSketchFileBox : kPictureFileBox);
+        box != nullptr)
+        box->SetText(path);
+    TDialogControl* designation = dialog.Bound(F_BILDBEZ);
+    if (designation != nullptr && Trim(designation->Text()).empty())
+        designation->SetText(fs::path(path).filename().string());
 }
 
 } // namespace corvane

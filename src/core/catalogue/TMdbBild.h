@@ -30,6 +30,21 @@ public:
     // two files and then the record.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    std::string RecordTitle(const TMdbRecord* record) const override {
+        return GetText(record, F_BILDBEZ);
+    }
+    // The unbound controls of the dialog that hold the files chosen anew (empty: none).
+    static constexpr const char* kSketchFileBox = "SketchFile";
+    static constexpr const char* kPictureFileBox = "PictureFile";
+    // A file was chosen for the sketch or the picture: it is kept for storing, and the empty
+    // designation box gets the file's name.
+    void FileChosen(TRecordDialog& dialog, bool sketch, const std::string& path) const;
+
     // In the current text language.
     std::string BrowserCaption() const override;
     // "show picture" when the catalogue is read-only, else "edit picture".

@@ -1,11 +1,15 @@
 #include "catalogue/TMdbDuese.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "catalogue/TableFieldDecl.h"
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
+#include "util/Text.h"
 
 #include <iterator>
 
@@ -76,6 +80,25 @@ TMdbRecord* TMdbDuese::NewRecordWithDefaults() {
     TMdbRecord* record = NewRecord();
     SetInt(record, F_TYPNR, key);
     return record;
+}
+
+bool TMdbDuese::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return NewRecordWithDefaults(); });
+}
+
+// Two nozzles with one designation could not be told apart where impellers show theirs.
+bool TMdbDuese::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    const std::string designation =
+        BuildDesignation(BoundText(dialog, F_TYPBEZ), BoundInt(dialog, F_GROESSE));
+    if (FindByValue(0, designation, record, F_TYPENBEZ) != nullptr)
+        throw EDialogError("Diese Einlaufdüse existiert schon!", F_TYPBEZ);
+    return true;
+}
+
+void TMdbDuese::ShowDesignation(TRecordDialog& dialog) const {
+    if (TDialogControl* box = dialog.Bound(F_TYPENBEZ); box != nullptr)
+        box->SetText(BuildDesignation(BoundText(dialog, F_TYPBEZ), BoundInt(dialog, F_GROESSE)));
 }
 
 std::string TMdbDuese::BrowserCaption() const {

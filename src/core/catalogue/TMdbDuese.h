@@ -39,6 +39,13 @@ public:
     // Refused while an impeller refers to the nozzle; asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    std::string RecordTitle(const TMdbRecord* record) const override { return Designation(record); }
+    // Shows the designation of the typed type and size in the designation box.
+    void ShowDesignation(TRecordDialog& dialog) const;
+
     // "ED/250": the type text, and "/" + size when the size is greater than 0.
     static std::string BuildDesignation(std::string_view typeText, std::int32_t size);
     std::string Designation(const TMdbRecord* record) const;

@@ -107,6 +107,16 @@ public:
     // Rotates the program log (when longer than 1 byte) before loading.
     bool LoadFromDatabase(std::string_view whereClause) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    TDialogReference DialogReference(int numberField) const override;
+    bool CopyIntoDialog(TRecordDialog& dialog) override;
+    std::string RecordTitle(const TMdbRecord* record) const override;
+    void ReferencePicked(TRecordDialog& dialog, int numberField, std::int32_t key) override;
+
     // Text of a housing form in a language (0..2); codes outside 0..4 give the text of 0.
     static std::string FormText(std::int32_t form, int language);
 

@@ -1,10 +1,14 @@
 #include "catalogue/TMdbKunde.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbAuftrag.h"
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
+#include "measurements/TMdbMessung.h"
 
 namespace corvane {
 
@@ -50,6 +54,22 @@ void TMdbKunde::StampChangeDate(TMdbRecord* record, std::int32_t today) {
 
 void TMdbKunde::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
     CheckNumberIsFree(*this, record, typedNumber, "Diese Kunden-Nr. existiert schon!");
+}
+
+bool TMdbKunde::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return CreateRecord(TMdbMessung::Today()); });
+}
+
+bool TMdbKunde::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    if (dialog.IsNewRecord())
+        RefuseAt(F_KUNDENNR, [&] { CheckNewNumber(record, BoundInt(dialog, F_KUNDENNR)); });
+    return true;
+}
+
+void TMdbKunde::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::DialogToRecord(dialog, record);
+    StampChangeDate(record, TMdbMessung::Today());
 }
 
 std::string TMdbKunde::BrowserCaption() const {

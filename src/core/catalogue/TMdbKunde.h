@@ -33,6 +33,14 @@ public:
     // Refused while an order refers to the customer; otherwise asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    std::string RecordTitle(const TMdbRecord* record) const override {
+        return GetText(record, F_NAME);
+    }
+
     std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Kunde bearbeiten"; }
 

@@ -104,6 +104,15 @@ public:
     // Refused while a measurement series refers to the impeller; asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    TDialogReference DialogReference(int numberField) const override;
+    bool CopyIntoDialog(TRecordDialog& dialog) override;
+    std::string RecordTitle(const TMdbRecord* record) const override { return Designation(record); }
+
     // The unique impeller name, e.g. "012-0450-0125-R-E/01" (field 2).
     std::string Designation(const TMdbRecord* record) const;
     // Builds a designation from its parts; also used by the edit dialog on typed values.

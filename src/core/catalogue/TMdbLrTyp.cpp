@@ -1,5 +1,6 @@
 #include "catalogue/TMdbLrTyp.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
@@ -7,6 +8,8 @@
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
 
 #include <iterator>
 #include <set>
@@ -104,6 +107,29 @@ TMdbRecord* TMdbLrTyp::NewRecordWithDefaults() {
     TMdbRecord* record = NewRecord();
     SetInt(record, F_TYPNR, key);
     return record;
+}
+
+bool TMdbLrTyp::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return NewRecordWithDefaults(); });
+}
+
+void TMdbLrTyp::RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) {
+    TMdb::RecordToDialog(dialog, record);
+    if (TDialogControl* box = dialog.Named(kDescriptionBox); box != nullptr)
+        box->SetText(Description(record));
+}
+
+bool TMdbLrTyp::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    if (dialog.IsNewRecord() && FindOtherByKey(BoundInt(dialog, F_TYPNR), record) != nullptr)
+        throw EDialogError("Dieser Laufrad-Typ existiert schon!", F_TYPNR);
+    return true;
+}
+
+void TMdbLrTyp::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::DialogToRecord(dialog, record);
+    if (const TDialogControl* box = dialog.Named(kDescriptionBox); box != nullptr)
+        SetDescription(record, box->Text());
 }
 
 std::string TMdbLrTyp::BrowserCaption() const {

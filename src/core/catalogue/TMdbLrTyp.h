@@ -34,6 +34,17 @@ public:
     // Refused while an impeller has this type; asks before deleting. Housings do not count.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    std::string RecordTitle(const TMdbRecord* record) const override {
+        return GetText(record, F_TYPBEZ);
+    }
+    // The unbound description box of the dialog.
+    static constexpr const char* kDescriptionBox = "BeschrMemo";
+
     // The four description parts joined (up to 1000 characters).
     std::string Description(const TMdbRecord* record) const;
     // Splits a description into the four parts of 250 characters; the rest is dropped.

@@ -1,13 +1,17 @@
 #include "catalogue/TMdbMotor.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "i18n/Language.h"
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
 #include "measurements/TMdbMessung.h"
 
 #include <array>
+#include <vector>
 
 namespace corvane {
 
@@ -109,6 +113,33 @@ void TMdbMotor::AssignNewNumber(TMdbRecord* record) {
     // Cleared first so that the record's own old number does not count as the largest in use.
     SetInt(record, F_MOTORNR, 0);
     SetInt(record, F_MOTORNR, NextKey());
+}
+
+bool TMdbMotor::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return CreateRecord(TMdbMessung::Today()); });
+}
+
+void TMdbMotor::RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) {
+    if (TDialogControl* types = dialog.Bound(F_MOTORTYP); types != nullptr) {
+        std::vector<std::string> texts;
+        for (int code = 0; code < kMotorTypeCount; ++code)
+            texts.push_back(MotorTypeText(code, TextLanguage()));
+        types->SetItems(texts);
+    }
+    TMdb::RecordToDialog(dialog, record);
+}
+
+bool TMdbMotor::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    if (dialog.IsNewRecord())
+        RefuseAt(F_MOTORBEZ, [&] { CheckNewDesignation(record, BoundText(dialog, F_MOTORBEZ)); });
+    return true;
+}
+
+void TMdbMotor::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::DialogToRecord(dialog, record);
+    StampChangeDate(record, TMdbMessung::Today());
+    if (dialog.IsNewRecord()) AssignNewNumber(record);
 }
 
 std::string TMdbMotor::BrowserCaption() const {

@@ -39,6 +39,15 @@ public:
     // Refused while a measurement series refers to the motor; otherwise asks before deleting.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    std::string RecordTitle(const TMdbRecord* record) const override {
+        return GetText(record, F_MOTORBEZ);
+    }
+
     // Name of a motor type in a language (0..2); codes outside 0..6 give the name of code 0.
     static std::string MotorTypeText(int code, int language);
 

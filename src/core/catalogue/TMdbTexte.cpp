@@ -1,7 +1,10 @@
 #include "catalogue/TMdbTexte.h"
 
+#include "catalogue/DialogRules.h"
 #include "catalogue/RefTableRules.h"
 #include "i18n/Texts.h"
+#include "mdb/TDialogControl.h"
+#include "mdb/TRecordDialog.h"
 
 namespace corvane {
 
@@ -26,6 +29,17 @@ TMdbRecord* TMdbTexte::CreateRecord() {
 
 void TMdbTexte::CheckNewNumber(TMdbRecord* record, std::int32_t typedNumber) {
     CheckNumberIsFree(*this, record, typedNumber, "Diese Text-Nr. existiert schon!");
+}
+
+bool TMdbTexte::EditRecord(TMdbBrowser* owner, std::int32_t& key, int /*flag*/) {
+    return EditInDialog(owner, key, [this] { return CreateRecord(); });
+}
+
+bool TMdbTexte::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
+    TMdb::ValidateDialog(dialog, record);
+    if (dialog.IsNewRecord())
+        RefuseAt(F_TEXTNR, [&] { CheckNewNumber(record, BoundInt(dialog, F_TEXTNR)); });
+    return true;
 }
 
 std::string TMdbTexte::BrowserCaption() const {

@@ -23,6 +23,10 @@ public:
     // Texts are never referred to by number; deleting only asks.
     void DeleteRecord(TMdbRecord* record) override;
 
+    // Edit dialog: the generic binding plus the table's own rules.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+
     std::string BrowserCaption() const override;
     static std::string DialogCaption() { return "Texte zur Messung bearbeiten"; }
 

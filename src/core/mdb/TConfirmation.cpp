@@ -18,4 +18,8 @@ bool TConfirmation::Ask(const std::string& question) {
     return g_handler == nullptr || g_handler->Confirm(question);
 }
 
+TConfirmation::TAnswer TConfirmation::AskChoice(const std::string& question, bool withCancel) {
+    return g_handler == nullptr ? TAnswer::Yes : g_handler->Choose(question, withCancel);
+}
+
 } // namespace corvane

@@ -6,6 +6,7 @@
 #include "mdb/TMdbVariant.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ namespace corvane {
 class TStream;
 class TMdbQuery;
 class TMdbBrowser;
+class TMdbObserver;
+class TRecordDialog;
 
 struct TCellText {
     std::string Text;
@@ -171,12 +174,58 @@ public:
     // `key` set to the record's number, when it ended with OK. Flag 0 edits the record;
     // tables give further flags a meaning. The base has no dialog and answers false.
     virtual bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag);
+    // The text by which other tables' dialogs show a record of this table (a designation or
+    // name); the base has none.
+    virtual std::string RecordTitle(const TMdbRecord* /*record*/) const { return {}; }
     // Window caption of the table's browser.
     virtual std::string BrowserCaption() const { return tableName_; }
+
+    // Edit dialogs. The generic operations visit the dialog's controls in its order and
+    // handle those whose tag is a field number: labels get the caption (and unit), edit
+    // boxes, combo boxes and choice groups the value. Tables add their own rules.
+    virtual void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record);
+    // Checks every bound control against its field's bounds; the first failure raises
+    // EDialogError naming the control. True when the dialog may be stored.
+    virtual bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record);
+    virtual void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record);
+    // The number typed into the bound control of `field`, in base units (floats are typed
+    // in the screen unit system); 0 when the dialog has no such control.
+    double DialogValue(const TRecordDialog& dialog, int field) const;
+
+    // A number box of an edit dialog that refers to another table: the table picked from,
+    // and the box that shows the picked record's text (a bound field, or a control name;
+    // neither when no text is shown). Table is nullptr for any other field.
+    struct TDialogReference {
+        TMdb* Table = nullptr;
+        int TextField = 0;
+        std::string TextControl;
+    };
+    virtual TDialogReference DialogReference(int numberField) const;
+    // The text shown for record `key` of that reference; empty when it does not exist.
+    virtual std::string ReferenceText(int numberField, std::int32_t key) const;
+    // After a pick: the number box gets `key` and the text box its text. Tables add effects.
+    virtual void ReferencePicked(TRecordDialog& dialog, int numberField, std::int32_t key);
+    // The clear button: number box "0" and an empty text box, unless the number was 0
+    // already; true when something changed.
+    bool ReferenceCleared(TRecordDialog& dialog, int numberField);
+    // "einfügen": fills the dialog from the record the table remembers, after asking; false
+    // when there is none or the question was declined. The base has nothing to copy.
+    virtual bool CopyIntoDialog(TRecordDialog& dialog);
+
+    // Told about records stored by an edit dialog and about deleted records (not owned).
+    void SetObserver(TMdbObserver* observer) { observer_ = observer; }
+    TMdbObserver* Observer() const { return observer_; }
 
 protected:
     // Raises "Mdb index error" unless 1 <= field <= FieldCount.
     void CheckField(int field) const;
+    // The edit flow of EditRecord: a key of 0 or less edits a new record made by `create`,
+    // any other key the record with that number (false when there is none). The installed
+    // editor shows the dialog; on OK `key` is the record's number, a new record joins the
+    // indexes and the observer hears of it; otherwise a new record is freed again.
+    bool EditInDialog(TMdbBrowser* owner, std::int32_t& key,
+                      const std::function<TMdbRecord*()>& create);
+    void NotifyDeleted(std::int32_t key);
 
 private:
     // Text store: slot value h > 0 refers to texts_[h - 1]; freed handles are reused.
@@ -198,6 +247,7 @@ private:
     int keyField_;
     std::string tableName_;
     TMdbQuery* query_;
+    TMdbObserver* observer_ = nullptr;
     bool databaseTableReady_ = false; // the relational table is known to exist
     std::uint32_t mdbNo_;
     int fieldCount_ = 0;

@@ -7,6 +7,7 @@
 #include "mdb/TMdb.h"
 #include "mdb/TMdbQuery.h"
 #include "mdb/TMessage.h"
+#include "mdb/TRecordEditor.h"
 #include "mdb/TSqlTransaction.h"
 #include "util/Dates.h"
 #include "util/Numbers.h"
@@ -251,7 +252,9 @@ void TMdb::DeleteRecord(TMdbRecord* record) {
         BindKeys(record, "");
         query_->Execute();
     }
+    const std::int32_t key = KeyOf(record);
     FreeRecord(record, true);
+    NotifyDeleted(key);
 }
 
 } // namespace corvane

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace corvane {
 
@@ -83,6 +84,48 @@ public:
     // points editor (3); it stays hidden until the measured-values editor is installed.
     void SetMeasuredValuesMenu(bool enabled) { measuredValuesMenu_ = enabled; }
 
+    // Edit dialog TMessungEditForm: code lists, metering diameters, rig and method rules,
+    // the flow-coefficient area, references and copying from the series last edited. Modes
+    // 1 to 3 belong to the measured points and open nothing here.
+    bool EditRecord(TMdbBrowser* owner, std::int32_t& key, int flag) override;
+    void RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) override;
+    bool ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) override;
+    void DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) override;
+    TDialogReference DialogReference(int numberField) const override;
+    std::string ReferenceText(int numberField, std::int32_t key) const override;
+    void ReferencePicked(TRecordDialog& dialog, int numberField, std::int32_t key) override;
+    bool CopyIntoDialog(TRecordDialog& dialog) override;
+    // The operator initials new series get (the "Bearbeiter" setting).
+    void SetDefaultEditor(std::string editor) { defaultEditor_ = std::move(editor); }
+
+    // Rig dimension label and box by the chosen rig.
+    static void ApplyRigRule(TRecordDialog& dialog);
+    // Diameter boxes by the chosen flow-metering method.
+    static void ApplyMethodRule(TRecordDialog& dialog);
+    // D2 or b changed: the area A0 follows. A0 or the phi type changed: b follows.
+    void PhiDimensionsChanged(TRecordDialog& dialog) const;
+    void PhiAreaChanged(TRecordDialog& dialog) const;
+    // The name boxes of order customer, impeller, housing and motor after their numbers.
+    void ShowReferenceNames(TRecordDialog& dialog) const;
+    // The copies of the series number on the other pages.
+    static void ShowNumberCopies(TRecordDialog& dialog);
+
+    // Unbound controls of the dialog.
+    static constexpr const char* kNozzleCombo = "DBwdCombo";
+    static constexpr const char* kOrificeCombo = "DBwbCombo";
+    static constexpr const char* kPipeCombo = "DRwCombo";
+    static constexpr const char* kNozzleLabel = "DBwdLabel";
+    static constexpr const char* kOrificeLabel = "DBwbLabel";
+    static constexpr const char* kPipeLabel = "DRwLabel";
+    static constexpr const char* kRigSizeLabel = "PruefstMassLabel";
+    static constexpr const char* kWidthBox = "B2Edit";
+    static constexpr const char* kWidthLabel = "B2Label";
+    static constexpr const char* kNumberCopy2 = "MessNr2Edit";
+    static constexpr const char* kNumberCopy3 = "MessNr3Edit";
+    static constexpr const char* kImpellerName = "LaufradName";
+    static constexpr const char* kHousingName = "GehaeuseName";
+    static constexpr const char* kMotorName = "MotorName";
+
     // Today's day number (day 0 = 30 Dec 1899), local time.
     static std::int32_t Today();
 
@@ -93,6 +136,7 @@ private:
     TCatalogue* catalogue_;
     std::int32_t lastEdited_ = 0;
     bool measuredValuesMenu_ = false;
+    std::string defaultEditor_;
 };
 
 } // namespace corvane

@@ -11,7 +11,10 @@
 #include "catalogue/TMdbMotor.h"
 #include "catalogue/TMdbTexte.h"
 #include "i18n/Texts.h"
+#include "mdb/EMdbError.h"
+#include "mdb/TMessage.h"
 #include "measurements/TMdbMessung.h"
+#include "model/TCatalogueStore.h"
 #include "ui/common/QtText.h"
 #include "ui/mdb/TMdbForm.h"
 
@@ -66,10 +69,36 @@ TMasterDataMenu::TMasterDataMenu(QMenuBar& bar, TCatalogue& catalogue, TIniFile&
     }
 }
 
+void TMasterDataMenu::AttachStore(TCatalogueStore& store) {
+    store_ = &store;
+    QAction* save = Item("SpeichernMen");
+    if (save == nullptr) {
+        menu_->addSeparator()->setObjectName(QStringLiteral("SpeichernSep"));
+        save = menu_->addAction(QTxt(TextId::DateiSpeichernMen));
+        save->setObjectName(QStringLiteral("SpeichernMen"));
+        connect(save, &QAction::triggered, this, &TMasterDataMenu::SaveDataFile);
+    }
+    const bool visible = store.Mode() == TCatalogueStore::TMode::File;
+    save->setVisible(visible);
+    Item("SpeichernSep")->setVisible(visible);
+}
+
 void TMasterDataMenu::ApplyLanguage() {
     menu_->setTitle(QTxt(TextId::StammMen));
     for (const TItem& item : kItems)
         Item(item.Name)->setText(QTxt(item.Text));
+    if (QAction* save = Item("SpeichernMen"); save != nullptr)
+        save->setText(QTxt(TextId::DateiSpeichernMen));
+}
+
+// A failed save names its cause; the previous data file stays and the changes stay unsaved.
+void TMasterDataMenu::SaveDataFile() {
+    if (store_ == nullptr) return;
+    try {
+        store_->SaveDataFile();
+    } catch (const EMdbError& e) {
+        TMessage::Post(e.what());
+    }
 }
 
 QAction* TMasterDataMenu::Item(const char* name) const {

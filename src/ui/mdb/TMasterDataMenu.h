@@ -11,6 +11,7 @@ class QWidget;
 namespace corvane {
 
 class TCatalogue;
+class TCatalogueStore;
 class TIniFile;
 class TMdb;
 
@@ -24,6 +25,10 @@ public:
     // Adds the menu to `bar`; `settings` keeps the browsers' placements and column layouts.
     TMasterDataMenu(QMenuBar& bar, TCatalogue& catalogue, TIniFile& settings, QWidget* owner);
 
+    // Edit mode: the item "Datei speichern" (SpeichernMen) writes the data file through
+    // `store` (not owned); shown only when the catalogue is edited in the data file.
+    void AttachStore(TCatalogueStore& store);
+
     // Item texts in the current text language.
     void ApplyLanguage();
     QMenu* Menu() const { return menu_; }
@@ -36,11 +41,13 @@ public:
 
 private:
     void Open(TMdb& table, std::int32_t* remembered);
+    void SaveDataFile();
 
     TCatalogue& catalogue_;
     TIniFile& settings_;
     QWidget* owner_;
     QMenu* menu_;
+    TCatalogueStore* store_ = nullptr;
 };
 
 } // namespace corvane
