@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/mdb/TMdbForm.h"
+
 #include <QObject>
 #include <cstdint>
 
@@ -23,6 +25,11 @@ class TMasterDataMenu : public QObject {
 public:
     // Adds the menu to `bar`; `settings` keeps the browsers' placements and column layouts.
     TMasterDataMenu(QMenuBar& bar, TCatalogue& catalogue, TIniFile& settings, QWidget* owner);
+    // Fills `menu`, a master-data menu that the window already has.
+    TMasterDataMenu(QMenu& menu, TCatalogue& catalogue, TIniFile& settings, QWidget* owner);
+
+    // The "Messwerte" commands of the series browser.
+    void SetPointsHandler(TMdbForm::TPointsHandler handler) { pointsHandler_ = std::move(handler); }
 
     // Item texts in the current text language.
     void ApplyLanguage();
@@ -41,6 +48,7 @@ private:
     TIniFile& settings_;
     QWidget* owner_;
     QMenu* menu_;
+    TMdbForm::TPointsHandler pointsHandler_;
 };
 
 } // namespace corvane
