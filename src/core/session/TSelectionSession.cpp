@@ -39,6 +39,13 @@ TSelectionSession::TSelectionSession(TCatalogue& catalogue)
 
 TSelectionSession::~TSelectionSession() = default;
 
+TOutcome TSelectionSession::PointsChanged() {
+    search_->ForgetPoints();
+    if (!list_.SearchDone() || !Shown()) return {};
+    TQuiet quiet(*this);
+    return ManualSearch();
+}
+
 void TSelectionSession::CatalogueChanged() {
     angles_.Clear();
     TMdbGehaeuse& housings = catalogue_.Gehaeuse();

@@ -70,6 +70,9 @@ public:
     // After the catalogue read another data file: rebuilds the housing-angle and type lists,
     // forgets the series points the search kept and drops the results.
     void CatalogueChanged();
+    // The measured points of series were edited: the cached points are dropped and a search
+    // that had run runs again (keeping its marks), so the results show the new points.
+    TOutcome PointsChanged();
     TCatalogue& Catalogue() const { return catalogue_; }
 
     // ---- Settings -------------------------------------------------------------------------

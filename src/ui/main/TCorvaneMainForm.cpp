@@ -12,6 +12,7 @@
 #include "ui/common/TQtUserMessage.h"
 #include "ui/common/WindowPlacement.h"
 #include "ui/main/ProgramTitle.h"
+#include "ui/main/TCurveCommands.h"
 #include "ui/main/TIntroForm.h"
 #include "ui/main/TMainMenus.h"
 #include "ui/main/TRequestPanel.h"
@@ -55,6 +56,7 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     session_ = std::make_unique<TSelectionSession>(*catalogue_);
     BuildWindow();
     Connect();
+    AttachWindows();
     TIntroForm::ProgressStep();
     LoadSettings();
     TIntroForm::ProgressStep();
@@ -76,6 +78,7 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
 
 TCorvaneMainForm::~TCorvaneMainForm() {
     session_->SetProgressCallback({});
+    curves_.reset(); // windows still open store their settings first
     if (everShown_) {
         const TOutcome saved = session_->SaveSettings(settingsPath_);
         if (!saved) TUserMessage::Post(saved.Message());

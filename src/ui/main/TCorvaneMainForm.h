@@ -19,6 +19,9 @@ class QUrl;
 namespace corvane {
 
 class TCatalogue;
+class TCurveCommands;
+class TEvaluationCommands;
+class TMasterDataMenu;
 class TMainMenus;
 class TQtConfirmation;
 class TQtUserMessage;
@@ -65,6 +68,12 @@ public:
     QMenu* SettingsMenu() const;
     QMenu* HelpMenu() const;
     TResultContextMenu* ResultContextMenu() const { return contextMenu_; }
+    // The curve windows with their button and font item.
+    TCurveCommands* CurveCommands() const { return curves_.get(); }
+    // The print preview button and the printer items of the file menu.
+    TEvaluationCommands* EvaluationCommands() const { return evaluation_; }
+    // The table browsers of the master-data menu.
+    TMasterDataMenu* MasterData() const { return masterData_; }
     // Adds a button to the bar beside the search button (curve window, print preview, ...).
     void AddButton(QAbstractButton* button);
     // The evaluation font was changed (font dialog): tells the windows that draw with it.
@@ -132,6 +141,11 @@ private:
     void BuildWindow();
     QWidget* BuildButtonBar();
     void Connect();
+    // The windows of the other parts: curves, evaluation (MainFormWindows.cpp).
+    void AttachWindows();
+    // A "Messwerte" command of the series browser (flag 1 show, 2 measure, 3 edit); true when
+    // the editor was confirmed, after which the search works on the new points.
+    bool EditPoints(QWidget* owner, std::int32_t seriesNo, int flag);
     void LoadSettings();
     void LoadDataFile();
     void TakeCommandLine();
@@ -171,6 +185,10 @@ private:
     bool everShown_ = false;
     bool dataError_ = false;
     TInstallOffer install_;
+    TEvaluationCommands* evaluation_ = nullptr;
+    TMasterDataMenu* masterData_ = nullptr;
+    // Last: the curve windows go before the catalogue and the session they show.
+    std::unique_ptr<TCurveCommands> curves_;
 };
 
 } // namespace corvane

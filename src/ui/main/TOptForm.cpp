@@ -7,6 +7,7 @@
 #include "settings/TSettings.h"
 #include "ui/common/QtText.h"
 #include "ui/common/WindowPlacement.h"
+#include "ui/measurements/TInstallationDialog.h"
 #include "units/Units.h"
 #include "util/Numbers.h"
 
@@ -31,7 +32,8 @@ constexpr TextId kPolyTexts[] = {
 } // namespace
 
 TOptForm::TOptForm(TSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings), units_(ScreenUnitSystem()) {
+    : QDialog(parent), settings_(settings), units_(ScreenUnitSystem()),
+      installation_(settings.Installation) {
     setObjectName(QStringLiteral("OptForm"));
     BuildControls();
     RestoreWindowPosition(settings_.Store, *this);
@@ -62,6 +64,9 @@ void TOptForm::BuildControls() {
     okBtn_->setDefault(true);
     cancelBtn_ = new QPushButton(this);
     cancelBtn_->setObjectName(QStringLiteral("CancelBtn"));
+    rigBtn_ = new QPushButton(this);
+    rigBtn_->setObjectName(QStringLiteral("RigBtn"));
+    rigBtn_->setAutoDefault(false);
 
     auto* form = new QFormLayout;
     form->addRow(bearbeiterLabel_, bearbEdit_);
@@ -75,6 +80,7 @@ void TOptForm::BuildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 8, 16 - 9, 0);
     buttons->setSpacing(8);
+    buttons->addWidget(rigBtn_);
     buttons->addStretch();
     buttons->addWidget(cancelBtn_);
     buttons->addWidget(okBtn_);
@@ -84,6 +90,7 @@ void TOptForm::BuildControls() {
 
     connect(okBtn_, &QPushButton::clicked, this, &TOptForm::Confirm);
     connect(cancelBtn_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(rigBtn_, &QPushButton::clicked, this, &TOptForm::EditInstallation);
 }
 
 void TOptForm::FillTexts() {
@@ -98,6 +105,7 @@ void TOptForm::FillTexts() {
     distLabel_->setText(QTxt(TextId::DistLabel).replace(QStringLiteral("%s"), ToQString(oneMetre)));
     okBtn_->setText(QTxt(TextId::OkBtn));
     cancelBtn_->setText(QTxt(TextId::CancelBtn));
+    rigBtn_->setText(QTxt(TextId::RigSettingsTitle) + QStringLiteral("..."));
     for (const TextId id : kPolyTexts)
         polyCombo_->addItem(QTxt(id));
     for (int i = 0; i < OfferedLanguageEntries(); ++i)
@@ -123,7 +131,12 @@ void TOptForm::Confirm() {
     const double metres =
         FromDisplay(kQuantityDistance, units_, ParseNumber(ToUtf8(lpAbstandEdit_->text())));
     settings_.LpAbstand = SoundDistanceStored(metres, lpAbstandBox_->isChecked());
+    settings_.Installation = installation_;
     accept();
+}
+
+void TOptForm::EditInstallation() {
+    TInstallationDialog::Edit(this, installation_);
 }
 
 bool TOptForm::OpenOptions(QWidget* owner, TSettings& settings) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/TInstallationSettings.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -13,8 +15,9 @@ namespace corvane {
 struct TSettings;
 
 // The options dialog ("Einstellungen"): operator name, curve smoothing, marking of measured
-// points, language and units, and the distance sound levels are converted to. OK writes the
-// choices into the settings; cancel changes nothing.
+// points, language and units, and the distance sound levels are converted to; its button
+// "Messwerterfassung" opens the test rig's installation settings. OK writes the choices into
+// the settings; cancel changes nothing, also not what the rig dialog took.
 class TOptForm : public QDialog {
     Q_OBJECT
 public:
@@ -32,12 +35,14 @@ public:
     QLabel* DistLabel() const { return distLabel_; }
     QPushButton* OkButton() const { return okBtn_; }
     QPushButton* CancelButton() const { return cancelBtn_; }
+    QPushButton* RigButton() const { return rigBtn_; }
 
 private:
     void BuildControls();
     void FillTexts();
     void ShowSettings();
     void Confirm();
+    void EditInstallation();
 
     TSettings& settings_;
     int units_;
@@ -53,6 +58,8 @@ private:
     QLineEdit* lpAbstandEdit_ = nullptr;
     QPushButton* okBtn_ = nullptr;
     QPushButton* cancelBtn_ = nullptr;
+    QPushButton* rigBtn_ = nullptr;
+    TInstallationSettings installation_; // what the rig dialog took, written on OK
 };
 
 } // namespace corvane

@@ -45,8 +45,11 @@ const TItem kItems[] = {
 
 TMasterDataMenu::TMasterDataMenu(QMenuBar& bar, TCatalogue& catalogue, TIniFile& settings,
                                  QWidget* owner)
-    : QObject(&bar), catalogue_(catalogue), settings_(settings), owner_(owner),
-      menu_(bar.addMenu(QTxt(TextId::StammMen))) {
+    : TMasterDataMenu(*bar.addMenu(QTxt(TextId::StammMen)), catalogue, settings, owner) {}
+
+TMasterDataMenu::TMasterDataMenu(QMenu& menu, TCatalogue& catalogue, TIniFile& settings,
+                                 QWidget* owner)
+    : QObject(&menu), catalogue_(catalogue), settings_(settings), owner_(owner), menu_(&menu) {
     menu_->setObjectName(QStringLiteral("StammMen"));
     using TOpen = std::function<void()>;
     const TOpen opens[] = {
@@ -120,6 +123,7 @@ std::int32_t& TMasterDataMenu::LastSeries() {
 
 void TMasterDataMenu::Open(TMdb& table, std::int32_t* remembered) {
     TMdbForm form(table, remembered != nullptr ? *remembered : 0, settings_, owner_);
+    if (&table == &catalogue_.Messung()) form.SetPointsHandler(pointsHandler_);
     form.exec();
     if (remembered != nullptr) *remembered = form.CurrentKey();
 }

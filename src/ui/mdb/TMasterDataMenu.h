@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/mdb/TMdbForm.h"
+
 #include <QObject>
 #include <cstdint>
 
@@ -24,6 +26,11 @@ class TMasterDataMenu : public QObject {
 public:
     // Adds the menu to `bar`; `settings` keeps the browsers' placements and column layouts.
     TMasterDataMenu(QMenuBar& bar, TCatalogue& catalogue, TIniFile& settings, QWidget* owner);
+    // Fills `menu`, a master-data menu that the window already has.
+    TMasterDataMenu(QMenu& menu, TCatalogue& catalogue, TIniFile& settings, QWidget* owner);
+
+    // The "Messwerte" commands of the series browser.
+    void SetPointsHandler(TMdbForm::TPointsHandler handler) { pointsHandler_ = std::move(handler); }
 
     // Edit mode: the item "Datei speichern" (SpeichernMen) writes the data file through
     // `store` (not owned); shown only when the catalogue is edited in the data file.
@@ -48,6 +55,7 @@ private:
     QWidget* owner_;
     QMenu* menu_;
     TCatalogueStore* store_ = nullptr;
+    TMdbForm::TPointsHandler pointsHandler_;
 };
 
 } // namespace corvane

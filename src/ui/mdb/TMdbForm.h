@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -33,6 +34,10 @@ public:
     static constexpr int kMeasureFlag = 2;
     static constexpr int kEditPointsFlag = 3;
 
+    // Runs a "Messwerte" command (flags 1..3) on the record `key`; true when the points
+    // changed.
+    using TPointsHandler = std::function<bool(QWidget* owner, std::int32_t key, int flag)>;
+
     // `settings` keeps the window placement and the column layout (section "WinSize").
     TMdbForm(TMdb& table, std::int32_t key, TIniFile& settings, QWidget* parent = nullptr);
     ~TMdbForm() override;
@@ -49,6 +54,8 @@ public:
     // TMdbBrowser
     void SetCaption(const std::string& caption) override;
     void ShowMeasuredValuesMenu(bool visible) override;
+    // Where the "Messwerte" commands go; without a handler they go to the table's EditRecord.
+    void SetPointsHandler(TPointsHandler handler) { pointsHandler_ = std::move(handler); }
 
     // Commands (menus, buttons, mouse and keys end here).
     void SortBy(int column);
@@ -96,6 +103,7 @@ private:
     bool sortDescending_ = false;
     int menuColumn_ = -1;
     bool columnEditing_ = false;
+    TPointsHandler pointsHandler_;
     bool active_ = false;
     bool measuredValuesShown_ = false;
 

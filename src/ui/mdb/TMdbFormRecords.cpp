@@ -23,8 +23,9 @@ void TMdbForm::EditRecord(int flag) {
 
 // The table's dialog for record `key` (-1: a new one); after OK that record is current.
 void TMdbForm::RunEditRecord(std::int32_t key, int flag) {
+    const bool points = flag >= kShowPointsFlag && flag <= kEditPointsFlag && pointsHandler_;
     try {
-        if (!table_.EditRecord(this, key, flag)) return;
+        if (points ? !pointsHandler_(this, key, flag) : !table_.EditRecord(this, key, flag)) return;
     } catch (const EMdbError& e) {
         ShowError(e.what());
         return;
