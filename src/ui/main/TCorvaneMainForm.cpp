@@ -16,6 +16,7 @@
 #include "ui/main/TMainMenus.h"
 #include "ui/main/TRequestPanel.h"
 #include "ui/main/TResultContextMenu.h"
+#include "ui/main/TResultEnergyDetails.h"
 #include "ui/main/TResultGrid.h"
 #include "ui/main/TResultPanel.h"
 #include "ui/main/TSpeedPages.h"
@@ -55,6 +56,8 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     session_ = std::make_unique<TSelectionSession>(*catalogue_);
     BuildWindow();
     Connect();
+    // The energy details follow the window's signals and context menu.
+    new TResultEnergyDetails(*this);
     TIntroForm::ProgressStep();
     LoadSettings();
     TIntroForm::ProgressStep();
