@@ -18,6 +18,7 @@
 #include "ui/main/TResultContextMenu.h"
 #include "ui/main/TResultEnergyDetails.h"
 #include "ui/main/TResultGrid.h"
+#include "ui/main/TResultGridExport.h"
 #include "ui/main/TResultPanel.h"
 #include "ui/main/TSpeedPages.h"
 #include "ui/main/TStatusLine.h"
@@ -56,8 +57,9 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     session_ = std::make_unique<TSelectionSession>(*catalogue_);
     BuildWindow();
     Connect();
-    // The energy details follow the window's signals and context menu.
+    // The energy details and the grid export follow the window's signals and context menu.
     new TResultEnergyDetails(*this);
+    new TResultGridExport(*this);
     TIntroForm::ProgressStep();
     LoadSettings();
     TIntroForm::ProgressStep();

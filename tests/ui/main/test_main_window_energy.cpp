@@ -1,9 +1,10 @@
-// The energy-efficiency details of the selected result row in the main window (panel and
-// context menu).
+// The energy-efficiency details of the selected result row (panel and context menu) and the
+// export of the result grid (clipboard and CSV file) in the main window.
 #include "MainWindowFixture.h"
 #include "efficiency/EfficiencyTexts.h"
 #include "efficiency/TEfficiencyRater.h"
 #include "i18n/Language.h"
+#include "selection/ResultExport.h"
 #include "selection/TResultList.h"
 #include "ui/common/QtText.h"
 #include "ui/main/TEnergyDetailsPanel.h"
@@ -11,13 +12,20 @@
 #include "ui/main/TResultContextMenu.h"
 #include "ui/main/TResultEnergyDetails.h"
 #include "ui/main/TResultGrid.h"
+#include "ui/main/TResultGridExport.h"
 #include "ui/main/TResultModel.h"
 #include "ui/main/TResultPanel.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QTest>
 #include <fstream>
+#include <utility>
 
 namespace corvane {
 
@@ -112,6 +120,64 @@ TEST_F(MainWindowTest, EnergyDetailsFollowSelectionResultsAndLanguage) {
     window.ResultPanel()->Grid()->clearSelection();
     EXPECT_EQ(panel.Hint(), QStringLiteral("No result row selected"));
     EXPECT_EQ(panel.LineCount(), 0);
+}
+
+TEST_F(MainWindowTest, ResultGridCopiedAndSavedAsCsv) {
+    WriteRequest(settings_);
+    TCorvaneMainForm& window = Open();
+    ClickSearch();
+    ASSERT_GT(Rows(), 0);
+    const TResultList& results = window.Session().Results();
+    auto* exporter = window.findChild<TResultGridExport*>();
+    ASSERT_NE(exporter, nullptr);
+
+    // Ctrl+C on the grid copies the whole grid, not the current cell.
+    TResultGrid& grid = *window.ResultPanel()->Grid();
+    QApplication::clipboard()->clear();
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_EQ(copied, ToQString(ResultGridClipboardText(results, "Ergebnisliste:")));
+    EXPECT_EQ(copied.count(QStringLiteral("\r\n")), 1 + 2 + Rows());
+
+    // The CSV command writes through the chosen file; the separator follows the locale.
+    QString preset;
+    QString chosen = QDir(folder_.path()).filePath(QStringLiteral("results.csv"));
+    exporter->SetFileChooser([&](QWidget*, const QString& offered) {
+        preset = offered;
+        return chosen;
+    });
+    const QLocale before;
+    for (const auto& [language, separator] :
+         {std::pair{QLocale::German, ';'}, std::pair{QLocale::English, ','}}) {
+        QLocale::setDefault(QLocale(language));
+        OpenContextMenu(0);
+        ASSERT_TRUE(window.ResultContextMenu()->isVisible());
+        exporter->SaveCsvAction()->trigger();
+        window.ResultContextMenu()->hide();
+        QFile file(chosen);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toStdString(), ResultGridCsv(results, separator));
+    }
+    QLocale::setDefault(before);
+    EXPECT_EQ(exporter->CsvFile(), chosen);
+    EXPECT_TRUE(messages_.Messages.empty());
+
+    // A file that cannot be written gets a message naming it; nothing else changes.
+    chosen = QDir(folder_.path()).filePath(QStringLiteral("missing/results.csv"));
+    exporter->SaveCsv();
+    EXPECT_EQ(preset, QDir(folder_.path()).filePath(QStringLiteral("results.csv")));
+    ASSERT_EQ(messages_.Messages.size(), 1u);
+    EXPECT_NE(messages_.Messages[0].find(folder_.path().toStdString() + "/missing"),
+              std::string::npos);
+    EXPECT_NE(messages_.Messages[0].find("nicht gespeichert"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(chosen));
+    EXPECT_EQ(exporter->CsvFile(), QDir(folder_.path()).filePath(QStringLiteral("results.csv")));
+
+    // Cancelling the dialog writes nothing.
+    chosen.clear();
+    exporter->SaveCsv();
+    EXPECT_EQ(messages_.Messages.size(), 1u);
 }
 
 } // namespace corvane
