@@ -16,10 +16,11 @@ TEnergyDetailsPanel::TEnergyDetailsPanel(QWidget* parent) : QWidget(parent) {
     grid_->setVerticalSpacing(2);
     hint_ = new QLabel(this);
     hint_->setObjectName(QStringLiteral("EnergyHint"));
-    grid_->addWidget(hint_, 0, 0, 1, 4);
-    // The value columns take the spare width; the labels keep their text width.
-    grid_->setColumnStretch(1, 1);
-    grid_->setColumnStretch(3, 1);
+    grid_->addWidget(hint_, 0, 0, 1, 5);
+    // Column pairs 0, 1 and 3, 4 keep their text widths, column 2 keeps them apart and the
+    // spare width goes to the right.
+    grid_->setColumnMinimumWidth(2, 24);
+    grid_->setColumnStretch(5, 1);
 }
 
 void TEnergyDetailsPanel::ShowLines(const std::vector<TGradeLine>& lines) {
@@ -63,7 +64,7 @@ void TEnergyDetailsPanel::Place(int count) {
         values_[i]->setVisible(shown);
         if (!shown) continue;
         const int row = line % rows;
-        const int column = line / rows * 2;
+        const int column = line / rows * 3;
         grid_->addWidget(labels_[i], row, column, Qt::AlignLeft | Qt::AlignTop);
         grid_->addWidget(values_[i], row, column + 1, Qt::AlignLeft | Qt::AlignTop);
     }
