@@ -17,7 +17,9 @@
 #include "ui/main/TMainMenus.h"
 #include "ui/main/TRequestPanel.h"
 #include "ui/main/TResultContextMenu.h"
+#include "ui/main/TResultEnergyDetails.h"
 #include "ui/main/TResultGrid.h"
+#include "ui/main/TResultGridExport.h"
 #include "ui/main/TResultPanel.h"
 #include "ui/main/TSpeedPages.h"
 #include "ui/main/TStatusLine.h"
@@ -57,6 +59,9 @@ TCorvaneMainForm::TCorvaneMainForm(TMainFormOptions options, QWidget* parent)
     BuildWindow();
     Connect();
     AttachWindows();
+    // The energy details and the grid export follow the window's signals and context menu.
+    new TResultEnergyDetails(*this);
+    new TResultGridExport(*this);
     TIntroForm::ProgressStep();
     LoadSettings();
     TIntroForm::ProgressStep();
