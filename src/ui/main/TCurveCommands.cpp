@@ -2,6 +2,7 @@
 
 #include "i18n/Texts.h"
 #include "model/TMessAuswahl.h"
+#include "render/reports/ResultRows.h"
 #include "selection/TResultList.h"
 #include "settings/TSettings.h"
 #include "ui/common/QtText.h"
@@ -35,7 +36,8 @@ TCurveCommands::TCurveCommands(TCorvaneMainForm& form)
     : QObject(&form), form_(form), selection_(std::make_unique<TMessAuswahl>(form.Catalogue())),
       context_(std::make_unique<TCurveWindowContext>(
           TCurveWindowContext{form.Catalogue(), *selection_, form.Session().EditOptions(),
-                              [this](const TMessSlot& slot) { return SlotName(slot.DisplayNo); }})),
+                              [this](const TMessSlot& slot) { return SlotName(slot.DisplayNo); },
+                              ResultRowOf(form.Session().Results())})),
       windows_(std::make_unique<TCurveWindows>(*context_)), kennlBtn_(new QPushButton),
       fontMen_(new QAction(this)), chooseFont_(AskFont) {
     kennlBtn_->setObjectName(QStringLiteral("KennlBtn"));
