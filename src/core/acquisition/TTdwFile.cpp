@@ -121,6 +121,14 @@ int TTdwFile::Read() {
 
     const std::int32_t sequence = GetInt32(buffer_.data());
     if (sequence != GetInt32(buffer_.data() + kSequenceCopyOffset)) return kTorn;
+    // Reads and writes of a file are not atomic against each other: a write that overtakes
+    // the read and is overtaken again leaves both sequence fields old around new values.
+    // A second read that gives the same bytes shows that no write ran across the first.
+    std::vector<std::uint8_t> again(static_cast<std::size_t>(got));
+    if (::lseek(fd_, 0, SEEK_SET) != 0) return kSeekError;
+    if (ReadAtStart(fd_, again.data(), again.size()) != got ||
+        std::memcmp(again.data(), buffer_.data(), again.size()) != 0)
+        return kTorn;
 
     int result = kNothing;
     const bool wasFull = fullDue_;
