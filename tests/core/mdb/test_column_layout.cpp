@@ -17,14 +17,14 @@ std::vector<int> Widths(const TMdb& t) {
 
 TEST(ColumnLayout, WrittenFormKeepsWideColumnsAndManyColumns) {
     TMdb wide(200, 1, "WIDE", nullptr, 9);
-    std::vector<TColumnSpec> specs;
+    std::vector<TColumnSpec> columns;
     for (int f = 1; f <= 150; ++f) {
         wide.AddField(ftInteger, -1, 0, 0, 0, "f" + std::to_string(f), "F", "", 0);
-        specs.push_back({151 - f, f == 3 ? 1400 : 4 * f + 1});
+        columns.push_back({151 - f, f == 3 ? 1400 : 4 * f + 1});
     }
-    const std::string text = FormatColumnLayout(specs);
+    const std::string text = FormatColumnLayout(columns);
     EXPECT_EQ(text.substr(0, 21), "150:5,149:9,148:1400,");
-    EXPECT_EQ(ParseColumnLayout(text), specs);
+    EXPECT_EQ(ParseColumnLayout(text), columns);
     ApplyColumnLayout(wide, text);
     ASSERT_EQ(wide.ColumnCount(), 150);
     EXPECT_EQ(wide.Columns()[0], 150);
