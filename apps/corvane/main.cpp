@@ -13,6 +13,7 @@
 #include "setup/SetupCommand.h"
 #include "ui/catalogue/TCatalogueSession.h"
 #include "ui/common/QtText.h"
+#include "ui/common/TQtUserMessage.h"
 #include "ui/main/ProgramTitle.h"
 #include "ui/main/TCorvaneMainForm.h"
 #include "ui/main/TIntroForm.h"
@@ -37,6 +38,7 @@ int EditCatalogue(const corvane::TCatalogueOptions& options) {
     TIniFile layouts; // browser placements and column layouts; defaults when there is none
     static_cast<void>(layouts.Load(SettingsPath()));
     TCatalogue catalogue;
+    const TQtUserMessage messages(nullptr); // what the catalogue reports while it opens
     TCatalogueSession session(catalogue, layouts);
     try {
         session.Open(options);

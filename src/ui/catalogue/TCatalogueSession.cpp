@@ -1,6 +1,7 @@
 #include "ui/catalogue/TCatalogueSession.h"
 
 #include "catalogue/TCatalogue.h"
+#include "catalogue/TDuplicateKey.h"
 #include "mdb/EMdbError.h"
 #include "model/TCatalogueStore.h"
 #include "sql/TDatabaseUrl.h"
@@ -8,6 +9,7 @@
 #include "ui/catalogue/TCatalogueDialogs.h"
 #include "ui/common/QtText.h"
 #include "util/ProgramFolder.h"
+#include "util/TUserMessage.h"
 
 #include <QCloseEvent>
 #include <QWidget>
@@ -87,6 +89,10 @@ void TCatalogueSession::Open(const TCatalogueOptions& options) {
                          options.Edit);
     }
     if (options.Edit) dialogs_ = std::make_unique<TCatalogueDialogs>(catalogue_, settings_);
+    // Whoever maintains the catalogue learns which records were dropped for a repeated key
+    // before a save makes the loss permanent.
+    const std::string duplicates = DuplicateKeysWarning(catalogue_.DuplicateKeys());
+    if (!duplicates.empty()) TUserMessage::Post(duplicates);
 }
 
 void TCatalogueSession::GuardClose(QWidget& window) {

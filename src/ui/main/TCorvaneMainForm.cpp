@@ -1,6 +1,7 @@
 #include "ui/main/TCorvaneMainForm.h"
 
 #include "catalogue/TCatalogue.h"
+#include "catalogue/TDuplicateKey.h"
 #include "i18n/Texts.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TMdb.h"
@@ -245,6 +246,9 @@ void TCorvaneMainForm::FormShow() {
 void TCorvaneMainForm::ShowStartupWarning() {
     const std::string warning = session_->StartupWarning();
     if (!warning.empty()) TUserMessage::Post(warning);
+    // Records dropped for a key read twice are named once, so a damaged catalogue is noticed.
+    const std::string duplicates = DuplicateKeysWarning(catalogue_->DuplicateKeys());
+    if (!duplicates.empty()) TUserMessage::Post(duplicates);
 }
 
 void TCorvaneMainForm::hideEvent(QHideEvent* event) {

@@ -1,6 +1,7 @@
 // The main window driven as a user: duty point and search, automatic re-search, chart marks,
 // cart, language and units, selection files, settings across a restart, the start-up
 // warnings and a damaged data file.
+#include "../../core/catalogue/DataFileLayout.h"
 #include "MainWindowFixture.h"
 #include "i18n/Language.h"
 #include "selection/TResultList.h"
@@ -247,6 +248,31 @@ TEST_F(MainWindowTest, StartupWarningsForDensityAndSoundDistance) {
     Open();
     QCoreApplication::processEvents();
     EXPECT_TRUE(messages_.Messages.empty());
+}
+
+TEST_F(MainWindowTest, RecordsDroppedForARepeatedKeyAreNamedOnceAtStart) {
+    TCatalogue source;
+    test::BuildCatalogue(source);
+    const test::Bytes image = test::DataFileImage(source);
+    // A copy of impeller 2 stored right after it under key 1.
+    const test::TStreamLayout& impellers = test::WalkImage(image).Tables[6];
+    test::Bytes copy = test::RecordBlock(image, impellers.Records[1]);
+    test::PutPayloadWord(copy, 0, 0, 1);
+    test::Bytes bytes = image;
+    test::PutWord(bytes, impellers.Header + 4, test::Word(image, impellers.Header + 4) + 1);
+    bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(impellers.Records[1]), copy.begin(),
+                 copy.end());
+    const std::string path = folder_.filePath(QStringLiteral("twice.mem")).toStdString();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+
+    Open(path);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window_->DataError());
+    EXPECT_EQ(messages_.Messages,
+              std::vector<std::string>{
+                  "Die Datendatei enthält Datensätze mit doppeltem Schlüssel. Verwendet wird "
+                  "jeweils der erste, die übrigen werden übergangen:\nLAUFRAD 1"});
 }
 
 TEST_F(MainWindowTest, DamagedDataFileShowsTheErrorAndEndsAfterTheWindow) {
