@@ -128,6 +128,8 @@ TEST_F(EveryDialog, EachRuleRefusesWithItsMessageAndFocusesItsControlOnItsPage) 
          "Diese Bild-Nr. existiert schon!", ""},
         {D::Series, false, {{{M::F_DLr}, "0"}}, {M::F_DLr},
          "DLr muss zwischen 1 und 2147483648 liegen!", "Angaben zum Laufrad"},
+        {D::Series, true, {{{0, "InsBtn"}}, {{M::F_MESSNR}, "@0"}}, {M::F_MESSNR},
+         "Diese Mess-Nr. existiert schon!", "Angaben zur Messreihe"},
         {D::Series, false, {{{M::F_DBTYP}, "#0"}}, {M::F_DBTYP},
          "Db-Typ-Nr. muss angegeben werden!", "Angaben zur Messreihe"},
         // The impeller's number box is hidden: its name box takes the focus.
@@ -157,6 +159,8 @@ TEST_F(EveryDialog, EachRuleRefusesWithItsMessageAndFocusesItsControlOnItsPage) 
             catalogue_.Laufrad().Key(catalogue_.Laufrad().KeyRecord(1)));
         catalogue_.Gehaeuse().SetLastEditedKey(
             catalogue_.Gehaeuse().Key(catalogue_.Gehaeuse().KeyRecord(1)));
+        catalogue_.Messung().SetLastEditedSeries(
+            catalogue_.Messung().Key(catalogue_.Messung().KeyRecord(1)));
         user_.answer = true;
         const bool stored =
             test::OpenDialog(catalogue_, c.Dialog, c.New, [&](TRecordEditForm& form) {
