@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvane {
 
@@ -30,6 +31,8 @@ namespace {
 
 constexpr int kOkMargin = 16; // OK from the right edge of the button panel
 constexpr int kButtonGap = 8; // Cancel left of OK
+constexpr int kNameChars = 24; // a reference's name box shows names up to this long in full
+constexpr int kBoxPadding = 12; // frame and margins of a line edit around its text
 
 } // namespace
 
@@ -177,6 +180,10 @@ void TRecordEditForm::AddReference(QGridLayout* grid, int row, int numberField, 
     if (textField > 0) {
         auto* text = new QLineEdit(owner);
         text->setReadOnly(true);
+        // Wide enough for the referenced record's whole name, however narrow the page.
+        const int chars = std::min(table_.Field(textField).Width, kNameChars);
+        text->setMinimumWidth(
+            text->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) + kBoxPadding);
         Bind(text, textField);
         text->installEventFilter(this);
         boxes->addWidget(text, 1);

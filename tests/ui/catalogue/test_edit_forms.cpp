@@ -1,4 +1,5 @@
 #include "../mdb/BrowserTestSupport.h"
+#include "EditFormSupport.h"
 #include "catalogue/TCatalogueDatabase.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
@@ -24,16 +25,18 @@ namespace {
 
 using L = TMdbLaufrad;
 using G = TMdbGehaeuse;
+using test::Click;
+using test::Edit;
+using test::Input;
+using test::Retype;
 
 // The demo catalogue copied into a folder of the test's own, opened through a session as the
 // program opens it.
 class EditForms : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* folder = std::getenv("CORVANE_PROGRAM_DIR");
-        demo_ = folder == nullptr ? std::string() : std::string(folder) + "/Corvane.mem";
-        if (demo_.empty() || !std::filesystem::exists(demo_))
-            GTEST_SKIP() << "no demo catalogue in CORVANE_PROGRAM_DIR";
+        demo_ = test::DemoDataFile();
+        if (demo_.empty()) GTEST_SKIP() << "no demo catalogue in CORVANE_PROGRAM_DIR";
         ASSERT_TRUE(dir_.isValid());
         dataFile_ = dir_.filePath(QStringLiteral("Corvane.mem")).toStdString();
         std::filesystem::copy_file(demo_, dataFile_);
@@ -48,25 +51,6 @@ protected:
         TCatalogueOptions options;
         options.DataFile = dataFile_;
         Open(options);
-    }
-
-    static QWidget* Input(TRecordEditForm& form, int field) {
-        auto* control = dynamic_cast<TQtDialogControl*>(form.Bound(field));
-        return control == nullptr ? nullptr : control->Widget();
-    }
-    static QLineEdit* Edit(TRecordEditForm& form, int field) {
-        return qobject_cast<QLineEdit*>(Input(form, field));
-    }
-    static void Retype(TRecordEditForm& form, int field, const QString& text) {
-        QLineEdit* edit = Edit(form, field);
-        ASSERT_NE(edit, nullptr) << field;
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    static void Click(QWidget& form, const char* name) {
-        auto* button = form.findChild<QPushButton*>(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        button->click();
     }
 
     test::TScriptedUser user_; // before the session: its message boxes stay out of the way
