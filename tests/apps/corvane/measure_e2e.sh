@@ -65,7 +65,8 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" 2> "$w
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+display=$(cat "$work/display")
+export DISPLAY=":$display"
 
 # Waits (bounded) for a shown window whose name matches; prints its id.
 window() {
@@ -93,8 +94,8 @@ keys() {
 # Point number the editor has open: channel 2 of its exchange file (a 6-byte real at offset
 # 12), when the record is whole (sequence at 0 equals its copy at 774).
 open_point() {
-  od -An -tu1 -v -N 780 "$rig/out.tdw" 2> /dev/null | tr -s ' \n' '\n\n' | awk '
-    NF { b[n++] = $1 }
+  od -An -tu1 -v -N 780 "$rig/out.tdw" 2> /dev/null | awk '
+    { for (i = 1; i <= NF; i++) b[n++] = $i }
     END {
       if (n < 780) exit
       for (i = 0; i < 4; i++) if (b[i] != b[774 + i]) exit
@@ -115,7 +116,8 @@ main=$(window '^Corvane$' 30)
 # durchführen".
 keys "$main" alt+s m Return
 browser=$(window '^Messungen$')
-keys "$browser" $(echo "$series" | sed 's/./& /g')
+mapfile -t digits < <(grep -o . <<< "$series")
+keys "$browser" "${digits[@]}"
 keys "$browser" alt+m m
 editor=$(window "^Messwerte aus Messreihe $series bearbeiten\$")
 
@@ -134,14 +136,22 @@ for _ in $(seq 600); do
   [ -n "$now" ] && [ "$now" -ge "$target" ] && break
   sleep 0.1
 done
-[ -n "$now" ] && [ "$now" -ge "$target" ] || fail "the editor did not take five points (open: ${now:-none})"
+if [ -z "$now" ] || [ "$now" -lt "$target" ]; then
+  fail "the editor did not take five points (open: ${now:-none})"
+fi
 pgrep -f -- "--write $rig/" > /dev/null || fail "the rig simulator is not running while measuring"
 
-# "Messung / Bearbeitung beenden", OK, close the browser, "Stammdaten" > "Datei speichern".
+# "Messung / Bearbeitung beenden": the editor withdraws its open point (channels 1..3 to 0)
+# and ends the rig simulator. Then OK, close the browser, "Stammdaten" > "Datei speichern".
 keys "$editor" alt+b
+for _ in $(seq 50); do
+  [ "$(open_point)" = 0 ] && ! pgrep -f -- "--write $rig/" > /dev/null && break
+  sleep 0.1
+done
+[ "$(open_point)" = 0 ] || fail "the measurement did not stop"
+if pgrep -f -- "--write $rig/" > /dev/null; then fail "the rig simulator was left running"; fi
 keys "$editor" Return
 gone "^Messwerte aus Messreihe"
-if pgrep -f -- "--write $rig/" > /dev/null; then fail "the rig simulator was left running"; fi
 keys "$browser" Escape
 gone '^Messungen$'
 keys "$main" alt+s p
@@ -162,7 +172,7 @@ header=${listing%%$'\n'*}
 column() { echo "$header" | tr '\t' '\n' | grep -n -x -F -- "$1" | tail -1 | cut -d: -f1; }
 flow=$(column V)
 pressure=$(column "´d´p fa")
-[ -n "$flow" ] && [ -n "$pressure" ] || fail "no evaluated flow and pressure in: $header"
+if [ -z "$flow" ] || [ -z "$pressure" ]; then fail "no evaluated flow and pressure in: $header"; fi
 points | awk -F'\t' -v last="$last" -v v="$flow" -v p="$pressure" '
   $2 > last { n++; if ($2 != last + n) bad = "point numbers"
               if (!($v > 0)) bad = "not evaluated: " $0
