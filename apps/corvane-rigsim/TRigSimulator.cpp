@@ -36,6 +36,7 @@ std::string TRigSimulator::Follow(const TRigSeries& series) {
     series_ = series;
     script_ = std::make_unique<TRigScript>(series, options_.Points);
     index_ = ticks_ = heldAfterAck_ = completed_ = 0;
+    awaitingRelease_ = false;
     char line[160];
     std::snprintf(line, sizeof line,
                   "Messreihe %d: Pruefstand %d, D2 %.0f mm, Ab %.4f m2, %d Punkte", series.SeriesNo,
@@ -66,9 +67,11 @@ std::string TRigSimulator::Step() {
     std::string log;
     if (!script_ || !(wanted == series_)) log = Follow(wanted);
     const bool acknowledged = reader_.Value(3) != 0;
+    if (!acknowledged) awaitingRelease_ = false;
     bool complete = false;
     if (index_ < script_->PointCount()) {
-        ++ticks_;
+        // A point settles from the period the editor has let go of the previous one.
+        if (!awaitingRelease_) ++ticks_;
         complete = ticks_ > options_.SettleTicks;
         if (complete && ticks_ == options_.SettleTicks + 1) {
             char line[120];
@@ -88,6 +91,7 @@ std::string TRigSimulator::Step() {
         ++completed_;
         ++index_;
         ticks_ = heldAfterAck_ = 0;
+        awaitingRelease_ = true;
     }
     return log;
 }

@@ -8,7 +8,9 @@
 // corvane install ... | uninstall ...   see setup/SetupCommand.h
 #include "catalogue/TCatalogue.h"
 #include "mdb/EMdbError.h"
+#include "model/TCatalogueStore.h"
 #include "settings/TIniFile.h"
+#include "settings/TInstallationSettings.h"
 #include "settings/TSettings.h"
 #include "setup/SetupCommand.h"
 #include "ui/catalogue/TCatalogueSession.h"
@@ -18,6 +20,7 @@
 #include "ui/main/TCorvaneMainForm.h"
 #include "ui/main/TIntroForm.h"
 #include "ui/mdb/TMasterDataMenu.h"
+#include "ui/measurements/MeasuredValues.h"
 #include "util/Outcome.h"
 #include "util/ProgramFolder.h"
 
@@ -32,11 +35,16 @@
 namespace {
 
 // Maintaining the catalogue (--edit, with --db URL or --data FILE): a window with the
-// master-data menu over the writable catalogue; closing it asks about unsaved changes.
+// master-data menu over the writable catalogue, where the series browser also measures and
+// edits the points; closing it asks about unsaved changes (measured points included).
 int EditCatalogue(const corvane::TCatalogueOptions& options) {
     using namespace corvane;
-    TIniFile layouts; // browser placements and column layouts; defaults when there is none
+    // Browser placements, column layouts and the test rig's installation; defaults when
+    // there is no settings file.
+    TIniFile layouts;
     static_cast<void>(layouts.Load(SettingsPath()));
+    TInstallationSettings installation = TInstallationSettings::Defaults();
+    installation.Read(layouts);
     TCatalogue catalogue;
     const TQtUserMessage messages(nullptr); // what the catalogue reports while it opens
     TCatalogueSession session(catalogue, layouts);
@@ -51,6 +59,9 @@ int EditCatalogue(const corvane::TCatalogueOptions& options) {
     window.setWindowTitle(QStringLiteral("Corvane"));
     auto* menu = new TMasterDataMenu(*window.menuBar(), catalogue, layouts, &window);
     menu->AttachStore(session.Store());
+    InstallPointsCommands(
+        *menu, catalogue, installation, layouts,
+        [&session](std::int32_t seriesNo) { session.Store().PointsChanged(seriesNo); });
     session.GuardClose(window);
     window.resize(800, 500);
     window.show();
@@ -77,7 +88,8 @@ int main(int argc, char** argv) {
         arguments.remove(home, 2);
     }
 
-    const auto catalogueOptions = corvane::TCatalogueOptions::FromArguments(QApplication::arguments());
+    const auto catalogueOptions =
+        corvane::TCatalogueOptions::FromArguments(QApplication::arguments());
     if (!catalogueOptions.Error.empty()) {
         std::cerr << "corvane: " << catalogueOptions.Error << '\n';
         return 2;

@@ -94,12 +94,14 @@ void TCatalogue::KeepSeriesPoints(const TMdbMw& table, const TMdbRecord* except)
     const std::int32_t seriesNo = table.SeriesNo();
     if (seriesNo <= 0) return;
     keptPoints_->Store(seriesNo, table, except);
+    ++keptRevision_;
     if (TSeriesPointCache* cache = table.PointCache(); cache != nullptr)
         cache->Store(seriesNo, table, except);
 }
 
 void TCatalogue::ForgetKeptPoints(std::int32_t seriesNo) {
     keptPoints_->Forget(seriesNo);
+    ++keptRevision_;
 }
 
 bool TCatalogue::HasKeptPoints() const {

@@ -117,6 +117,9 @@ public:
     void ForgetKeptPoints(std::int32_t seriesNo);
     // Some series hold points that the open data file does not have yet.
     bool HasKeptPoints() const;
+    // Counts KeepSeriesPoints and ForgetKeptPoints calls: a caller compares two readings to
+    // learn whether points were changed in between.
+    std::uint64_t KeptPointsRevision() const { return keptRevision_; }
 
     // The records dropped because an earlier record had their key: the tables' at opening,
     // then the measured points' of every series read since, each listed once.
@@ -159,6 +162,7 @@ private:
     TSeriesPointSource pointSource_;
     std::function<void(int position)> tableRead_;
     std::unique_ptr<TSeriesPointCache> keptPoints_;
+    std::uint64_t keptRevision_ = 0;
     // Byte range of the series blocks in the open data file, and the block of each series
     // by its start (a block ends where the next one begins, the last at pointsEnd_).
     std::int64_t pointsBegin_ = 0;

@@ -122,6 +122,10 @@ void TCatalogueStore::Unsubscribe(int subscription) {
     listeners_.erase(subscription);
 }
 
+void TCatalogueStore::PointsChanged(std::int32_t seriesNo) {
+    Changed(catalogue_.Messung(), seriesNo, false);
+}
+
 void TCatalogueStore::RecordStored(TMdb& table, int key) {
     Changed(table, key, false);
 }

@@ -71,6 +71,10 @@ public:
     int Subscribe(TListener listener);
     void Unsubscribe(int subscription);
 
+    // The measured-values editor changed the points of a series (kept in the catalogue, which
+    // does not report them): the same follows as for a change of the series record.
+    void PointsChanged(std::int32_t seriesNo);
+
     // TMdbObserver: the tables report their stored and deleted records here.
     void RecordStored(TMdb& table, int key) override;
     void RecordDeleted(TMdb& table, int key) override;

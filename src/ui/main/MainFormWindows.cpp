@@ -2,14 +2,11 @@
 // button and font item, the print preview button and the printer items of the file menu, the
 // table browsers of the master-data menu with the series' measured values.
 #include "catalogue/TCatalogue.h"
-#include "measurements/TMdbMessung.h"
-#include "measurements/TMdbMw.h"
 #include "settings/TSettings.h"
 #include "ui/main/TCorvaneMainForm.h"
 #include "ui/main/TCurveCommands.h"
 #include "ui/main/TMainMenus.h"
 #include "ui/mdb/TMasterDataMenu.h"
-#include "ui/mdb/TMdbForm.h"
 #include "ui/measurements/MeasuredValues.h"
 #include "ui/reports/TEvaluationCommands.h"
 
@@ -37,25 +34,10 @@ void TCorvaneMainForm::AttachWindows() {
 
     masterData_ =
         new TMasterDataMenu(*MasterDataMenu(), *catalogue_, session_->EditOptions().Store, this);
-    catalogue_->Messung().SetMeasuredValuesMenu(true);
-    masterData_->SetPointsHandler([this](QWidget* owner, std::int32_t seriesNo, int flag) {
-        return EditPoints(owner, seriesNo, flag);
-    });
+    InstallPointsCommands(*masterData_, *catalogue_, session_->Options().Installation,
+                          session_->EditOptions().Store,
+                          [this](std::int32_t) { Report(session_->PointsChanged()); });
     connect(this, &TCorvaneMainForm::languageChanged, masterData_, &TMasterDataMenu::ApplyLanguage);
-}
-
-bool TCorvaneMainForm::EditPoints(QWidget* owner, std::int32_t seriesNo, int flag) {
-    TMeasuredValuesServices services;
-    services.Catalogue = catalogue_.get();
-    services.Installation = &session_->Options().Installation;
-    services.BrowsePoints = [this](QWidget* parent) {
-        TMdbForm browser(catalogue_->Mw(), 0, session_->EditOptions().Store, parent);
-        browser.exec();
-        return false; // looking changes nothing
-    };
-    if (!EditSeriesPoints(owner, services, seriesNo, flag)) return false;
-    Report(session_->PointsChanged());
-    return true;
 }
 
 } // namespace corvane

@@ -143,9 +143,6 @@ private:
     void Connect();
     // The windows of the other parts: curves, evaluation (MainFormWindows.cpp).
     void AttachWindows();
-    // A "Messwerte" command of the series browser (flag 1 show, 2 measure, 3 edit); true when
-    // the editor was confirmed, after which the search works on the new points.
-    bool EditPoints(QWidget* owner, std::int32_t seriesNo, int flag);
     void LoadSettings();
     void LoadDataFile();
     void TakeCommandLine();

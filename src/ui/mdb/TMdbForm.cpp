@@ -136,7 +136,7 @@ void TMdbForm::BuildMenus() {
     edit->addActions({insertAct_, editAct_, deleteAct_});
     editSeparator_ = edit->addSeparator();
     edit->addAction(copyAct_);
-    messwerteMenu_ = bar->addMenu(QStringLiteral("Messwerte"));
+    messwerteMenu_ = bar->addMenu(QStringLiteral("&Messwerte"));
     messwerteMenu_->addActions({showPointsAct_, measureAct_, editPointsAct_});
     QMenu* settingsMenu = bar->addMenu(QStringLiteral("&Einstellungen"));
     settingsMenu->addActions({columnEditAct_, defaultAct});

@@ -8,6 +8,8 @@ class QWidget;
 namespace corvane {
 
 class TCatalogue;
+class TIniFile;
+class TMasterDataMenu;
 struct TInstallationSettings;
 
 // Entry points of the series browser's "Messwerte" menu group.
@@ -27,7 +29,17 @@ bool ShowMeasuredValues(QWidget* owner, const TMeasuredValuesServices& services,
 
 // The "Messwerte" group of the series table: flag 1 show, 2 measure, 3 edit the points of a
 // series. Loads the series' points unconverted first; false when the series does not exist.
+// The editor may change the points when the series table is writable.
 bool EditSeriesPoints(QWidget* owner, const TMeasuredValuesServices& services,
                       std::int32_t seriesNo, int flag);
+
+// Shows the "Messwerte" group in the series browsers that `menu` opens and runs its commands
+// on `catalogue` with the rig settings `installation` (both outlive the menu); the points
+// browser keeps its layout in `layouts`. `changed` hears of a series whose points changed:
+// the editor closed with OK, or it kept measured points (which a cancelled editor does
+// not take back).
+void InstallPointsCommands(TMasterDataMenu& menu, TCatalogue& catalogue,
+                           const TInstallationSettings& installation, TIniFile& layouts,
+                           std::function<void(std::int32_t seriesNo)> changed);
 
 } // namespace corvane

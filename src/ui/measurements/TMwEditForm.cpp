@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvane {
 
@@ -60,6 +62,9 @@ const TLook kSoundLooks[] = {
     {TextId::MwSoundDone, "#0000ff", "#ffffff"},
     {TextId::MwSoundTimedOut, "#e00000", "#ffffff"},
 };
+
+// Narrowest point column of the grid.
+constexpr int kColumnWidth = 80;
 
 void Paint(QWidget& widget, const TLook* look) {
     widget.setStyleSheet(
@@ -185,7 +190,8 @@ void TMwEditForm::BuildWindow() {
     grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
-    grid_->horizontalHeader()->setDefaultSectionSize(80);
+    grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    grid_->viewport()->installEventFilter(this);
     connect(grid_, &QWidget::customContextMenuRequested, this, &TMwEditForm::ShowGridMenu);
     layout->addWidget(grid_, 1);
 
@@ -204,6 +210,23 @@ void TMwEditForm::BuildWindow() {
     connect(box, &QDialogButtonBox::rejected, this, &TMwEditForm::reject);
     layout->addWidget(box);
     resize(1000, 700);
+}
+
+bool TMwEditForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize) FitColumns();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TMwEditForm::FitColumns() {
+    QHeaderView* header = grid_->horizontalHeader();
+    const int width = grid_->viewport()->width();
+    const int shown = std::max(1, width / kColumnWidth);
+    const int column = std::max(width / shown, 1);
+    header->setDefaultSectionSize(column); // every column, also one resized before
+    // The last point takes the pixels left over: scrolled to the end, the first column in
+    // sight starts right at the captions.
+    if (const int last = header->count() - 1; last >= 0)
+        header->resizeSection(last, column + width % shown);
 }
 
 void TMwEditForm::ModeButtonClicked(int mode, bool checked) {
@@ -258,6 +281,7 @@ void TMwEditForm::UpdateView() {
     // While measuring, the newest points (the open one is the last column) stay in sight.
     if (editor_->ColumnsRevision() != shownColumns_) {
         shownColumns_ = editor_->ColumnsRevision();
+        FitColumns();
         // After the view has laid out the new columns.
         if (editor_->IsMeasuring())
             QTimer::singleShot(

@@ -54,7 +54,13 @@ public Q_SLOTS:
     // One timer step (also what the timer calls).
     void TimerTick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Point columns share the grid's width, so that scrolled to the newest points no column
+    // is cut off at the captions.
+    void FitColumns();
     void BuildWindow();
     QToolButton* ModeButton(const char* name, TextId text, int mode);
     void ModeButtonClicked(int mode, bool checked);

@@ -36,8 +36,9 @@ protected:
         options.Points = 6;
     }
 
-    // Runs rig and editor side by side until `points` points were accepted.
-    void Measure(int rig, int points, AcousticAnalyser* analyser = nullptr) {
+    // Runs rig and editor side by side until the rig has completed `points` points; the rig
+    // steps `stepsPerTick` periods per editor tick.
+    void Measure(int rig, int points, AcousticAnalyser* analyser = nullptr, int stepsPerTick = 1) {
         TMdbMessung& s = catalogue.Messung();
         s.SetInt(s.FindByKey(12), TMdbMessung::F_PRUEFSTAND, rig);
         catalogue.Mw().SetReadOnly(false);
@@ -46,8 +47,9 @@ protected:
         editor.SetAnalyser(analyser);
         TRigSimulator simulator(options);
         editor.SetMode(TMwEditor::Starting);
-        for (int period = 0; period < 200 && simulator.CompletedPoints() < points; ++period) {
-            simulator.Step();
+        for (int tick = 0; tick < 200 && simulator.CompletedPoints() < points; ++tick) {
+            for (int step = 0; step < stepsPerTick; ++step)
+                simulator.Step();
             clock.Advance(1000);
             editor.Tick();
         }
@@ -88,6 +90,20 @@ TEST_F(RigSimWithEditor, ChamberRigDeliversACharacteristic) {
     EXPECT_GT(bestEfficiency, 55.0f);
     // Free blowing: next to no static pressure.
     EXPECT_LT(mw.GetFloat(mw.FindByKey(1), F::F_PFA), 0.1f * lastPressure);
+}
+
+// A rig period far shorter than the editor's tick: the next point waits until the editor
+// has read the settling, so each completed point is accepted, in order.
+TEST_F(RigSimWithEditor, FastRigLosesNoPoint) {
+    Measure(1, 5, nullptr, 10);
+    TMdbMw& mw = catalogue.Mw();
+    mw.ForgetSeries();
+    ASSERT_TRUE(mw.LoadSeries(12, -1, -1, -1));
+    ASSERT_EQ(mw.RecordCount(), 5);
+    for (int no = 2; no <= 5; ++no)
+        EXPECT_LT(mw.GetFloat(mw.FindByKey(no), F::F_VC),
+                  mw.GetFloat(mw.FindByKey(no - 1), F::F_VC))
+            << no;
 }
 
 TEST_F(RigSimWithEditor, ReverberationRoomWaitsForTheAnalyser) {

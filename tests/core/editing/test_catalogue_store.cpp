@@ -7,6 +7,8 @@
 #include "mdb/TConfirmation.h"
 #include "mdb/TMessage.h"
 #include "mdb/TRecordEditor.h"
+#include "measurements/TMdbMessung.h"
+#include "measurements/TMdbMw.h"
 #include "model/TCatalogueStore.h"
 
 #include <cstdlib>
@@ -150,6 +152,42 @@ TEST_F(CatalogueStore, UnsavedChangesAreAskedAboutBeforeClosing) {
     catalogue_.SetTitle("Titel");
     EXPECT_TRUE(store.MayClose());
     EXPECT_FALSE(store.HasUnsavedChanges());
+}
+
+// Points the measured-values editor keeps are no record change the tables report: told of
+// them, the store asks before closing and the save writes them.
+TEST_F(CatalogueStore, KeptPointsAreUnsavedUntilTheDataFileIsSaved) {
+    TCatalogueStore store(catalogue_);
+    store.OpenFile(file_.string(), true);
+    std::vector<TCatalogueChange> heard;
+    store.Subscribe([&](const TCatalogueChange& c) { heard.push_back(c); });
+    TMdbMessung& series = catalogue_.Messung();
+    const std::int32_t seriesNo = series.Key(series.KeyRecord(0));
+    TMdbMw& mw = catalogue_.Mw();
+    ASSERT_TRUE(mw.LoadSeries(seriesNo, -1, -1, -1));
+    const int before = mw.RecordCount();
+    const std::int32_t pointNo = mw.NextKey();
+    TMdbRecord* point = mw.NewRecord();
+    mw.SetInt(point, TMdbMw::F_MWNR, pointNo);
+    mw.AddToIndex(point);
+    catalogue_.KeepSeriesPoints(mw);
+    EXPECT_FALSE(store.HasUnsavedChanges()); // the tables report no change of their own
+
+    store.PointsChanged(seriesNo);
+    EXPECT_TRUE(store.HasUnsavedChanges());
+    ASSERT_EQ(heard.size(), 1u);
+    EXPECT_EQ(heard[0].Table, &series);
+    EXPECT_EQ(heard[0].Key, seriesNo);
+    user_.answer = TConfirmation::TAnswer::Cancel;
+    EXPECT_FALSE(store.MayClose());
+
+    store.SaveDataFile();
+    EXPECT_FALSE(store.HasUnsavedChanges());
+    TCatalogue reopened;
+    reopened.Open(file_.string());
+    ASSERT_TRUE(reopened.Mw().LoadSeries(seriesNo, -1, -1, -1));
+    EXPECT_EQ(reopened.Mw().RecordCount(), before + 1);
+    EXPECT_NE(reopened.Mw().FindByKey(pointNo), nullptr);
 }
 
 TEST_F(CatalogueStore, ChangedImpellerGetsItsCalibrationBack) {

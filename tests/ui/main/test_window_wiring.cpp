@@ -1,6 +1,7 @@
 // The windows the main window opens, driven through its buttons and menus: the curve windows
 // follow the results, the marks, the font and the language and close with the main window.
 #include "MainWindowFixture.h"
+#include "WithModal.h"
 #include "model/TMessAuswahl.h"
 #include "selection/TResultList.h"
 #include "settings/TSettings.h"
@@ -32,24 +33,10 @@ namespace corvane {
 
 namespace {
 
+using test::WithModal;
+
 void DeleteClosedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Runs `act` on the modal dialog that `open` shows, once it is up, then closes the dialog if
-// `act` left it open; false when no dialog came up.
-bool WithModal(const std::function<void()>& open, const std::function<void(QDialog&)>& act) {
-    auto seen = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [seen, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        *seen = true;
-        act(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    open();
-    QCoreApplication::processEvents(); // a timer that found no dialog has run by now
-    return *seen;
 }
 
 } // namespace

@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -111,6 +113,29 @@ TEST_F(MwEditForm, ModeButtonsAndCopy) {
     confirmation.Answers = {true};
     QTest::mouseClick(Child<QPushButton>(*form, "OkBtn"), Qt::LeftButton);
     EXPECT_EQ(form->result(), QDialog::Accepted);
+}
+
+// Whole point columns fill the grid at any width and with any number of points: scrolled to
+// the newest points, none is cut off at the captions.
+TEST_F(MwEditForm, PointColumnsFillTheGrid) {
+    auto form = Open(3);
+    form->show();
+    auto* view = Child<QTableView>(*form, "Grid");
+    for (const int width : {420, 1000, 1237}) {
+        for (int i = 0; i < 6; ++i)
+            form->Editor().AddColumn(); // more than fit
+        form->resize(width, 700);
+        form->TimerTick(); // shows the new columns
+        QApplication::processEvents();
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        const int first = view->columnAt(0);
+        EXPECT_GE(view->horizontalHeader()->sectionSize(first), 80) << width;
+        EXPECT_EQ(view->columnViewportPosition(first), 0) << width;
+        const int last = form->Model().columnCount() - 1;
+        EXPECT_EQ(view->columnViewportPosition(last) + view->columnWidth(last),
+                  view->viewport()->width())
+            << width;
+    }
 }
 
 TEST_F(MwEditForm, ReadOnlyPointsOnlyShow) {
