@@ -255,7 +255,8 @@ TEST_F(MainWindowTest, RecordsDroppedForARepeatedKeyAreNamedOnceAtStart) {
     test::BuildCatalogue(source);
     const test::Bytes image = test::DataFileImage(source);
     // A copy of impeller 2 stored right after it under key 1.
-    const test::TStreamLayout& impellers = test::WalkImage(image).Tables[6];
+    const test::TImageLayout layout = test::WalkImage(image);
+    const test::TStreamLayout& impellers = layout.Tables[6];
     test::Bytes copy = test::RecordBlock(image, impellers.Records[1]);
     test::PutPayloadWord(copy, 0, 0, 1);
     test::Bytes bytes = image;
@@ -264,7 +265,8 @@ TEST_F(MainWindowTest, RecordsDroppedForARepeatedKeyAreNamedOnceAtStart) {
                  copy.end());
     const std::string path = folder_.filePath(QStringLiteral("twice.mem")).toStdString();
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 
     Open(path);
     QCoreApplication::processEvents();
