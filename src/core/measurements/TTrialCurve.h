@@ -3,6 +3,7 @@
 #include "mdb/CurveInterpolation.h"
 #include "physics/TSeriesConversion.h"
 
+#include <compare>
 #include <cstdint>
 #include <vector>
 
@@ -40,11 +41,15 @@ private:
         float PFa = -1;
         float MeasuredSpeed = -1;
         double ModelTip = 1;
+        double SpeedFreeFlow = 0;
     };
     // Converts flow and pressure factor of point i for the present trial, once per trial.
     void Convert(std::size_t i);
     // Every point converts with its own speed ratio and the common tip-speed factor.
     bool AllSpeedsConvert(float speed) const;
+    // Converted flow of point i against `flow` (flow(i) <=> flow), from the speed-free flow
+    // and `scale` when that decides it beyond any rounding, else from the converted flow.
+    std::partial_ordering FlowOrder(std::size_t i, float flow, double scale);
 
     std::vector<TPoint> points_;
     std::vector<const TPointBase*> view_;

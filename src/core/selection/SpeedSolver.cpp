@@ -24,10 +24,15 @@ constexpr int kBisectionRounds = 10;
 // strictly ascending is what the sort would leave, so it is not sorted again. `distinct`
 // tells whether the flows are pairwise distinct, so that the sorted order does not depend
 // on the order before.
+// With `flowsOnly` only the flows are converted (TMdbMw::LoadSeriesFlows).
 bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed,
-                bool* distinct = nullptr) {
-    if (!mw.LoadSeries(seriesNo, static_cast<float>(density), static_cast<float>(d2),
-                       static_cast<float>(speed)))
+                bool* distinct = nullptr, bool flowsOnly = false) {
+    const auto load =
+        flowsOnly
+            ? &TMdbMw::LoadSeriesFlows
+            : static_cast<bool (TMdbMw::*)(std::int32_t, float, float, float)>(&TMdbMw::LoadSeries);
+    if (!(mw.*load)(seriesNo, static_cast<float>(density), static_cast<float>(d2),
+                    static_cast<float>(speed)))
         return false;
     bool ascending = mw.FlowsAscending();
     if (!ascending) {
@@ -70,12 +75,12 @@ struct TTableUse {
     bool Distinct = true;
 
     bool Load(TMdbMw& mw, const TAuswahlParam& request, const TSpeedCandidate& candidate,
-              double speed) {
+              double speed, bool flowsOnly = false) {
         Loaded = true;
         Speed = static_cast<float>(speed);
         bool distinct = true;
         const bool loaded = LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity,
-                                       candidate.D2, speed, &distinct);
+                                       candidate.D2, speed, &distinct, flowsOnly);
         Distinct = Distinct && distinct;
         return loaded;
     }
@@ -87,7 +92,7 @@ class TPressureError {
 public:
     TPressureError(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw,
                    TTableUse& use)
-        : request_(request), candidate_(candidate), mw_(mw), use_(use) {}
+        : request_(request), candidate_(candidate), mw_(mw), use_(use), curve_(mw.TrialCurve()) {}
 
     // Evaluates e(n); `found` tells whether the interpolation succeeded. The error of a
     // failed interpolation (the end value of the curve) still gives the scans a sign.
@@ -160,7 +165,7 @@ private:
     const TSpeedCandidate& candidate_;
     TMdbMw& mw_;
     TTableUse& use_;
-    TTrialCurve curve_;
+    TTrialCurve& curve_;
     bool curveTaken_ = false;
     // One bracket scan down and one up of 6 targets, 10 rounds of 3, and the start.
     std::array<TMemo, 48> memo_{};
@@ -176,7 +181,9 @@ TSpeedResult ComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& 
     const double vStar = CalibratedOperatingFlow(candidate.Calibration, SystemConstant(request));
     if (!(vStar > 0)) return result;
 
-    if (!use.Load(mw, request, candidate, -1)) return result;
+    // The start needs the flows and the measured speeds (raw readings) alone; every later
+    // load converts in full.
+    if (!use.Load(mw, request, candidate, -1, true)) return result;
     const TCurveValue measuredSpeed =
         mw.Interpolate(TMdbMw::F_VC, TMdbMw::F_N, static_cast<float>(vStar));
     if (!measuredSpeed.Found) return result;
