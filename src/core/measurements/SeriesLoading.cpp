@@ -286,17 +286,19 @@ void TMdbMw::EvaluateAll() {
     }
 }
 
-// Converts the flow of every point alone: the flow factor is the one the full conversion
-// applies, so the stored flows are those of EvaluateAll to the last bit.
+// Converts flow and static pressure of every point alone: the factors are those the full
+// conversion applies, so the stored values are those of EvaluateAll to the last bit.
 void TMdbMw::EvaluateFlows() {
     const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
     auto b = base.Points.begin();
     for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
          point = point->Next, ++b) {
-        const double factor = conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip).Flow;
+        const auto factors = conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
         point->Slots()[F_VC - 1] =
-            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factor));
+            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factors.Flow));
+        point->Slots()[F_PFA - 1] = std::bit_cast<std::uint32_t>(
+            TSeriesConversion::Scaled(b->Values.PFa, factors.Pressure));
     }
 }
 

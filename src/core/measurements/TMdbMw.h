@@ -56,9 +56,9 @@ public:
     // The same with a record of the catalogue's series table, or by series number.
     bool LoadSeries(const TMdbRecord* series, float density, float d2, float speed);
     bool LoadSeries(std::int32_t seriesNo, float density, float d2, float speed);
-    // The same, but only the flows (field VC) are converted: the other computed fields keep
-    // what they held, and the next LoadSeries evaluates in full even for the same targets.
-    // For a caller that reads nothing but flows and raw readings before loading again.
+    // The same, but only flows and static pressures (fields VC and PFA) are converted: the
+    // other computed fields keep what they held, and the next LoadSeries evaluates in full
+    // even for the same targets. For a caller that reads nothing else before loading again.
     bool LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed);
     // Forces the next LoadSeries to read the points again (after the points were changed).
     void ForgetSeries();

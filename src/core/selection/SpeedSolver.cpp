@@ -24,7 +24,7 @@ constexpr int kBisectionRounds = 10;
 // strictly ascending is what the sort would leave, so it is not sorted again. `distinct`
 // tells whether the flows are pairwise distinct, so that the sorted order does not depend
 // on the order before.
-// With `flowsOnly` only the flows are converted (TMdbMw::LoadSeriesFlows).
+// With `flowsOnly` only flows and static pressures are converted (TMdbMw::LoadSeriesFlows).
 bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed,
                 bool* distinct = nullptr, bool flowsOnly = false) {
     const auto load =
@@ -244,8 +244,18 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
                              TMdbMw& mw) {
     TSpeedResult result;
     const double n = request.GivenSpeed;
-    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n))
+    // Most candidates miss the point: the decision needs flows and static pressures alone,
+    // and only an accepted candidate is evaluated in full (its values are read for the row).
+    // The view stays as the first load sorted it, for the full values have the same flows.
+    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n, nullptr,
+                    true))
         return result;
+    const auto evaluate = [&](TSpeedResult& accepted) {
+        if (accepted.Accepted)
+            mw.LoadSeries(candidate.SeriesNo, static_cast<float>(request.RequestedDensity),
+                          static_cast<float>(candidate.D2), static_cast<float>(n));
+        return accepted;
+    };
     result.Speed = n;
     const double deviation = request.Tolerance / 100;
     if (request.FixedQuantity == 0) {
@@ -256,14 +266,15 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
         result.Flow = v;
         result.Pressure = request.RequestedPressure;
         result.Accepted = lo <= v && v <= hi;
+        return evaluate(result);
     } else {
         const TCurveValue p = PressureAt(mw, request.RequestedFlow);
         result.Flow = request.RequestedFlow;
         result.Pressure = p.Value;
         result.Accepted = p.Found && (1 - deviation) * request.RequestedPressure <= p.Value &&
                           p.Value <= (1 + deviation) * request.RequestedPressure;
+        return evaluate(result);
     }
-    return result;
 }
 
 // Mode 2: the given speed at the largest flow of the curve.

@@ -121,12 +121,14 @@ TEST(SeriesBase, ConversionsOfTheKeptBaseEqualAFullEvaluation) {
                         EXPECT_EQ(converted, EvaluatedOneByOne(mw))
                             << s.Type << " " << s.D2 << ": " << d2 << " " << speed << " " << density
                             << " " << distance;
-                        // Flows alone, then in full with the same targets.
+                        // Flows and static pressures alone, then in full with the same targets.
                         ASSERT_TRUE(
                             flows.LoadSeriesFlows(TBaseCatalogue::kSeriesNo, density, d2, speed));
                         for (const TMdbRecord *a = mw.FirstRecord(), *b = flows.FirstRecord();
-                             a != nullptr && b != nullptr; a = a->Next, b = b->Next)
+                             a != nullptr && b != nullptr; a = a->Next, b = b->Next) {
                             EXPECT_EQ(a->Slots()[F::F_VC - 1], b->Slots()[F::F_VC - 1]);
+                            EXPECT_EQ(a->Slots()[F::F_PFA - 1], b->Slots()[F::F_PFA - 1]);
+                        }
                         ASSERT_TRUE(
                             flows.LoadSeries(TBaseCatalogue::kSeriesNo, density, d2, speed));
                         EXPECT_EQ(Computed(flows), converted);
