@@ -3,6 +3,7 @@
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesBase.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane {
@@ -31,6 +32,12 @@ void TTrialCurve::Take(TMdbMw& mw) {
     pressureFactors_.assign(points_.size(), 1);
     convertedIn_.assign(points_.size(), 0);
 
+    lowestSpeed_ = highestSpeed_ = points_.empty() ? 0.0f : points_.front().MeasuredSpeed;
+    for (const TPoint& p : points_) {
+        lowestSpeed_ = std::min(lowestSpeed_, p.MeasuredSpeed);
+        highestSpeed_ = std::max(highestSpeed_, p.MeasuredSpeed);
+    }
+
     separated_ = !view_.empty();
     double previous = 0;
     for (std::size_t i = 0; i < view_.size() && separated_; ++i) {
@@ -44,6 +51,8 @@ void TTrialCurve::Take(TMdbMw& mw) {
 
 bool TTrialCurve::AllSpeedsConvert(float speed) const {
     if (!(speed > 0)) return false;
+    // Outside the range of the measured speeds no point was measured at the trial speed.
+    if (speed < lowestSpeed_ || speed > highestSpeed_) return true;
     for (const TPoint& p : points_)
         if (p.MeasuredSpeed == speed) return false;
     return true;

@@ -55,6 +55,8 @@ private:
     std::vector<const TPointBase*> view_;
     // Whether the order of the converted flows is known without converting them all.
     bool separated_ = false;
+    float lowestSpeed_ = 0; // of the measured speeds of the points taken
+    float highestSpeed_ = 0;
     TSeriesConversion taken_{TSeriesGeometry{}, TConvertTargets{}};
     TSeriesConversion trial_{TSeriesGeometry{}, TConvertTargets{}};
     // Per trial: converted flows, pressure factors and the trial that converted them.

@@ -125,7 +125,7 @@ TSeriesConversion::TFlowPressure TSeriesConversion::FlowPressureFactors(float me
 
 double TSeriesConversion::SpeedFreeFlowScale() const {
     const double scale = g_ * g_ * g_ * static_cast<double>(targets_.Speed);
-    return series_.Family != 2 ? scale * std::cbrt(targetTip_) : scale;
+    return series_.Family != 2 && targetTip_ != 1.0 ? scale * std::cbrt(targetTip_) : scale;
 }
 
 void TSeriesConversion::Convert(TPointValues& point, float measuredSpeed, double modelTip) const {

@@ -249,6 +249,12 @@ TEST(TrialCurve, PressuresAsTheConvertedAndSortedTable) {
     c.raw[2].Speed = 1450;
     c.raw[5].Speed = 1450;
     ExpectTrialsAsTheTable(c, -1, 315, speeds);
+    // The same on a small fan (tip speeds below the saturation of the scale-up) kept at its
+    // size: the two points at the trial speed get no scale-up, the others do.
+    TBaseCatalogue small(90, 160, DroopingCurve(8, 1450));
+    small.raw[2].Speed = 1450;
+    small.raw[5].Speed = 1450;
+    ExpectTrialsAsTheTable(small, -1, -1, speeds);
     c.raw[2].Flow = c.raw[3].Flow;
     ExpectTrialsAsTheTable(c, -1, 315, speeds);
     c.raw[6].Flow = -1;
