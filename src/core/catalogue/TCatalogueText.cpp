@@ -244,6 +244,11 @@ void TCatalogueText::SetCellText(TMdb& table, TMdbRecord* record, int field,
     switch (f.FieldType) {
     case ftFloat:
     case ftFloatTransient: {
+        // Most cells of the measured points are missing values: "-1" needs no parser.
+        if (text == "-1") {
+            table.SetFloat(record, field, -1.0f);
+            return;
+        }
         float value = 0;
         const auto result = std::from_chars(first, last, value);
         if (result.ec != std::errc() || result.ptr != last)

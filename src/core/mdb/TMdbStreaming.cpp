@@ -16,6 +16,7 @@
 #include <bit>
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace corvane {
@@ -63,8 +64,9 @@ bool IsWordField(TFieldType type) {
 }
 
 // Reads one record block into a new record of `table`; `bytes` has room for the largest
-// payload.
-void ReadRecord(TMdb& table, TStream& stream, unsigned char* bytes) {
+// payload, `fields` are the table's fields 1..FieldCount().
+void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
+                unsigned char* bytes) {
     TMdbRecord* record = table.NewRecord();
     const std::int32_t wordCount = stream.ReadInt32();
     if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
@@ -72,9 +74,8 @@ void ReadRecord(TMdb& table, TStream& stream, unsigned char* bytes) {
     Scramble(bytes, wordCount);
 
     std::int32_t pos = 0;
-    const int fieldCount = table.FieldCount();
-    for (int i = 1; i <= fieldCount; ++i) {
-        const TMdbField& field = table.Field(i);
+    for (int i = 1; i <= static_cast<int>(fields.size()); ++i) {
+        const TMdbField& field = fields[static_cast<std::size_t>(i - 1)];
         if (IsWordField(field.FieldType)) {
             if (pos >= wordCount) IllegalByteCount();
             record->Slots()[field.Slot] = LoadWord(bytes + 4 * pos++);
@@ -113,7 +114,8 @@ std::int64_t TMdb::PayloadWords(const TMdbRecord* record) const {
 }
 
 void TMdb::WriteRecord(const TMdbRecord* record, TStream& stream) {
-    const auto payload = std::make_unique<TPayload>();
+    // Every word written is set first (padding included): no need to clear.
+    const auto payload = std::make_unique_for_overwrite<TPayload>();
     unsigned char* bytes = payload->Bytes;
     std::int32_t count = 0;
     const auto tooLarge = [this] {
@@ -182,9 +184,12 @@ void TMdb::LoadFromStream(TStream& stream) {
             const std::int64_t remaining = stream.Size() - stream.Position();
             if (recordCount > remaining / minBlock) IllegalByteCount();
 
-            const auto payload = std::make_unique<TPayload>();
+            // Only the words a block states are read and looked at: no need to clear.
+            const auto payload = std::make_unique_for_overwrite<TPayload>();
+            const std::span<const TMdbField> fields(fields_.data() + 1,
+                                                    static_cast<std::size_t>(fieldCount_));
             for (std::int32_t r = 0; r < recordCount; ++r)
-                ReadRecord(*this, stream, payload->Bytes);
+                ReadRecord(*this, fields, stream, payload->Bytes);
         }
         RebuildIndex(false);
     } catch (...) {

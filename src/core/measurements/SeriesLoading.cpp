@@ -31,8 +31,19 @@ bool TMdbMw::LoadSeries(const TMdbRecord* series, float density, float d2, float
     return LoadSeries(catalogue_->Messung(), series, density, d2, speed);
 }
 
+bool TMdbMw::LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed) {
+    if (catalogue_ == nullptr) return ClearSeries();
+    const TMdbMessung& series = catalogue_->Messung();
+    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed, false);
+}
+
 bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
                         float d2, float speed) {
+    return LoadSeries(seriesTable, series, density, d2, speed, true);
+}
+
+bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
+                        float d2, float speed, bool full) {
     if (series == nullptr) return ClearSeries();
     const std::int32_t seriesNo = seriesTable.GetInt(series, TMdbMessung::F_MESSNR);
     if (seriesNo != seriesNo_ || !HoldsPointsOf(seriesNo)) {
@@ -53,8 +64,12 @@ bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series
     targetSpeed_ = speed;
     targetDensity_ = density;
     evalDistance_ = distance;
-    EvaluateAll();
-    evaluated_ = true;
+    if (full) {
+        EvaluateAll();
+    } else {
+        EvaluateFlows();
+    }
+    evaluated_ = full;
     return true;
 }
 
@@ -112,13 +127,14 @@ void TMdbMw::TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series
 // Raw points from the shared cache, else from the data file (then kept in the cache).
 void TMdbMw::ReadPoints(std::int32_t seriesNo) {
     seriesNo_ = 0; // until the points are complete
-    FreeAllRecords();
     cacheSerial_ = 0;
+    // The cache writes its points over the records there are.
     if (pointCache_ != nullptr && pointCache_->Restore(seriesNo, *this)) {
         cacheSerial_ = pointCache_->Serial(seriesNo);
         cacheChanges_ = Changes();
         return;
     }
+    FreeAllRecords();
     if (catalogue_ == nullptr) return;
     try {
         catalogue_->ReadSeriesPoints(seriesNo, *this);
@@ -248,13 +264,18 @@ const TSeriesConversion& TMdbMw::Conversion() {
     return *conversion_;
 }
 
-// Converts the base evaluation of every point to the targets and stores the results.
-void TMdbMw::EvaluateAll() {
+const TSeriesBase& TMdbMw::TakeBase() {
     const TSeriesBase& base = Base();
     soundInstrument_ = base.SoundInstrument;
     minMeasuredSpeed_ = base.MinMeasuredSpeed;
     maxMeasuredSpeed_ = base.MaxMeasuredSpeed;
     meanDensity_ = base.MeanDensity;
+    return base;
+}
+
+// Converts the base evaluation of every point to the targets and stores the results.
+void TMdbMw::EvaluateAll() {
+    const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
     auto b = base.Points.begin();
     for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
@@ -262,6 +283,22 @@ void TMdbMw::EvaluateAll() {
         TPointValues v = b->Values;
         conversion.Convert(v, b->Values.Speed, b->ModelTip);
         StoreValues(point, v);
+    }
+}
+
+// Converts flow and static pressure of every point alone: the factors are those the full
+// conversion applies, so the stored values are those of EvaluateAll to the last bit.
+void TMdbMw::EvaluateFlows() {
+    const TSeriesBase& base = TakeBase();
+    const TSeriesConversion& conversion = Conversion();
+    auto b = base.Points.begin();
+    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
+         point = point->Next, ++b) {
+        const auto factors = conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
+        point->Slots()[F_VC - 1] =
+            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factors.Flow));
+        point->Slots()[F_PFA - 1] = std::bit_cast<std::uint32_t>(
+            TSeriesConversion::Scaled(b->Values.PFa, factors.Pressure));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "measurements/Humidity.h"
+#include "measurements/TTrialCurve.h"
 #include "util/Text.h"
 
 #include <algorithm>
@@ -28,6 +29,13 @@ TMdbMw::TMdbMw(TCatalogue* catalogue)
     newPointSlots_.assign(static_cast<std::size_t>(SlotCount()), 0);
     for (int field = 1; field <= FieldCount(); ++field)
         if (IsFloatField(field)) newPointSlots_[static_cast<std::size_t>(field - 1)] = kMissingBits;
+}
+
+TMdbMw::~TMdbMw() = default;
+
+TTrialCurve& TMdbMw::TrialCurve() {
+    if (!trialCurve_) trialCurve_ = std::make_unique<TTrialCurve>();
+    return *trialCurve_;
 }
 
 bool TMdbMw::IsFloatField(int field) const {

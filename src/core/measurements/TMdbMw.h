@@ -16,6 +16,7 @@ namespace corvane {
 class TCatalogue;
 class TMdbMessung;
 class TSeriesPointCache;
+class TTrialCurve;
 struct TPointBase;
 struct TSeriesBase;
 
@@ -36,6 +37,7 @@ public:
     static constexpr std::int32_t kThreeMicrophoneInstrument = 204;
 
     explicit TMdbMw(TCatalogue* catalogue = nullptr);
+    ~TMdbMw() override;
 
     // Optional shared store of raw points per series (not owned); nullptr reads the data file
     // for every change of series.
@@ -54,6 +56,10 @@ public:
     // The same with a record of the catalogue's series table, or by series number.
     bool LoadSeries(const TMdbRecord* series, float density, float d2, float speed);
     bool LoadSeries(std::int32_t seriesNo, float density, float d2, float speed);
+    // The same, but only flows and static pressures (fields VC and PFA) are converted: the
+    // other computed fields keep what they held, and the next LoadSeries evaluates in full
+    // even for the same targets. For a caller that reads nothing else before loading again.
+    bool LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed);
     // Forces the next LoadSeries to read the points again (after the points were changed).
     void ForgetSeries();
     // Forces the next LoadSeries to evaluate again with unchanged targets, the base
@@ -75,6 +81,9 @@ public:
     const TSeriesConversion& Conversion();
     // The base of the point at every view position (the view as it is now).
     void ViewBase(std::vector<const TPointBase*>& out);
+    // Scratch trial curve of the speed solutions on this table, kept so that its buffers are
+    // allocated once rather than per solution.
+    TTrialCurve& TrialCurve();
     // Level of one band of the LP family at microphone position 0 (own levels or the mean of
     // the three microphones) or 1..3; with `octave` a band from 63 Hz to 8 kHz is summed with
     // its two neighbours (three-microphone instrument only). -1 when there is none.
@@ -128,7 +137,12 @@ private:
     void ReadPoints(std::int32_t seriesNo);
     // Empties the table for a series that does not exist; returns false.
     bool ClearSeries();
+    bool LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
+                    float d2, float speed, bool full);
+    // The base evaluation, with the series values kept beside it.
+    const TSeriesBase& TakeBase();
     void EvaluateAll();
+    void EvaluateFlows();
     // Base evaluation of one point before conversion.
     TPointValues BaseValues(const TMdbRecord* point) const;
     static void StoreValues(TMdbRecord* point, const TPointValues& values);
@@ -169,6 +183,7 @@ private:
     float minMeasuredSpeed_ = 1000000;
     float maxMeasuredSpeed_ = 0;
     float meanDensity_ = 0;
+    std::unique_ptr<TTrialCurve> trialCurve_;
 };
 
 } // namespace corvane

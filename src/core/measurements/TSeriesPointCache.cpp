@@ -58,19 +58,20 @@ bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
     const auto image = [&entry, slotCount](int i) {
         return entry.Slots.data() + slotCount * static_cast<std::size_t>(i);
     };
-    if (entry.RecordCount > 0 && table.RecordCount() == entry.RecordCount) {
-        // As many records as stored: they take the images in list order, which gives the
-        // same table as new records would, without freeing and allocating them.
+    if (entry.RecordCount > 0) {
+        // The records the table has take the images in list order, which gives the same table
+        // as new records would, with no more freeing and allocating than the counts differ by.
+        int count = table.RecordCount();
+        for (; count > entry.RecordCount; --count)
+            table.FreeRecord(table.FirstRecord(), true);
+        for (; count < entry.RecordCount; ++count)
+            table.NewRecord();
         int i = 0;
         for (TMdbRecord* record = table.FirstRecord(); record != nullptr; record = record->Next)
             std::memcpy(record->Slots(), image(i++), slotCount * sizeof(std::uint32_t));
         table.NoteDirectWrites();
     } else {
         table.FreeAllRecords();
-        // New records go to the head of the list: create them from the last stored one (the
-        // first read) to the first, which gives the list order of the original load.
-        for (int i = entry.RecordCount - 1; i >= 0; --i)
-            std::memcpy(table.NewRecord()->Slots(), image(i), slotCount * sizeof(std::uint32_t));
     }
     table.RebuildIndex(false);
     return true;

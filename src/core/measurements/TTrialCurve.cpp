@@ -3,6 +3,9 @@
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesBase.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace corvane {
 
 namespace {
@@ -22,12 +25,18 @@ void TTrialCurve::Take(TMdbMw& mw) {
     mw.ViewBase(view_);
     points_.clear();
     for (const TPointBase* base : view_)
-        points_.push_back(
-            {base->Values.Flow, base->Values.PFa, base->Values.Speed, base->ModelTip});
+        points_.push_back({base->Values.Flow, base->Values.PFa, base->Values.Speed, base->ModelTip,
+                           base->SpeedFreeFlow});
     taken_ = mw.Conversion();
     flows_.assign(points_.size(), 0);
     pressureFactors_.assign(points_.size(), 1);
     convertedIn_.assign(points_.size(), 0);
+
+    lowestSpeed_ = highestSpeed_ = points_.empty() ? 0.0f : points_.front().MeasuredSpeed;
+    for (const TPoint& p : points_) {
+        lowestSpeed_ = std::min(lowestSpeed_, p.MeasuredSpeed);
+        highestSpeed_ = std::max(highestSpeed_, p.MeasuredSpeed);
+    }
 
     separated_ = !view_.empty();
     double previous = 0;
@@ -42,6 +51,8 @@ void TTrialCurve::Take(TMdbMw& mw) {
 
 bool TTrialCurve::AllSpeedsConvert(float speed) const {
     if (!(speed > 0)) return false;
+    // Outside the range of the measured speeds no point was measured at the trial speed.
+    if (speed < lowestSpeed_ || speed > highestSpeed_) return true;
     for (const TPoint& p : points_)
         if (p.MeasuredSpeed == speed) return false;
     return true;
@@ -56,28 +67,50 @@ void TTrialCurve::Convert(std::size_t i) {
     convertedIn_[i] = trialNo_;
 }
 
+std::partial_ordering TTrialCurve::FlowOrder(std::size_t i, float flow, double scale) {
+    // The estimate is within about 1e-14 of the double product the converted flow rounds
+    // from, and that rounding is within 6e-8: beyond kSafeGap the order is certain.
+    const double estimate = points_[i].SpeedFreeFlow * scale;
+    const double x = flow;
+    if (estimate > x * (1 + kSafeGap)) return std::partial_ordering::greater;
+    if (estimate < x * (1 - kSafeGap)) return std::partial_ordering::less;
+    Convert(i);
+    return flows_[i] <=> flow;
+}
+
 TTrialCurve::TTrial TTrialCurve::PressureAt(float speed, float flow) {
     trial_ = taken_.WithSpeed(speed);
     ++trialNo_;
     TTrial trial;
     trial.Ascending = true;
+    const auto xAt = [this](std::size_t i) {
+        Convert(i);
+        return flows_[i];
+    };
+    const auto yAt = [this](std::size_t i) {
+        Convert(i);
+        return static_cast<double>(TSeriesConversion::Scaled(points_[i].PFa, pressureFactors_[i]));
+    };
     if (!separated_ || !AllSpeedsConvert(speed)) {
         for (std::size_t i = 0; i < points_.size(); ++i) {
             Convert(i);
             // A NaN fails the comparison too.
             if (i > 0 && !(flows_[i - 1] < flows_[i])) trial.Ascending = false;
         }
+        trial.Pressure = InterpolateAscending(points_.size(), flow, xAt, yAt);
+        return trial;
     }
-    trial.Pressure = InterpolateAscending(
-        points_.size(), flow,
-        [this](std::size_t i) {
-            Convert(i);
-            return flows_[i];
-        },
-        [this](std::size_t i) {
-            Convert(i);
-            return static_cast<double>(
-                TSeriesConversion::Scaled(points_[i].PFa, pressureFactors_[i]));
+    // Every point converts by its own speed ratio: the positions the interpolation compares
+    // with the flow asked for are mostly decided by the speed-free flows, and only the two
+    // points it interpolates between are converted.
+    const double scale = trial_.SpeedFreeFlowScale();
+    if (!(flow > 0) || !std::isfinite(flow) || !std::isfinite(scale) || !(scale > 0)) {
+        trial.Pressure = InterpolateAscending(points_.size(), flow, xAt, yAt);
+        return trial;
+    }
+    trial.Pressure =
+        InterpolateAscending(points_.size(), flow, xAt, yAt, [this, flow, scale](std::size_t i) {
+            return FlowOrder(i, flow, scale);
         });
     return trial;
 }

@@ -3,6 +3,7 @@
 #include "mdb/CurveInterpolation.h"
 #include "physics/TSeriesConversion.h"
 
+#include <compare>
 #include <cstdint>
 #include <vector>
 
@@ -40,16 +41,22 @@ private:
         float PFa = -1;
         float MeasuredSpeed = -1;
         double ModelTip = 1;
+        double SpeedFreeFlow = 0;
     };
     // Converts flow and pressure factor of point i for the present trial, once per trial.
     void Convert(std::size_t i);
     // Every point converts with its own speed ratio and the common tip-speed factor.
     bool AllSpeedsConvert(float speed) const;
+    // Converted flow of point i against `flow` (flow(i) <=> flow), from the speed-free flow
+    // and `scale` when that decides it beyond any rounding, else from the converted flow.
+    std::partial_ordering FlowOrder(std::size_t i, float flow, double scale);
 
     std::vector<TPoint> points_;
     std::vector<const TPointBase*> view_;
     // Whether the order of the converted flows is known without converting them all.
     bool separated_ = false;
+    float lowestSpeed_ = 0; // of the measured speeds of the points taken
+    float highestSpeed_ = 0;
     TSeriesConversion taken_{TSeriesGeometry{}, TConvertTargets{}};
     TSeriesConversion trial_{TSeriesGeometry{}, TConvertTargets{}};
     // Per trial: converted flows, pressure factors and the trial that converted them.

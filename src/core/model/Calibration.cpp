@@ -54,11 +54,13 @@ namespace {
 // Calibrates records against one series. The series' raw points are read once into a private
 // measured-points table (the catalogue's shared one may hold anything) and evaluated again
 // only when the diameter changes; records with the diameter of the previous one reuse its
-// calibration.
+// calibration. The table forgets what it held before, so that it reads the series as a new
+// table would.
 class TSeriesCalibrator {
 public:
-    TSeriesCalibrator(TCatalogue& catalogue, std::int32_t seriesNo)
-        : table_(&catalogue), seriesNo_(seriesNo) {}
+    TSeriesCalibrator(TMdbMw& table, std::int32_t seriesNo) : table_(table), seriesNo_(seriesNo) {
+        table_.ForgetSeries();
+    }
 
     TCalibration ForDiameter(float d2) {
         if (!(d2 > 0)) return {};
@@ -84,7 +86,7 @@ public:
     }
 
 private:
-    TMdbMw table_;
+    TMdbMw& table_;
     std::int32_t seriesNo_;
     std::vector<TCalibrationPoint> points_;
     bool hasLast_ = false;
@@ -122,8 +124,15 @@ void CalibrateSeries(TCatalogue& catalogue, std::int32_t seriesNo) {
 void CalibrateRecords(TCatalogue& catalogue, std::int32_t seriesNo,
                       std::span<TMdbRecord* const> impellerRecords,
                       std::span<TMdbRecord* const> housingRecords) {
+    TMdbMw table(&catalogue);
+    CalibrateRecords(catalogue, seriesNo, impellerRecords, housingRecords, table);
+}
+
+void CalibrateRecords(TCatalogue& catalogue, std::int32_t seriesNo,
+                      std::span<TMdbRecord* const> impellerRecords,
+                      std::span<TMdbRecord* const> housingRecords, TMdbMw& table) {
     if (seriesNo <= 0) return;
-    TSeriesCalibrator calibrator(catalogue, seriesNo);
+    TSeriesCalibrator calibrator(table, seriesNo);
     TMdbLaufrad& impellers = catalogue.Laufrad();
     for (TMdbRecord* impeller : impellerRecords)
         Store(impellers, impeller,

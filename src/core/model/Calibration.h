@@ -6,6 +6,7 @@
 namespace corvane {
 
 class TCatalogue;
+class TMdbMw;
 class TMdbRecord;
 
 // Quadratic calibration of a static-pressure curve: dp_fa ≈ A0 + A1·V + A2·V² (Pa, V in m³/h)
@@ -43,5 +44,10 @@ void CalibrateSeries(TCatalogue& catalogue, std::int32_t seriesNo);
 void CalibrateRecords(TCatalogue& catalogue, std::int32_t seriesNo,
                       std::span<TMdbRecord* const> impellers,
                       std::span<TMdbRecord* const> housings);
+// The same reading the points into `table` (a measured-points table of `catalogue` without
+// point cache, kept by a caller that calibrates many series: making one is not cheap).
+void CalibrateRecords(TCatalogue& catalogue, std::int32_t seriesNo,
+                      std::span<TMdbRecord* const> impellers, std::span<TMdbRecord* const> housings,
+                      TMdbMw& table);
 
 } // namespace corvane

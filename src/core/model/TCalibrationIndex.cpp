@@ -3,6 +3,7 @@
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
+#include "measurements/TMdbMw.h"
 #include "model/Calibration.h"
 
 namespace corvane {
@@ -22,10 +23,18 @@ TCalibrationIndex::TCalibrationIndex(TCatalogue& catalogue) {
     }
 }
 
-void TCalibrationIndex::Calibrate(TCatalogue& catalogue, std::int32_t seriesNo) const {
+TCalibrationIndex::~TCalibrationIndex() = default;
+TCalibrationIndex::TCalibrationIndex(TCalibrationIndex&&) noexcept = default;
+TCalibrationIndex& TCalibrationIndex::operator=(TCalibrationIndex&&) noexcept = default;
+
+void TCalibrationIndex::Calibrate(TCatalogue& catalogue, std::int32_t seriesNo) {
     const auto it = bySeries_.find(seriesNo);
     if (it == bySeries_.end()) return;
-    CalibrateRecords(catalogue, seriesNo, it->second.Impellers, it->second.Housings);
+    if (!table_ || tableCatalogue_ != &catalogue) {
+        table_ = std::make_unique<TMdbMw>(&catalogue);
+        tableCatalogue_ = &catalogue;
+    }
+    CalibrateRecords(catalogue, seriesNo, it->second.Impellers, it->second.Housings, *table_);
 }
 
 } // namespace corvane

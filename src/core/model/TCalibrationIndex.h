@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 namespace corvane {
 
 class TCatalogue;
+class TMdbMw;
 class TMdbRecord;
 
 // The impellers and housings of a catalogue by the series that holds their curve, each in
@@ -16,8 +18,12 @@ class TMdbRecord;
 class TCalibrationIndex {
 public:
     explicit TCalibrationIndex(TCatalogue& catalogue);
-    // Calibrates the impellers and housings of one series, as CalibrateSeries does.
-    void Calibrate(TCatalogue& catalogue, std::int32_t seriesNo) const;
+    ~TCalibrationIndex();
+    TCalibrationIndex(TCalibrationIndex&&) noexcept;
+    TCalibrationIndex& operator=(TCalibrationIndex&&) noexcept;
+    // Calibrates the impellers and housings of one series, as CalibrateSeries does, reading
+    // the points into a measured-points table kept for all series.
+    void Calibrate(TCatalogue& catalogue, std::int32_t seriesNo);
 
 private:
     struct TRecords {
@@ -25,6 +31,8 @@ private:
         std::vector<TMdbRecord*> Housings;
     };
     std::unordered_map<std::int32_t, TRecords> bySeries_;
+    std::unique_ptr<TMdbMw> table_; // of the catalogue calibrated last
+    TCatalogue* tableCatalogue_ = nullptr;
 };
 
 } // namespace corvane

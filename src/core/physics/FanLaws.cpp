@@ -48,11 +48,12 @@ constexpr TTablePoint kTableD[] = {{0, 0.2},     {150, 0.9},    {200, 0.94},  {2
 template <std::size_t N> double LookUp(const TTablePoint (&table)[N], double x) {
     if (!(x > table[0].X)) return table[0].Y;
     if (x >= table[N - 1].X) return table[N - 1].Y;
-    std::size_t i = 1;
-    while (x >= table[i].X)
-        ++i;
-    const TTablePoint& a = table[i - 1];
-    const TTablePoint& b = table[i];
+    // The first point beyond x (the points ascend; the last one is beyond x here).
+    const TTablePoint* above =
+        std::upper_bound(std::begin(table) + 1, std::end(table) - 1, x,
+                         [](double value, const TTablePoint& point) { return value < point.X; });
+    const TTablePoint& a = *(above - 1);
+    const TTablePoint& b = *above;
     return a.Y + (b.Y - a.Y) * (x - a.X) / (b.X - a.X);
 }
 

@@ -123,6 +123,11 @@ TSeriesConversion::TFlowPressure TSeriesConversion::FlowPressureFactors(float me
     return {f.Flow, f.Pressure};
 }
 
+double TSeriesConversion::SpeedFreeFlowScale() const {
+    const double scale = g_ * g_ * g_ * static_cast<double>(targets_.Speed);
+    return series_.Family != 2 && targetTip_ != 1.0 ? scale * std::cbrt(targetTip_) : scale;
+}
+
 void TSeriesConversion::Convert(TPointValues& point, float measuredSpeed, double modelTip) const {
     const TPointFactors f = Factors(measuredSpeed, modelTip);
     if (!diameterStep_ && !f.SpeedStep && !densityStep_ && !distanceStep_) {

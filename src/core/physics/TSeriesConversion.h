@@ -41,6 +41,11 @@ public:
         double Pressure = 1;
     };
     TFlowPressure FlowPressureFactors(float measuredSpeed, double modelTip) const;
+    // When the target speed differs from every point's measured speed, the flow factor of a
+    // point is this common scale times H/n · cbrt(1 / modelTip) (without the root for series
+    // without scale-up): the converted flow is about TPointBase::SpeedFreeFlow times this,
+    // within a few units of rounding of the double factors.
+    double SpeedFreeFlowScale() const;
 
     // Applies a factor to a value that is not missing (-1), rounding once to single precision.
     static float Scaled(float value, double factor) {

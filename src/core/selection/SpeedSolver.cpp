@@ -24,10 +24,15 @@ constexpr int kBisectionRounds = 10;
 // strictly ascending is what the sort would leave, so it is not sorted again. `distinct`
 // tells whether the flows are pairwise distinct, so that the sorted order does not depend
 // on the order before.
+// With `flowsOnly` only flows and static pressures are converted (TMdbMw::LoadSeriesFlows).
 bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed,
-                bool* distinct = nullptr) {
-    if (!mw.LoadSeries(seriesNo, static_cast<float>(density), static_cast<float>(d2),
-                       static_cast<float>(speed)))
+                bool* distinct = nullptr, bool flowsOnly = false) {
+    const auto load =
+        flowsOnly
+            ? &TMdbMw::LoadSeriesFlows
+            : static_cast<bool (TMdbMw::*)(std::int32_t, float, float, float)>(&TMdbMw::LoadSeries);
+    if (!(mw.*load)(seriesNo, static_cast<float>(density), static_cast<float>(d2),
+                    static_cast<float>(speed)))
         return false;
     bool ascending = mw.FlowsAscending();
     if (!ascending) {
@@ -70,12 +75,12 @@ struct TTableUse {
     bool Distinct = true;
 
     bool Load(TMdbMw& mw, const TAuswahlParam& request, const TSpeedCandidate& candidate,
-              double speed) {
+              double speed, bool flowsOnly = false) {
         Loaded = true;
         Speed = static_cast<float>(speed);
         bool distinct = true;
         const bool loaded = LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity,
-                                       candidate.D2, speed, &distinct);
+                                       candidate.D2, speed, &distinct, flowsOnly);
         Distinct = Distinct && distinct;
         return loaded;
     }
@@ -87,7 +92,7 @@ class TPressureError {
 public:
     TPressureError(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw,
                    TTableUse& use)
-        : request_(request), candidate_(candidate), mw_(mw), use_(use) {}
+        : request_(request), candidate_(candidate), mw_(mw), use_(use), curve_(mw.TrialCurve()) {}
 
     // Evaluates e(n); `found` tells whether the interpolation succeeded. The error of a
     // failed interpolation (the end value of the curve) still gives the scans a sign.
@@ -160,7 +165,7 @@ private:
     const TSpeedCandidate& candidate_;
     TMdbMw& mw_;
     TTableUse& use_;
-    TTrialCurve curve_;
+    TTrialCurve& curve_;
     bool curveTaken_ = false;
     // One bracket scan down and one up of 6 targets, 10 rounds of 3, and the start.
     std::array<TMemo, 48> memo_{};
@@ -176,7 +181,9 @@ TSpeedResult ComputedSpeed(const TAuswahlParam& request, const TSpeedCandidate& 
     const double vStar = CalibratedOperatingFlow(candidate.Calibration, SystemConstant(request));
     if (!(vStar > 0)) return result;
 
-    if (!use.Load(mw, request, candidate, -1)) return result;
+    // The start needs the flows and the measured speeds (raw readings) alone; every later
+    // load converts in full.
+    if (!use.Load(mw, request, candidate, -1, true)) return result;
     const TCurveValue measuredSpeed =
         mw.Interpolate(TMdbMw::F_VC, TMdbMw::F_N, static_cast<float>(vStar));
     if (!measuredSpeed.Found) return result;
@@ -237,8 +244,18 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
                              TMdbMw& mw) {
     TSpeedResult result;
     const double n = request.GivenSpeed;
-    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n))
+    // Most candidates miss the point: the decision needs flows and static pressures alone,
+    // and only an accepted candidate is evaluated in full (its values are read for the row).
+    // The view stays as the first load sorted it, for the full values have the same flows.
+    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n, nullptr,
+                    true))
         return result;
+    const auto evaluate = [&](TSpeedResult& accepted) {
+        if (accepted.Accepted)
+            mw.LoadSeries(candidate.SeriesNo, static_cast<float>(request.RequestedDensity),
+                          static_cast<float>(candidate.D2), static_cast<float>(n));
+        return accepted;
+    };
     result.Speed = n;
     const double deviation = request.Tolerance / 100;
     if (request.FixedQuantity == 0) {
@@ -249,14 +266,15 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
         result.Flow = v;
         result.Pressure = request.RequestedPressure;
         result.Accepted = lo <= v && v <= hi;
+        return evaluate(result);
     } else {
         const TCurveValue p = PressureAt(mw, request.RequestedFlow);
         result.Flow = request.RequestedFlow;
         result.Pressure = p.Value;
         result.Accepted = p.Found && (1 - deviation) * request.RequestedPressure <= p.Value &&
                           p.Value <= (1 + deviation) * request.RequestedPressure;
+        return evaluate(result);
     }
-    return result;
 }
 
 // Mode 2: the given speed at the largest flow of the curve.

@@ -53,7 +53,8 @@ double CalibratedOperatingFlow(const TCalibration& calibration, double k);
 // Finds the speed at which the candidate's converted curve meets the requested point (or
 // checks the given speed, depending on the search mode) and classifies it. On return `mw`
 // holds the candidate's series converted to (requested density, D2, speed), sorted
-// ascending by flow, whenever the series was loaded.
+// ascending by flow, whenever the series was loaded; for a candidate that is not accepted
+// only flows and static pressures may be converted (TMdbMw::LoadSeriesFlows).
 TSpeedResult SolveCandidate(const TAuswahlParam& request, const TSpeedCandidate& candidate,
                             TMdbMw& mw);
 // The same without the speed classification (SpeedClass stays kSpeedRejected).

@@ -11,6 +11,7 @@
 #include "measurements/TTrialCurve.h"
 #include "physics/ListeningDistance.h"
 
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
@@ -108,6 +109,8 @@ TEST(SeriesBase, ConversionsOfTheKeptBaseEqualAFullEvaluation) {
         TSeriesPointCache cache;
         TMdbMw mw(&c.cat);
         mw.SetPointCache(&cache);
+        TMdbMw flows(&c.cat);
+        flows.SetPointCache(&cache);
         for (const float distance : {-1.0f, 4.0f}) {
             SetListeningDistance(distance);
             for (const float d2 : {-1.0f, s.D2, 500.0f})
@@ -118,6 +121,17 @@ TEST(SeriesBase, ConversionsOfTheKeptBaseEqualAFullEvaluation) {
                         EXPECT_EQ(converted, EvaluatedOneByOne(mw))
                             << s.Type << " " << s.D2 << ": " << d2 << " " << speed << " " << density
                             << " " << distance;
+                        // Flows and static pressures alone, then in full with the same targets.
+                        ASSERT_TRUE(
+                            flows.LoadSeriesFlows(TBaseCatalogue::kSeriesNo, density, d2, speed));
+                        for (const TMdbRecord *a = mw.FirstRecord(), *b = flows.FirstRecord();
+                             a != nullptr && b != nullptr; a = a->Next, b = b->Next) {
+                            EXPECT_EQ(a->Slots()[F::F_VC - 1], b->Slots()[F::F_VC - 1]);
+                            EXPECT_EQ(a->Slots()[F::F_PFA - 1], b->Slots()[F::F_PFA - 1]);
+                        }
+                        ASSERT_TRUE(
+                            flows.LoadSeries(TBaseCatalogue::kSeriesNo, density, d2, speed));
+                        EXPECT_EQ(Computed(flows), converted);
                     }
         }
     }
@@ -202,8 +216,12 @@ void ExpectTrialsAsTheTable(const TBaseCatalogue& c, float density, float d2,
         const float first = table.GetFloat(table.ViewRecord(0), F::F_VC);
         const float last = table.GetFloat(table.ViewRecord(table.ViewCount() - 1), F::F_VC);
         const float at3 = table.GetFloat(table.ViewRecord(3), F::F_VC);
-        for (const float flow : {first - 1, first, 0.37f * first + 0.63f * last, at3,
-                                 0.5f * (first + last), last, last + 1}) {
+        // Flows a float step beside a point's flow: no estimate decides them.
+        const float below3 = std::nextafter(at3, 0.0f);
+        const float above3 = std::nextafter(at3, 2 * at3);
+        for (const float flow :
+             {first - 1, first, std::nextafter(first, last), 0.37f * first + 0.63f * last, below3,
+              at3, above3, 0.5f * (first + last), std::nextafter(last, first), last, last + 1}) {
             const TTrialCurve::TTrial trial = curve.PressureAt(speed, flow);
             ASSERT_EQ(trial.Ascending, ascending) << speed;
             if (!ascending) continue;
@@ -231,6 +249,12 @@ TEST(TrialCurve, PressuresAsTheConvertedAndSortedTable) {
     c.raw[2].Speed = 1450;
     c.raw[5].Speed = 1450;
     ExpectTrialsAsTheTable(c, -1, 315, speeds);
+    // The same on a small fan (tip speeds below the saturation of the scale-up) kept at its
+    // size: the two points at the trial speed get no scale-up, the others do.
+    TBaseCatalogue small(90, 160, DroopingCurve(8, 1450));
+    small.raw[2].Speed = 1450;
+    small.raw[5].Speed = 1450;
+    ExpectTrialsAsTheTable(small, -1, -1, speeds);
     c.raw[2].Flow = c.raw[3].Flow;
     ExpectTrialsAsTheTable(c, -1, 315, speeds);
     c.raw[6].Flow = -1;

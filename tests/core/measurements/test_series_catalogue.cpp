@@ -111,11 +111,19 @@ TEST_F(SeriesCatalogue, CachedPointsEqualFilePoints) {
     EXPECT_EQ(cached.ImpellerType(), 0);
     EXPECT_EQ(cached.CorrectionFamily(), 2);
     EXPECT_EQ(cache.SeriesCount(), 2u);
-    ASSERT_TRUE(cached.LoadSeries(1, -1, -1, -1)); // from the cache
+    ASSERT_TRUE(cached.LoadSeries(1, -1, -1, -1)); // from the cache, over 2 records
     EXPECT_EQ(Image(cached), Image(fromFile));
     EXPECT_EQ(cached.KeyIndexCount(), 4);
     EXPECT_EQ(cached.GetInt(cached.ViewRecord(0), TMdbMw::F_MWNR),
               fromFile.GetInt(fromFile.ViewRecord(0), TMdbMw::F_MWNR));
+    // And back over 4 records: as many as the file gives, in its order.
+    TMdbMw secondFromFile(&catalogue);
+    ASSERT_TRUE(secondFromFile.LoadSeries(2, -1, -1, -1));
+    ASSERT_TRUE(cached.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(Image(cached), Image(secondFromFile));
+    EXPECT_EQ(cached.KeyIndexCount(), 2);
+    EXPECT_EQ(cached.FindByKey(2), cached.ViewRecord(0));
+    ASSERT_TRUE(cached.LoadSeries(1, -1, -1, -1));
 
     // The cache holds copies: changing the loaded points does not change it.
     cached.SetFloat(cached.FirstRecord(), TMdbMw::F_PK, 12345);
