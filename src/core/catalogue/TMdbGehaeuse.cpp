@@ -2,6 +2,7 @@
 
 #include "catalogue/TMdbGehaeuse.h"
 
+#include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbLaufrad.h"
@@ -110,11 +111,7 @@ void TMdbGehaeuse::DeleteRecord(TMdbRecord* record) {
 }
 
 TMdbRecord* TMdbGehaeuse::NewRecordWithDefaults(std::int32_t today) {
-    const std::int32_t key = NextKey();
-    TMdbRecord* record = NewRecord();
-    SetInt(record, F_GEHSNR, key);
-    SetInt(record, F_ERSTDATUM, today);
-    return record;
+    return NewNumberedRecord(*this, F_ERSTDATUM, today);
 }
 
 std::string TMdbGehaeuse::BrowserCaption() const {

@@ -3,11 +3,10 @@
 // impeller sets the inlet) and copying from the housing last edited.
 
 #include "catalogue/DialogRules.h"
+#include "catalogue/PartDialogRules.h"
 #include "catalogue/TCatalogue.h"
-#include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
-#include "catalogue/TMdbLrTyp.h"
 #include "i18n/Language.h"
 #include "mdb/TDialogControl.h"
 #include "mdb/TRecordDialog.h"
@@ -21,6 +20,11 @@ namespace {
 
 constexpr int kSingleInlet = 0;
 constexpr int kDoubleInlet = 1;
+
+using G = TMdbGehaeuse;
+constexpr TPartFields kFields{G::F_GEHSNR,    G::F_ERSTDATUM, G::F_AENDDATUM,
+                              G::F_INKATALOG, G::F_BILDNR,    G::F_BILDBEZ,
+                              G::F_TYPNR,     G::F_TYPBEZ,    G::F_MESSNR};
 
 } // namespace
 
@@ -55,32 +59,14 @@ bool TMdbGehaeuse::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
 
 void TMdbGehaeuse::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     TMdb::DialogToRecord(dialog, record);
-    const std::int32_t today = TMdbMessung::Today();
-    if (today != GetInt(record, F_ERSTDATUM)) SetInt(record, F_AENDDATUM, today);
-    if (dialog.IsNewRecord()) {
-        SetInt(record, F_GEHSNR, 0);
-        SetInt(record, F_GEHSNR, NextKey());
-        // Made by the people who keep the catalogue: part of it, as every record read from
-        // the database is.
-        SetInt(record, F_INKATALOG, 1);
-    }
+    StorePartRecord(*this, dialog, record, kFields, TMdbMessung::Today());
     SetText(record, F_FLUTIGKEIT, BoundIndex(dialog, F_FLUTIGKEIT) == kDoubleInlet ? "D" : "E");
 }
 
 TMdb::TDialogReference TMdbGehaeuse::DialogReference(int numberField) const {
     if (catalogue_ == nullptr) return {};
-    switch (numberField) {
-    case F_BILDNR:
-        return {&catalogue_->Bild(), F_BILDBEZ, {}};
-    case F_TYPNR:
-        return {&catalogue_->LrTyp(), F_TYPBEZ, {}};
-    case F_LAUFRADNR:
-        return {&catalogue_->Laufrad(), F_LAUFRADBEZ, {}};
-    case F_MESSNR:
-        return {&catalogue_->Messung(), 0, {}};
-    default:
-        return {};
-    }
+    if (numberField == F_LAUFRADNR) return {&catalogue_->Laufrad(), F_LAUFRADBEZ, {}};
+    return PartReference(*catalogue_, numberField, kFields);
 }
 
 void TMdbGehaeuse::ReferencePicked(TRecordDialog& dialog, int numberField, std::int32_t key) {

@@ -2,6 +2,7 @@
 
 #include "catalogue/TMdbLaufrad.h"
 
+#include "catalogue/RefTableRules.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbDuese.h"
@@ -176,11 +177,7 @@ void TMdbLaufrad::DeleteRecord(TMdbRecord* record) {
 }
 
 TMdbRecord* TMdbLaufrad::NewRecordWithDefaults(std::int32_t today) {
-    const std::int32_t key = NextKey();
-    TMdbRecord* record = NewRecord();
-    SetInt(record, F_LFRDNR, key);
-    SetInt(record, F_ERSTDATUM, today);
-    return record;
+    return NewNumberedRecord(*this, F_ERSTDATUM, today);
 }
 
 std::string TMdbLaufrad::BrowserCaption() const {

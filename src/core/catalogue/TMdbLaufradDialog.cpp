@@ -3,11 +3,10 @@
 // and copying from the impeller last edited.
 
 #include "catalogue/DialogRules.h"
+#include "catalogue/PartDialogRules.h"
 #include "catalogue/TCatalogue.h"
-#include "catalogue/TMdbBild.h"
 #include "catalogue/TMdbDuese.h"
 #include "catalogue/TMdbLaufrad.h"
-#include "catalogue/TMdbLrTyp.h"
 #include "mdb/TDialogControl.h"
 #include "mdb/TRecordDialog.h"
 #include "measurements/TMdbMessung.h"
@@ -21,6 +20,11 @@ constexpr int kRight = 0;
 constexpr int kLeft = 1;
 constexpr int kSingleInlet = 0;
 constexpr int kDoubleInlet = 1;
+
+using L = TMdbLaufrad;
+constexpr TPartFields kFields{L::F_LFRDNR,    L::F_ERSTDATUM, L::F_AENDDATUM,
+                              L::F_INKATALOG, L::F_BILDNR,    L::F_BILDBEZ,
+                              L::F_TYPNR,     L::F_TYPBEZ,    L::F_MESSNR};
 
 } // namespace
 
@@ -58,33 +62,15 @@ bool TMdbLaufrad::ValidateDialog(TRecordDialog& dialog, TMdbRecord* record) {
 
 void TMdbLaufrad::DialogToRecord(TRecordDialog& dialog, TMdbRecord* record) {
     TMdb::DialogToRecord(dialog, record);
-    const std::int32_t today = TMdbMessung::Today();
-    if (today != GetInt(record, F_ERSTDATUM)) SetInt(record, F_AENDDATUM, today);
-    if (dialog.IsNewRecord()) {
-        SetInt(record, F_LFRDNR, 0);
-        SetInt(record, F_LFRDNR, NextKey());
-        // Made by the people who keep the catalogue: part of it, as every record read from
-        // the database is.
-        SetInt(record, F_INKATALOG, 1);
-    }
+    StorePartRecord(*this, dialog, record, kFields, TMdbMessung::Today());
     SetText(record, F_DREHRICHT, BoundIndex(dialog, F_DREHRICHT) == kLeft ? "L" : "R");
     SetText(record, F_FLUTIGKEIT, BoundIndex(dialog, F_FLUTIGKEIT) == kDoubleInlet ? "D" : "E");
 }
 
 TMdb::TDialogReference TMdbLaufrad::DialogReference(int numberField) const {
     if (catalogue_ == nullptr) return {};
-    switch (numberField) {
-    case F_BILDNR:
-        return {&catalogue_->Bild(), F_BILDBEZ, {}};
-    case F_TYPNR:
-        return {&catalogue_->LrTyp(), F_TYPBEZ, {}};
-    case F_DUESE:
-        return {&catalogue_->Duese(), F_EINSTROEMDUESE, {}};
-    case F_MESSNR:
-        return {&catalogue_->Messung(), 0, {}};
-    default:
-        return {};
-    }
+    if (numberField == F_DUESE) return {&catalogue_->Duese(), F_EINSTROEMDUESE, {}};
+    return PartReference(*catalogue_, numberField, kFields);
 }
 
 bool TMdbLaufrad::CopyIntoDialog(TRecordDialog& dialog) {

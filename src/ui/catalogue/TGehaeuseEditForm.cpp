@@ -2,7 +2,6 @@
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbGehaeuse.h"
-#include "ui/catalogue/TChoiceGroup.h"
 #include "ui/common/QtText.h"
 
 #include <QComboBox>
@@ -21,14 +20,11 @@ TGehaeuseEditForm::TGehaeuseEditForm(TCatalogue& catalogue, TMdbRecord* record, 
     QGridLayout* first = AddFirstPage(ShownText("Gehäuse"));
     int row = AddFields(first, 0, {G::F_GEHSBEZ, G::F_BLATTNR}, 1);
     AddReference(first, row++, G::F_TYPNR, G::F_TYPBEZ, "LrTypBtn");
-    AddChoice(first, row++, 0, G::F_FLUTIGKEIT, {ShownText("einflutig"), ShownText("doppelt")})
-        ->setObjectName(QStringLiteral("FlutRadio"));
+    AddInletChoice(first, row++, G::F_FLUTIGKEIT);
     row = AddFields(first, row, {G::F_BAUGROESSE, G::F_GEHSEFORM}, 1);
     BoundWidget(G::F_GEHSEFORM)->setObjectName(QStringLiteral("QuerCombo"));
     AddReference(first, row++, G::F_LAUFRADNR, G::F_LAUFRADBEZ, "LaufradBtn", "noLaufradBtn");
-    AddReference(first, row++, G::F_BILDNR, G::F_BILDBEZ, "BildBtn", "noBildBtn");
-    AddReference(first, row++, G::F_MESSNR, 0, "MessNrBtn", "noMessNrBtn");
-    first->setRowStretch(row, 1);
+    EndFirstPage(first, row, G::F_BILDBEZ, G::F_MESSNR);
 
     AddFields(AddPage(ShownText("Abmessungen I")), 0,
               {G::F_D2, G::F_RB, G::F_B2, G::F_B0, G::F_BS, G::F_A, G::F_H, G::F_HZ, G::F_H1Q,

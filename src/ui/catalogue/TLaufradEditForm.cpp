@@ -25,12 +25,9 @@ TLaufradEditForm::TLaufradEditForm(TCatalogue& catalogue, TMdbRecord* record, bo
     AddReference(first, row++, L::F_TYPNR, L::F_TYPBEZ, "LrTypBtn");
     AddChoice(first, row++, 0, L::F_DREHRICHT, {ShownText("rechts"), ShownText("links")})
         ->setObjectName(QStringLiteral("DrehRadio"));
-    AddChoice(first, row++, 0, L::F_FLUTIGKEIT, {ShownText("einflutig"), ShownText("doppelt")})
-        ->setObjectName(QStringLiteral("FlutRadio"));
+    AddInletChoice(first, row++, L::F_FLUTIGKEIT);
     row = AddFields(first, row, {L::F_VERSION, L::F_HERSTELLER, L::F_INFOTEXT, L::F_ZEICHNR}, 1);
-    AddReference(first, row++, L::F_BILDNR, L::F_BILDBEZ, "BildBtn", "noBildBtn");
-    AddReference(first, row++, L::F_MESSNR, 0, "MessNrBtn", "noMessNrBtn");
-    first->setRowStretch(row, 1);
+    EndFirstPage(first, row, L::F_BILDBEZ, L::F_MESSNR);
 
     AddFields(AddPage(ShownText("Abmessungen I")), 0,
               {L::F_D2NENN, L::F_RB, L::F_B2, L::F_B0, L::F_BS, L::F_SCHFLBREIT, L::F_SCHFLDICKE,

@@ -4,6 +4,7 @@
 #include "catalogue/TImage.h"
 #include "catalogue/TMdbBild.h"
 #include "mdb/TDialogControl.h"
+#include "ui/catalogue/TChoiceGroup.h"
 #include "ui/catalogue/TPicturePane.h"
 #include "ui/common/QtText.h"
 #include "util/Numbers.h"
@@ -46,6 +47,18 @@ void TPicturedEditForm::Finish() {
     LoadPictures();
     if (auto* number = qobject_cast<QLineEdit*>(BoundWidget(pictureField_)); number != nullptr)
         connect(number, &QLineEdit::textChanged, this, [this] { LoadPictures(); });
+}
+
+void TPicturedEditForm::AddInletChoice(QGridLayout* grid, int row, int field) {
+    AddChoice(grid, row, 0, field, {ShownText("einflutig"), ShownText("doppelt")})
+        ->setObjectName(QStringLiteral("FlutRadio"));
+}
+
+void TPicturedEditForm::EndFirstPage(QGridLayout* grid, int row, int pictureTextField,
+                                     int seriesField) {
+    AddReference(grid, row++, pictureField_, pictureTextField, "BildBtn", "noBildBtn");
+    AddReference(grid, row++, seriesField, 0, "MessNrBtn", "noMessNrBtn");
+    grid->setRowStretch(row, 1);
 }
 
 void TPicturedEditForm::LoadPictures() {

@@ -25,6 +25,10 @@ public:
 protected:
     // The first page: a grid for its fields on the left, the picture panel on the right.
     QGridLayout* AddFirstPage(const QString& title);
+    // The inlet choice bound to `field`: single or double inlet.
+    void AddInletChoice(QGridLayout* grid, int row, int field);
+    // The picks of picture and measurement series in the rows from `row` on, closing the page.
+    void EndFirstPage(QGridLayout* grid, int row, int pictureTextField, int seriesField);
     // Loads the sketch and picture of the number in the picture box.
     void LoadPictures();
     // Fills the dialog; from then on the pictures follow the picture number.

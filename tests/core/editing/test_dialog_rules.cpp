@@ -159,6 +159,27 @@ TEST_F(DialogRules, ImpellerStoringSetsChoicesDatesAndKeepsUntouchedFloats) {
     EXPECT_EQ(t.GetText(r, L::F_DREHRICHT), "L");
     EXPECT_EQ(t.GetInt(r, L::F_AENDDATUM), TMdbMessung::Today());
     EXPECT_EQ(t.GetInt(r, L::F_LFRDNR), 3); // an existing record keeps its number
+
+    // A new impeller or housing takes the next free number and belongs to the catalogue;
+    // made today, it has no change date.
+    G& housings = catalogue_.Gehaeuse();
+    const std::int32_t today = TMdbMessung::Today();
+    struct Case {
+        TMdb& table;
+        TMdbRecord* record;
+        int number, inCatalogue, changed;
+        std::int32_t expectedNumber;
+    };
+    for (const Case& c :
+         {Case{t, t.NewRecordWithDefaults(today), L::F_LFRDNR, L::F_INKATALOG, L::F_AENDDATUM, 4},
+          Case{housings, housings.NewRecordWithDefaults(today), G::F_GEHSNR, G::F_INKATALOG,
+               G::F_AENDDATUM, 1}}) {
+        TFakeDialog created(true);
+        c.table.DialogToRecord(created, c.record);
+        EXPECT_EQ(c.table.GetInt(c.record, c.number), c.expectedNumber);
+        EXPECT_EQ(c.table.GetInt(c.record, c.inCatalogue), 1);
+        EXPECT_EQ(c.table.GetInt(c.record, c.changed), 0);
+    }
 }
 
 TEST_F(DialogRules, HousingImpellerPickSetsTheInletAndCopyAsksFirst) {
