@@ -1,5 +1,6 @@
 #include "ui/main/Controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,12 @@ QComboBox* NewCombo(QWidget* parent, const char* name, bool editable) {
     combo->setInsertPolicy(QComboBox::NoInsert); // typed values are not added to the list
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
+}
+
+QCheckBox* NewCheck(QWidget* parent, const char* name) {
+    auto* check = new QCheckBox(parent);
+    check->setObjectName(QLatin1String(name));
+    return check;
 }
 
 } // namespace corvane

@@ -1,5 +1,6 @@
 #pragma once
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -12,5 +13,6 @@ QLabel* NewLabel(QWidget* parent, const char* name);
 QLabel* NewHeading(QWidget* parent, const char* name);
 QLineEdit* NewNumberEdit(QWidget* parent, const char* name);
 QComboBox* NewCombo(QWidget* parent, const char* name, bool editable = false);
+QCheckBox* NewCheck(QWidget* parent, const char* name);
 
 } // namespace corvane

@@ -19,8 +19,28 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace corvane {
+
+namespace {
+
+QWidget* NewPage(const char* name) {
+    auto* page = new QWidget;
+    page->setObjectName(QLatin1String(name));
+    return page;
+}
+
+// A row of controls kept at its left end.
+QHBoxLayout* LeftRow(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+} // namespace
 
 TSpeedPages::TSpeedPages(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("AuswahlPage"));
@@ -34,23 +54,16 @@ TSpeedPages::TSpeedPages(QWidget* parent) : QTabWidget(parent) {
 }
 
 QWidget* TSpeedPages::BuildComputedPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("NvarTab"));
+    QWidget* page = NewPage("NvarTab");
     nMaxLabel_ = NewLabel(page, "NmaxLabel");
     nMaxEdit_ = NewNumberEdit(page, "nMaxEdit");
     nMaxEinhLabel_ = NewLabel(page, "NmaxEinhLabel");
-    verstCheck_ = new QCheckBox(page);
-    verstCheck_->setObjectName(QStringLiteral("VerstCheck"));
+    verstCheck_ = NewCheck(page, "VerstCheck");
     nvarLabel_ = NewLabel(page, "NvarLabel");
     nvarLabel_->setWordWrap(true);
 
-    auto* speed = new QHBoxLayout;
-    speed->addWidget(nMaxLabel_);
-    speed->addWidget(nMaxEdit_);
-    speed->addWidget(nMaxEinhLabel_);
-    speed->addStretch();
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(speed);
+    layout->addLayout(LeftRow({nMaxLabel_, nMaxEdit_, nMaxEinhLabel_}));
     layout->addWidget(verstCheck_);
     layout->addWidget(nvarLabel_);
     layout->addStretch();
@@ -58,21 +71,14 @@ QWidget* TSpeedPages::BuildComputedPage() {
 }
 
 QWidget* TSpeedPages::BuildFixedPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("NfixTab"));
+    QWidget* page = NewPage("NfixTab");
     nfixLabel_ = NewLabel(page, "NfixLabel");
     nEdit_ = NewNumberEdit(page, "nEdit");
     nfixEinhLabel_ = NewLabel(page, "NfixEinhLabel");
-    nvarCheck_ = new QCheckBox(page);
-    nvarCheck_->setObjectName(QStringLiteral("NvarCheck"));
+    nvarCheck_ = NewCheck(page, "NvarCheck");
 
-    auto* speed = new QHBoxLayout;
-    speed->addWidget(nfixLabel_);
-    speed->addWidget(nEdit_);
-    speed->addWidget(nfixEinhLabel_);
-    speed->addStretch();
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(speed);
+    layout->addLayout(LeftRow({nfixLabel_, nEdit_, nfixEinhLabel_}));
     layout->addWidget(nvarCheck_);
     layout->addWidget(BuildDeviation(page));
     layout->addWidget(BuildSlider(page));
@@ -87,16 +93,12 @@ QWidget* TSpeedPages::BuildDeviation(QWidget* parent) {
     abwLabel_ = NewLabel(deviationBox_, "AbwLabel");
     dprozCombo_ = NewCombo(deviationBox_, "DprozCombo", true);
     dprozCombo_->setMinimumWidth(70);
-    auto* tolerance = new QHBoxLayout;
-    tolerance->addWidget(abwLabel_);
-    tolerance->addWidget(dprozCombo_);
-    tolerance->addWidget(new QLabel(QStringLiteral("%"), deviationBox_));
-    tolerance->addStretch();
     auto* deviation = new QVBoxLayout(deviationBox_);
     deviation->setContentsMargins(0, 0, 0, 0);
     deviation->addWidget(zulAbwLabel_);
     deviation->addWidget(dartCombo_);
-    deviation->addLayout(tolerance);
+    deviation->addLayout(
+        LeftRow({abwLabel_, dprozCombo_, new QLabel(QStringLiteral("%"), deviationBox_)}));
     return deviationBox_;
 }
 
@@ -111,21 +113,15 @@ QWidget* TSpeedPages::BuildSlider(QWidget* parent) {
     for (const char* value : {"1000", "1500", "2000", "3000", "4000", "5000", "6000", "8000"})
         sliderMaxCombo_->addItem(QLatin1String(value));
     sliderEinhLabel_ = NewLabel(sliderBox_, "SliderEinhLabel");
-    auto* sliderMax = new QHBoxLayout;
-    sliderMax->addWidget(sliderMaxLabel_);
-    sliderMax->addWidget(sliderMaxCombo_);
-    sliderMax->addWidget(sliderEinhLabel_);
-    sliderMax->addStretch();
     auto* slider = new QVBoxLayout(sliderBox_);
     slider->setContentsMargins(0, 0, 0, 0);
     slider->addWidget(nTrackBar_);
-    slider->addLayout(sliderMax);
+    slider->addLayout(LeftRow({sliderMaxLabel_, sliderMaxCombo_, sliderEinhLabel_}));
     return sliderBox_;
 }
 
 QWidget* TSpeedPages::BuildCartPage() {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("WarenkorbTab"));
+    QWidget* page = NewPage("WarenkorbTab");
     warenkorbDelBtn_ = new QPushButton(page);
     warenkorbDelBtn_->setObjectName(QStringLiteral("WarenkorbDelBtn"));
     auto* layout = new QVBoxLayout(page);
