@@ -6,6 +6,7 @@
 // CORVANE_BENCH_DATA10 (default: a scale-10 catalogue that corvane-datagen writes once into
 // bench/scale10 of the build folder).
 
+#include "QtBenchMain.h"
 #include "selection/TResultList.h"
 #include "ui/main/TCorvaneMainForm.h"
 #include "ui/main/TRequestPanel.h"
@@ -13,8 +14,8 @@
 #include "util/ProgramFolder.h"
 #include "util/TUserMessage.h"
 
-#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QSlider>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -70,15 +71,23 @@ TMainFormOptions Options(const std::string& data) {
     return options;
 }
 
-void BM_StartUp(benchmark::State& state) {
+// The data file of the benchmark's scale, with the messages silenced, the program folder at the
+// file and no settings left from before; empty (the benchmark skipped) without one.
+std::string PrepareData(benchmark::State& state) {
     Silence();
     const std::string data = DataFile(static_cast<int>(state.range(0)));
     if (data.empty() || !fs::exists(data)) {
         state.SkipWithError("no data file");
-        return;
+        return {};
     }
     SetProgramFolder(fs::path(data).parent_path().string());
     fs::remove(Options(data).SettingsPath);
+    return data;
+}
+
+void BM_StartUp(benchmark::State& state) {
+    const std::string data = PrepareData(state);
+    if (data.empty()) return;
     for (auto _ : state) {
         auto window = std::make_unique<TCorvaneMainForm>(Options(data));
         window->show();
@@ -93,14 +102,8 @@ void BM_StartUp(benchmark::State& state) {
 BENCHMARK(BM_StartUp)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_SliderStep(benchmark::State& state) {
-    Silence();
-    const std::string data = DataFile(static_cast<int>(state.range(0)));
-    if (data.empty() || !fs::exists(data)) {
-        state.SkipWithError("no data file");
-        return;
-    }
-    SetProgramFolder(fs::path(data).parent_path().string());
-    fs::remove(Options(data).SettingsPath);
+    const std::string data = PrepareData(state);
+    if (data.empty()) return;
     TCorvaneMainForm window(Options(data));
     window.show();
     QCoreApplication::processEvents();
@@ -125,12 +128,6 @@ BENCHMARK(BM_SliderStep)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace corvane
 
-// A QApplication must outlive every window and end before Qt's own statics: it lives here.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return corvane::bench::RunWindowBenchmarks(argc, argv);
 }

@@ -4,13 +4,13 @@
 // copied with new numbers until there are 20 000; the window runs on the offscreen platform
 // unless QT_QPA_PLATFORM says otherwise.
 
+#include "QtBenchMain.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
 #include "settings/TIniFile.h"
 #include "ui/mdb/TMdbForm.h"
 #include "util/ProgramFolder.h"
 
-#include <QApplication>
 #include <QTableView>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -86,10 +86,5 @@ BENCHMARK(BM_SortImpellerBrowser)->Arg(0)->Arg(4)->Arg(21)->Unit(benchmark::kMil
 } // namespace corvane
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return corvane::bench::RunWindowBenchmarks(argc, argv);
 }
