@@ -2,24 +2,14 @@
 
 namespace corvane {
 
-namespace {
-TConfirmation* g_handler = nullptr;
-}
-
-void TConfirmation::Install(TConfirmation* handler) {
-    g_handler = handler;
-}
-
-TConfirmation* TConfirmation::Installed() {
-    return g_handler;
-}
-
 bool TConfirmation::Ask(const std::string& question) {
-    return g_handler == nullptr || g_handler->Confirm(question);
+    TConfirmation* handler = Installed();
+    return handler == nullptr || handler->Confirm(question);
 }
 
 TConfirmation::TAnswer TConfirmation::AskChoice(const std::string& question, bool withCancel) {
-    return g_handler == nullptr ? TAnswer::Yes : g_handler->Choose(question, withCancel);
+    TConfirmation* handler = Installed();
+    return handler == nullptr ? TAnswer::Yes : handler->Choose(question, withCancel);
 }
 
 } // namespace corvane

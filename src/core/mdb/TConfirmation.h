@@ -1,12 +1,14 @@
 #pragma once
 
+#include "util/TInstalledHandler.h"
+
 #include <string>
 
 namespace corvane {
 
 // Asks the user an OK/Cancel question ("... löschen ?"). The window layer installs one;
 // the core never shows anything itself. Without a handler every question is answered OK.
-class TConfirmation {
+class TConfirmation : public TInstalledHandler<TConfirmation> {
 public:
     virtual ~TConfirmation() = default;
     virtual bool Confirm(const std::string& question) = 0;
@@ -19,9 +21,6 @@ public:
         return withCancel ? TAnswer::Cancel : TAnswer::No;
     }
 
-    // Process-wide handler (not owned); nullptr removes it.
-    static void Install(TConfirmation* handler);
-    static TConfirmation* Installed();
     static bool Ask(const std::string& question);
     // Yes/No (/Cancel) question to the installed handler; without one the answer is Yes.
     static TAnswer AskChoice(const std::string& question, bool withCancel);

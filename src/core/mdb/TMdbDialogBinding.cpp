@@ -18,8 +18,6 @@ namespace corvane {
 
 namespace {
 
-TRecordEditor* g_editor = nullptr;
-
 bool IsIndexed(TFieldType type) {
     return type == ftInteger || type == ftCode;
 }
@@ -51,14 +49,6 @@ void CheckRange(const TMdbField& f, const std::string& text, int field) {
 }
 
 } // namespace
-
-void TRecordEditor::Install(TRecordEditor* editor) {
-    g_editor = editor;
-}
-
-TRecordEditor* TRecordEditor::Installed() {
-    return g_editor;
-}
 
 void TMdb::RecordToDialog(TRecordDialog& dialog, const TMdbRecord* record) {
     // The record number of an existing record is not edited: it is the key of its row.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/TInstalledHandler.h"
+
 #include <string>
 
 namespace corvane {
@@ -7,14 +9,11 @@ namespace corvane {
 // Shows a message to the user (a message box with OK). The window layer installs a handler;
 // the core never shows anything itself. Without a handler messages are dropped: callers
 // that need to know about a failure get it from the operation's result as well.
-class TMessage {
+class TMessage : public TInstalledHandler<TMessage> {
 public:
     virtual ~TMessage() = default;
     virtual void Show(const std::string& text) = 0;
 
-    // Process-wide handler (not owned); nullptr removes it.
-    static void Install(TMessage* handler);
-    static TMessage* Installed();
     static void Post(const std::string& text);
 };
 

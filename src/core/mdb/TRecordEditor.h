@@ -1,5 +1,7 @@
 #pragma once
 
+#include "util/TInstalledHandler.h"
+
 namespace corvane {
 
 class TMdb;
@@ -8,7 +10,7 @@ class TMdbRecord;
 
 // Shows the edit dialog of a table for one record. The window layer installs one; without
 // it no record can be edited (EditRecord answers false).
-class TRecordEditor {
+class TRecordEditor : public TInstalledHandler<TRecordEditor> {
 public:
     virtual ~TRecordEditor() = default;
     // Shows the dialog of `table` modally for `record` (`isNew`: the record was just created
@@ -16,10 +18,6 @@ public:
     // validated, filled from the dialog and stored.
     virtual bool ShowEditDialog(TMdb& table, TMdbRecord* record, bool isNew,
                                 TMdbBrowser* owner) = 0;
-
-    // Process-wide editor (not owned); nullptr removes it.
-    static void Install(TRecordEditor* editor);
-    static TRecordEditor* Installed();
 };
 
 // Told about every record an edit dialog stored and every record deleted, after the fact.
