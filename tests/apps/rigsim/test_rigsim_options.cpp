@@ -1,9 +1,9 @@
 // Command line of the rig simulator.
 
+#include "ProcessStateGuard.h"
 #include "RigSimOptions.h"
 #include "settings/TInstallationSettings.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace corvane {
@@ -13,8 +13,9 @@ TEST(RigSimOptions, PathsFromArgumentsEnvironmentOrSettings) {
     TInstallationSettings installation;
     installation.InputPath = "/settings/in.tdw";
     installation.OutputPath = "/settings/out.tdw";
-    ::unsetenv("CORVANE_TDW_INPUT");
-    ::unsetenv("CORVANE_TDW_OUTPUT");
+    test::TProcessStateGuard guard;
+    guard.SetEnv("CORVANE_TDW_INPUT", nullptr);
+    guard.SetEnv("CORVANE_TDW_OUTPUT", nullptr);
 
     TRigSimOptions o = TRigSimOptions::Parse({}, installation);
     EXPECT_TRUE(o.Error.empty());
@@ -22,10 +23,10 @@ TEST(RigSimOptions, PathsFromArgumentsEnvironmentOrSettings) {
     EXPECT_EQ(o.ReadPath, "/settings/out.tdw");
     EXPECT_EQ(o.PeriodMs, 1000);
 
-    ::setenv("CORVANE_TDW_INPUT", "/env/in.tdw", 1);
+    guard.SetEnv("CORVANE_TDW_INPUT", "/env/in.tdw");
     o = TRigSimOptions::Parse({"--read", "/arg/out.tdw", "--period", "250", "--points", "5"},
                               installation);
-    ::unsetenv("CORVANE_TDW_INPUT");
+    guard.SetEnv("CORVANE_TDW_INPUT", nullptr);
     EXPECT_EQ(o.WritePath, "/env/in.tdw");
     EXPECT_EQ(o.ReadPath, "/arg/out.tdw");
     EXPECT_EQ(o.PeriodMs, 250);

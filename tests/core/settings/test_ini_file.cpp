@@ -1,10 +1,10 @@
 #include "FifoGuard.h"
+#include "ProcessStateGuard.h"
 #include "TempFolder.h"
 #include "settings/TIniFile.h"
 #include "settings/TSettings.h"
 #include "settings/TWindowPlacement.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -125,19 +125,16 @@ TEST(IniFile, SavesAtomicallyAndLoadsBack) {
 }
 
 TEST(IniFile, SettingsPathAndWindowPlacements) {
-    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* oldHome = std::getenv("HOME");
-    const std::string savedXdg = oldXdg ? oldXdg : "";
-    const std::string savedHome = oldHome ? oldHome : "";
-    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-test", 1);
-    ::setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(SettingsPath(), "/tmp/xdg-test/Brask/Corvane.conf");
-    ::setenv("XDG_CONFIG_HOME", "relative/dir", 1); // not absolute: ignored
-    EXPECT_EQ(SettingsPath(), "/home/someone/.config/Brask/Corvane.conf");
-    ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsPath(), "/home/someone/.config/Brask/Corvane.conf");
-    oldXdg ? ::setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
-    oldHome ? ::setenv("HOME", savedHome.c_str(), 1) : ::unsetenv("HOME");
+    {
+        test::TProcessStateGuard guard;
+        guard.SetEnv("XDG_CONFIG_HOME", "/tmp/xdg-test");
+        guard.SetEnv("HOME", "/home/someone");
+        EXPECT_EQ(SettingsPath(), "/tmp/xdg-test/Brask/Corvane.conf");
+        guard.SetEnv("XDG_CONFIG_HOME", "relative/dir"); // not absolute: ignored
+        EXPECT_EQ(SettingsPath(), "/home/someone/.config/Brask/Corvane.conf");
+        guard.SetEnv("XDG_CONFIG_HOME", nullptr);
+        EXPECT_EQ(SettingsPath(), "/home/someone/.config/Brask/Corvane.conf");
+    }
 
     TIniFile ini;
     SavePlacement(ini, "TKennlForm", 2, {0, 800, 600, 5000, 30, "x"});

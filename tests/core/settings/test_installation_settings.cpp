@@ -1,31 +1,26 @@
 // Installation settings of the test rig: defaults, reading, writing, and the rig command
 // line they hold.
 
+#include "ProcessStateGuard.h"
 #include "acquisition/TRigCommand.h"
 #include "settings/TIniFile.h"
 #include "settings/TInstallationSettings.h"
 #include "settings/TSettings.h"
 #include "util/XdgFolders.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
 
 TEST(InstallationSettings, DefaultsPointAtTheSimulatorAndTheRuntimeFolder) {
-    const char* saved = std::getenv("XDG_RUNTIME_DIR");
-    const std::string previous = saved ? saved : "";
-    ::setenv("XDG_RUNTIME_DIR", "/run/user/4711", 1);
+    test::TProcessStateGuard guard;
+    guard.SetEnv("XDG_RUNTIME_DIR", "/run/user/4711");
     TInstallationSettings d = TInstallationSettings::Defaults();
     EXPECT_EQ(d.InputPath, "/run/user/4711/corvane-rig-in.tdw");
     EXPECT_EQ(d.OutputPath, "/run/user/4711/corvane-rig-out.tdw");
-    ::setenv("XDG_RUNTIME_DIR", "relative/dir", 1); // not usable: the temporary folder
+    guard.SetEnv("XDG_RUNTIME_DIR", "relative/dir"); // not usable: the temporary folder
     EXPECT_EQ(RuntimeFolder().find("corvane-"), RuntimeFolder().rfind('/') + 1);
-    if (saved)
-        ::setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
-    else
-        ::unsetenv("XDG_RUNTIME_DIR");
 
     for (const std::string& command : d.RigCommands)
         EXPECT_EQ(command, "./corvane-rigsim");

@@ -8,9 +8,9 @@
 //                                    lib/ (with a link), data file, Bilder, Pdf, Help (with a
 //                                    subfolder that is not copied); no Help/Pictures
 
+#include "ProcessStateGuard.h"
 #include "setup/TUserFolders.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -31,11 +31,11 @@ inline std::string ReadFile(const fs::path& p) {
 }
 
 struct SetupTestTree {
+    TProcessStateGuard guard;
     fs::path root;
     fs::path home;
     fs::path medium;
     TUserFolders user;
-    std::string savedHome;
 
     explicit SetupTestTree(const std::string& name) {
         root = fs::temp_directory_path() / ("corvane-" + name + "-" + std::to_string(::getpid()));
@@ -43,8 +43,7 @@ struct SetupTestTree {
         home = root / "home";
         medium = root / "medium";
         fs::create_directories(home / "Desktop");
-        if (const char* h = std::getenv("HOME")) savedHome = h;
-        ::setenv("HOME", home.c_str(), 1);
+        guard.SetEnv("HOME", home.c_str());
         user = {(home / ".config/Brask/Corvane.conf").string(),
                 (home / ".local/share/applications").string(), (home / "Desktop").string()};
         WriteFile(medium / "corvane", "program v1");
@@ -61,10 +60,6 @@ struct SetupTestTree {
         WriteFile(medium / "Help/old/ignored.htm", "not copied");
     }
     ~SetupTestTree() {
-        if (savedHome.empty())
-            ::unsetenv("HOME");
-        else
-            ::setenv("HOME", savedHome.c_str(), 1);
         std::error_code ec;
         fs::remove_all(root, ec);
     }

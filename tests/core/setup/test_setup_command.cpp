@@ -27,13 +27,10 @@ std::optional<int> RunCommand(std::vector<const char*> args, std::string* output
 // Points the XDG places into the test tree for the length of a test.
 struct XdgInTree {
     explicit XdgInTree(const SetupTestTree& t) {
-        ::setenv("XDG_CONFIG_HOME", (t.home / ".config").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (t.home / ".local/share").c_str(), 1);
+        guard.SetEnv("XDG_CONFIG_HOME", (t.home / ".config").c_str());
+        guard.SetEnv("XDG_DATA_HOME", (t.home / ".local/share").c_str());
     }
-    ~XdgInTree() {
-        ::unsetenv("XDG_CONFIG_HOME");
-        ::unsetenv("XDG_DATA_HOME");
-    }
+    TProcessStateGuard guard;
 };
 
 // The two pipes between the uninstall stages, as the first stage makes them.

@@ -1,9 +1,8 @@
+#include "ProcessStateGuard.h"
 #include "units/Units.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 
 using namespace corvane;
@@ -64,18 +63,12 @@ TEST(Units, Labels) {
 }
 
 TEST(Units, MaxUnitSystemFollowsTheLocale) {
-    const char* saved = std::getenv("LC_ALL");
-    const std::optional<std::string> previous =
-        saved ? std::optional<std::string>(saved) : std::nullopt;
-    setenv("LC_ALL", "C.UTF-8", 1);
+    test::TProcessStateGuard guard;
+    guard.SetEnv("LC_ALL", "C.UTF-8");
     EXPECT_EQ(MaxUnitSystem(), 7);
     EXPECT_EQ(ClampUnitSystem(9), 7);
-    setenv("LC_ALL", "C", 1);
+    guard.SetEnv("LC_ALL", "C");
     EXPECT_EQ(MaxUnitSystem(), 5);
     EXPECT_EQ(ClampUnitSystem(7), 5);
     EXPECT_EQ(ClampUnitSystem(-1), 0);
-    if (previous)
-        setenv("LC_ALL", previous->c_str(), 1);
-    else
-        unsetenv("LC_ALL");
 }
