@@ -4,6 +4,7 @@
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
+#include "mdb/CurveInterpolation.h"
 #include "mdb/EMdbError.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
@@ -14,6 +15,7 @@
 #include "physics/TSeriesConversion.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <span>
@@ -294,11 +296,39 @@ void TMdbMw::EvaluateFlows() {
     auto b = base.Points.begin();
     for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
          point = point->Next, ++b) {
-        const auto factors = conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
+        const auto factors = conversion.FlowPressurePowerFactors(b->Values.Speed, b->ModelTip);
         point->Slots()[F_VC - 1] =
             std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factors.Flow));
         point->Slots()[F_PFA - 1] = std::bit_cast<std::uint32_t>(
             TSeriesConversion::Scaled(b->Values.PFa, factors.Pressure));
+        point->Slots()[F_PWE - 1] = std::bit_cast<std::uint32_t>(
+            TSeriesConversion::Scaled(b->Values.ShaftPower, factors.Power));
+    }
+}
+
+void TMdbMw::EvaluateAt(float flow) {
+    // The view positions the interpolation reads: the same search on the same flows.
+    const std::span<TMdbRecord* const> view = ViewRecords();
+    std::array<const TMdbRecord*, 2> read{};
+    std::size_t count = 0;
+    InterpolateAscending(
+        view.size(), flow,
+        [view](std::size_t i) { return std::bit_cast<float>(view[i]->Slots()[F_VC - 1]); },
+        [&](std::size_t i) {
+            if (count < read.size()) read[count++] = view[i];
+            return 0.0;
+        });
+    const TSeriesBase& base = TakeBase();
+    const TSeriesConversion& conversion = Conversion();
+    auto b = base.Points.begin();
+    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
+         point = point->Next, ++b) {
+        if (std::find(read.begin(), read.begin() + static_cast<std::ptrdiff_t>(count), point) ==
+            read.begin() + static_cast<std::ptrdiff_t>(count))
+            continue;
+        TPointValues v = b->Values;
+        conversion.Convert(v, b->Values.Speed, b->ModelTip);
+        StoreValues(point, v);
     }
 }
 

@@ -56,10 +56,15 @@ public:
     // The same with a record of the catalogue's series table, or by series number.
     bool LoadSeries(const TMdbRecord* series, float density, float d2, float speed);
     bool LoadSeries(std::int32_t seriesNo, float density, float d2, float speed);
-    // The same, but only flows and static pressures (fields VC and PFA) are converted: the
-    // other computed fields keep what they held, and the next LoadSeries evaluates in full
-    // even for the same targets. For a caller that reads nothing else before loading again.
+    // The same, but only flows, static pressures and shaft powers (fields VC, PFA and PWE)
+    // are converted: the other computed fields keep what they held, and the next LoadSeries
+    // evaluates in full even for the same targets. For a caller that reads nothing else
+    // before loading again (or only what EvaluateAt converts).
     bool LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed);
+    // After LoadSeriesFlows, with the view sorted by flow: converts every field of the points
+    // that an interpolation over the flow at `flow` reads (TMdb::Interpolate with F_VC), so
+    // that it gives the values of a full load.
+    void EvaluateAt(float flow);
     // Forces the next LoadSeries to read the points again (after the points were changed).
     void ForgetSeries();
     // Forces the next LoadSeries to evaluate again with unchanged targets, the base
