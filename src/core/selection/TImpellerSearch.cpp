@@ -218,8 +218,7 @@ TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
     // share impellers often enough to pay for keeping the solutions.
     const bool computed = request_.SearchMode == SearchComputedSpeed ||
                           request_.SearchMode == SearchComputedReinforced;
-    const bool shared =
-        computed || (request_.SearchMode != SearchCart && request_.FanLayout != 0);
+    const bool shared = computed || (request_.SearchMode != SearchCart && request_.FanLayout != 0);
     if (shared) {
         if (const TCandidateSolution* known = solutions_.Take(candidate)) return *known;
         solutions_.BeforeSolving(request_, candidate.SeriesNo, *mw_);
