@@ -252,18 +252,13 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
     TSpeedResult result;
     const double n = request.GivenSpeed;
     // Most candidates miss the point: the decision needs flows and static pressures alone,
-    // and only an accepted candidate is evaluated in full (its values are read for the row).
-    // The view stays as the first load sorted it, for the full values have the same flows.
+    // and of an accepted candidate only the points its row is read at are converted in full.
     TTableUse use;
     const bool loaded = use.Load(mw, request, candidate, n, true);
     use.Note(result);
     if (!loaded) return result;
-    const auto evaluate = [&](TSpeedResult& accepted) {
-        if (accepted.Accepted) {
-            mw.LoadSeries(candidate.SeriesNo, static_cast<float>(request.RequestedDensity),
-                          static_cast<float>(candidate.D2), static_cast<float>(n));
-            accepted.LoadedFlowsOnly = false;
-        }
+    const auto evaluate = [&mw](TSpeedResult& accepted) {
+        if (accepted.Accepted) mw.EvaluateAt(static_cast<float>(accepted.Flow));
         return accepted;
     };
     result.Speed = n;

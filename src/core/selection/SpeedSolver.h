@@ -56,7 +56,7 @@ double CalibratedOperatingFlow(const TCalibration& calibration, double k);
 // holds the candidate's series converted to (requested density, D2, speed), sorted
 // ascending by flow, whenever the series was loaded; for a candidate that is not accepted
 // only flows, static pressures and shaft powers may be converted (TMdbMw::LoadSeriesFlows),
-// and in the manual-speed mode also the points at the operating flow (TMdbMw::EvaluateAt).
+// and at a given or manual speed also the points at the operating flow (TMdbMw::EvaluateAt).
 TSpeedResult SolveCandidate(const TAuswahlParam& request, const TSpeedCandidate& candidate,
                             TMdbMw& mw);
 // The same without the speed classification (SpeedClass stays kSpeedRejected).
