@@ -33,19 +33,21 @@ bool TMdbMw::LoadSeries(const TMdbRecord* series, float density, float d2, float
     return LoadSeries(catalogue_->Messung(), series, density, d2, speed);
 }
 
-bool TMdbMw::LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed) {
+bool TMdbMw::LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed,
+                             bool powers) {
     if (catalogue_ == nullptr) return ClearSeries();
     const TMdbMessung& series = catalogue_->Messung();
-    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed, false);
+    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed,
+                      powers ? TEvaluation::FlowsPowers : TEvaluation::Flows);
 }
 
 bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
                         float d2, float speed) {
-    return LoadSeries(seriesTable, series, density, d2, speed, true);
+    return LoadSeries(seriesTable, series, density, d2, speed, TEvaluation::Full);
 }
 
 bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
-                        float d2, float speed, bool full) {
+                        float d2, float speed, TEvaluation evaluation) {
     if (series == nullptr) return ClearSeries();
     const std::int32_t seriesNo = seriesTable.GetInt(series, TMdbMessung::F_MESSNR);
     if (seriesNo != seriesNo_ || !HoldsPointsOf(seriesNo)) {
@@ -66,10 +68,11 @@ bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series
     targetSpeed_ = speed;
     targetDensity_ = density;
     evalDistance_ = distance;
+    const bool full = evaluation == TEvaluation::Full;
     if (full) {
         EvaluateAll();
     } else {
-        EvaluateFlows();
+        EvaluateFlows(evaluation == TEvaluation::FlowsPowers);
     }
     evaluated_ = full;
     return true;
@@ -290,19 +293,22 @@ void TMdbMw::EvaluateAll() {
 
 // Converts flow and static pressure of every point alone: the factors are those the full
 // conversion applies, so the stored values are those of EvaluateAll to the last bit.
-void TMdbMw::EvaluateFlows() {
+void TMdbMw::EvaluateFlows(bool powers) {
     const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
     auto b = base.Points.begin();
     for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
          point = point->Next, ++b) {
-        const auto factors = conversion.FlowPressurePowerFactors(b->Values.Speed, b->ModelTip);
+        const auto factors = powers
+                                 ? conversion.FlowPressurePowerFactors(b->Values.Speed, b->ModelTip)
+                                 : conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
         point->Slots()[F_VC - 1] =
             std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factors.Flow));
         point->Slots()[F_PFA - 1] = std::bit_cast<std::uint32_t>(
             TSeriesConversion::Scaled(b->Values.PFa, factors.Pressure));
-        point->Slots()[F_PWE - 1] = std::bit_cast<std::uint32_t>(
-            TSeriesConversion::Scaled(b->Values.ShaftPower, factors.Power));
+        if (powers)
+            point->Slots()[F_PWE - 1] = std::bit_cast<std::uint32_t>(
+                TSeriesConversion::Scaled(b->Values.ShaftPower, factors.Power));
     }
 }
 

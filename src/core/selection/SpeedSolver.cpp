@@ -24,15 +24,15 @@ constexpr int kBisectionRounds = 10;
 // strictly ascending is what the sort would leave, so it is not sorted again. `distinct`
 // tells whether the flows are pairwise distinct, so that the sorted order does not depend
 // on the order before.
-// With `flowsOnly` only flows and static pressures are converted (TMdbMw::LoadSeriesFlows).
+// With `flowsOnly` only flows and static pressures are converted, with `powers` also the
+// shaft powers (TMdbMw::LoadSeriesFlows).
 bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed,
-                bool* distinct = nullptr, bool flowsOnly = false) {
-    const auto load =
-        flowsOnly
-            ? &TMdbMw::LoadSeriesFlows
-            : static_cast<bool (TMdbMw::*)(std::int32_t, float, float, float)>(&TMdbMw::LoadSeries);
-    if (!(mw.*load)(seriesNo, static_cast<float>(density), static_cast<float>(d2),
-                    static_cast<float>(speed)))
+                bool* distinct = nullptr, bool flowsOnly = false, bool powers = false) {
+    const auto rho = static_cast<float>(density);
+    const auto d = static_cast<float>(d2);
+    const auto n = static_cast<float>(speed);
+    if (!(flowsOnly ? mw.LoadSeriesFlows(seriesNo, rho, d, n, powers)
+                    : mw.LoadSeries(seriesNo, rho, d, n)))
         return false;
     bool ascending = mw.FlowsAscending();
     if (!ascending) {
@@ -76,13 +76,13 @@ struct TTableUse {
     bool Distinct = true;
 
     bool Load(TMdbMw& mw, const TAuswahlParam& request, const TSpeedCandidate& candidate,
-              double speed, bool flowsOnly = false) {
+              double speed, bool flowsOnly = false, bool powers = false) {
         Loaded = true;
         Speed = static_cast<float>(speed);
         FlowsOnly = flowsOnly;
         bool distinct = true;
         const bool loaded = LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity,
-                                       candidate.D2, speed, &distinct, flowsOnly);
+                                       candidate.D2, speed, &distinct, flowsOnly, powers);
         Distinct = Distinct && distinct;
         return loaded;
     }
@@ -257,8 +257,13 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
     const bool loaded = use.Load(mw, request, candidate, n, true);
     use.Note(result);
     if (!loaded) return result;
-    const auto evaluate = [&mw](TSpeedResult& accepted) {
-        if (accepted.Accepted) mw.EvaluateAt(static_cast<float>(accepted.Flow));
+    const auto evaluate = [&](TSpeedResult& accepted) {
+        if (accepted.Accepted) {
+            // The same flows again, with the shaft powers: the view stays sorted.
+            mw.LoadSeriesFlows(candidate.SeriesNo, static_cast<float>(request.RequestedDensity),
+                               static_cast<float>(candidate.D2), static_cast<float>(n), true);
+            mw.EvaluateAt(static_cast<float>(accepted.Flow));
+        }
         return accepted;
     };
     result.Speed = n;
@@ -288,7 +293,7 @@ TSpeedResult SolveManualSpeed(const TAuswahlParam& request, const TSpeedCandidat
     TSpeedResult result;
     const double n = request.GivenSpeed;
     TTableUse use;
-    const bool loaded = use.Load(mw, request, candidate, n, true);
+    const bool loaded = use.Load(mw, request, candidate, n, true, true);
     use.Note(result);
     if (!loaded || mw.ViewCount() < 1) return result;
     result.Speed = n;

@@ -124,8 +124,8 @@ TEST(SeriesBase, ConversionsOfTheKeptBaseEqualAFullEvaluation) {
                             << " " << distance;
                         // Flows, static pressures and shaft powers alone, then in full with
                         // the same targets.
-                        ASSERT_TRUE(
-                            flows.LoadSeriesFlows(TBaseCatalogue::kSeriesNo, density, d2, speed));
+                        ASSERT_TRUE(flows.LoadSeriesFlows(TBaseCatalogue::kSeriesNo, density, d2,
+                                                          speed, true));
                         for (const TMdbRecord *a = mw.FirstRecord(), *b = flows.FirstRecord();
                              a != nullptr && b != nullptr; a = a->Next, b = b->Next)
                             for (const int field : {F::F_VC, F::F_PFA, F::F_PWE})
