@@ -18,6 +18,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -95,6 +96,34 @@ void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
         }
     }
     if (pos != wordCount) IllegalByteCount();
+}
+
+// The slots of the word fields in payload order, when the table stores no texts: then a
+// record's payload is its word fields one by one (false otherwise).
+bool WordFieldSlots(std::span<const TMdbField> fields, std::vector<int>& slots) {
+    slots.clear();
+    for (const TMdbField& field : fields) {
+        if (field.FieldType == ftString) return false;
+        if (IsWordField(field.FieldType)) slots.push_back(field.Slot);
+    }
+    return true;
+}
+
+// ReadRecord for a table without texts (WordFieldSlots): unscrambles the payload straight
+// into the slots.
+void ReadWordRecord(TMdb& table, std::span<const int> slots, TStream& stream,
+                    unsigned char* bytes) {
+    TMdbRecord* record = table.NewRecord();
+    const std::int32_t wordCount = stream.ReadInt32();
+    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
+    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    if (static_cast<std::size_t>(wordCount) != slots.size()) IllegalByteCount();
+    std::uint32_t key = kScrambleKey;
+    std::uint32_t* target = record->Slots();
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        target[slots[i]] = LoadWord(bytes + 4 * i) ^ key;
+        key = std::rotl(key, 1);
+    }
 }
 
 } // namespace
@@ -188,8 +217,14 @@ void TMdb::LoadFromStream(TStream& stream) {
             const auto payload = std::make_unique_for_overwrite<TPayload>();
             const std::span<const TMdbField> fields(fields_.data() + 1,
                                                     static_cast<std::size_t>(fieldCount_));
-            for (std::int32_t r = 0; r < recordCount; ++r)
-                ReadRecord(*this, fields, stream, payload->Bytes);
+            std::vector<int> slots;
+            if (WordFieldSlots(fields, slots)) {
+                for (std::int32_t r = 0; r < recordCount; ++r)
+                    ReadWordRecord(*this, slots, stream, payload->Bytes);
+            } else {
+                for (std::int32_t r = 0; r < recordCount; ++r)
+                    ReadRecord(*this, fields, stream, payload->Bytes);
+            }
         }
         RebuildIndex(false);
     } catch (...) {

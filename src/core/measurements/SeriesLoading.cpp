@@ -4,6 +4,7 @@
 
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLaufrad.h"
+#include "mdb/CurveInterpolation.h"
 #include "mdb/EMdbError.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
@@ -14,6 +15,7 @@
 #include "physics/TSeriesConversion.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <span>
@@ -31,19 +33,21 @@ bool TMdbMw::LoadSeries(const TMdbRecord* series, float density, float d2, float
     return LoadSeries(catalogue_->Messung(), series, density, d2, speed);
 }
 
-bool TMdbMw::LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed) {
+bool TMdbMw::LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed,
+                             bool powers) {
     if (catalogue_ == nullptr) return ClearSeries();
     const TMdbMessung& series = catalogue_->Messung();
-    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed, false);
+    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed,
+                      powers ? TEvaluation::FlowsPowers : TEvaluation::Flows);
 }
 
 bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
                         float d2, float speed) {
-    return LoadSeries(seriesTable, series, density, d2, speed, true);
+    return LoadSeries(seriesTable, series, density, d2, speed, TEvaluation::Full);
 }
 
 bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
-                        float d2, float speed, bool full) {
+                        float d2, float speed, TEvaluation evaluation) {
     if (series == nullptr) return ClearSeries();
     const std::int32_t seriesNo = seriesTable.GetInt(series, TMdbMessung::F_MESSNR);
     if (seriesNo != seriesNo_ || !HoldsPointsOf(seriesNo)) {
@@ -64,10 +68,11 @@ bool TMdbMw::LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series
     targetSpeed_ = speed;
     targetDensity_ = density;
     evalDistance_ = distance;
+    const bool full = evaluation == TEvaluation::Full;
     if (full) {
         EvaluateAll();
     } else {
-        EvaluateFlows();
+        EvaluateFlows(evaluation == TEvaluation::FlowsPowers);
     }
     evaluated_ = full;
     return true;
@@ -288,17 +293,48 @@ void TMdbMw::EvaluateAll() {
 
 // Converts flow and static pressure of every point alone: the factors are those the full
 // conversion applies, so the stored values are those of EvaluateAll to the last bit.
-void TMdbMw::EvaluateFlows() {
+void TMdbMw::EvaluateFlows(bool powers) {
     const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
     auto b = base.Points.begin();
     for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
          point = point->Next, ++b) {
-        const auto factors = conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
+        const auto factors = powers
+                                 ? conversion.FlowPressurePowerFactors(b->Values.Speed, b->ModelTip)
+                                 : conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
         point->Slots()[F_VC - 1] =
             std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factors.Flow));
         point->Slots()[F_PFA - 1] = std::bit_cast<std::uint32_t>(
             TSeriesConversion::Scaled(b->Values.PFa, factors.Pressure));
+        if (powers)
+            point->Slots()[F_PWE - 1] = std::bit_cast<std::uint32_t>(
+                TSeriesConversion::Scaled(b->Values.ShaftPower, factors.Power));
+    }
+}
+
+void TMdbMw::EvaluateAt(float flow) {
+    // The view positions the interpolation reads: the same search on the same flows.
+    const std::span<TMdbRecord* const> view = ViewRecords();
+    std::array<const TMdbRecord*, 2> read{};
+    std::size_t count = 0;
+    InterpolateAscending(
+        view.size(), flow,
+        [view](std::size_t i) { return std::bit_cast<float>(view[i]->Slots()[F_VC - 1]); },
+        [&](std::size_t i) {
+            if (count < read.size()) read[count++] = view[i];
+            return 0.0;
+        });
+    const TSeriesBase& base = TakeBase();
+    const TSeriesConversion& conversion = Conversion();
+    auto b = base.Points.begin();
+    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
+         point = point->Next, ++b) {
+        if (std::find(read.begin(), read.begin() + static_cast<std::ptrdiff_t>(count), point) ==
+            read.begin() + static_cast<std::ptrdiff_t>(count))
+            continue;
+        TPointValues v = b->Values;
+        conversion.Convert(v, b->Values.Speed, b->ModelTip);
+        StoreValues(point, v);
     }
 }
 

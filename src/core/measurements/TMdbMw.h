@@ -56,10 +56,16 @@ public:
     // The same with a record of the catalogue's series table, or by series number.
     bool LoadSeries(const TMdbRecord* series, float density, float d2, float speed);
     bool LoadSeries(std::int32_t seriesNo, float density, float d2, float speed);
-    // The same, but only flows and static pressures (fields VC and PFA) are converted: the
-    // other computed fields keep what they held, and the next LoadSeries evaluates in full
-    // even for the same targets. For a caller that reads nothing else before loading again.
-    bool LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed);
+    // The same, but only flows and static pressures (fields VC and PFA), with `powers` also
+    // the shaft powers (PWE), are converted: the other computed fields keep what they held,
+    // and the next LoadSeries evaluates in full even for the same targets. For a caller that
+    // reads nothing else before loading again (or only what EvaluateAt converts).
+    bool LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed,
+                         bool powers = false);
+    // After LoadSeriesFlows with powers, the view sorted by flow: converts every field of the
+    // points that an interpolation over the flow at `flow` reads (TMdb::Interpolate with
+    // F_VC), so that it gives the values of a full load.
+    void EvaluateAt(float flow);
     // Forces the next LoadSeries to read the points again (after the points were changed).
     void ForgetSeries();
     // Forces the next LoadSeries to evaluate again with unchanged targets, the base
@@ -129,6 +135,8 @@ public:
     std::string BrowserCaption() const override;
 
 private:
+    // What a load converts.
+    enum class TEvaluation : std::uint8_t { Flows, FlowsPowers, Full };
     void DeclareFields();
     void DeclareSoundFamily(int firstField, const char* key, const char* const captions[3],
                             const char* const longCaptions[3], int levelDecimals);
@@ -138,11 +146,11 @@ private:
     // Empties the table for a series that does not exist; returns false.
     bool ClearSeries();
     bool LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
-                    float d2, float speed, bool full);
+                    float d2, float speed, TEvaluation evaluation);
     // The base evaluation, with the series values kept beside it.
     const TSeriesBase& TakeBase();
     void EvaluateAll();
-    void EvaluateFlows();
+    void EvaluateFlows(bool powers);
     // Base evaluation of one point before conversion.
     TPointValues BaseValues(const TMdbRecord* point) const;
     static void StoreValues(TMdbRecord* point, const TPointValues& values);

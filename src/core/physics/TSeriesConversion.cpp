@@ -123,6 +123,20 @@ TSeriesConversion::TFlowPressure TSeriesConversion::FlowPressureFactors(float me
     return {f.Flow, f.Pressure};
 }
 
+TSeriesConversion::TFlowPressure
+TSeriesConversion::FlowPressurePowerFactors(float measuredSpeed, double modelTip) const {
+    const TPointFactors f = Factors(measuredSpeed, modelTip);
+    return {f.Flow, f.Pressure, PowerFactor(f)};
+}
+
+double TSeriesConversion::PowerFactor(const TPointFactors& f) const {
+    const double g2 = g_ * g_;
+    const double g5 = g2 * g2 * g_;
+    double power = g5 * f.H * f.H * f.H;
+    if (densityStep_) power *= densityRatio_;
+    return power;
+}
+
 double TSeriesConversion::SpeedFreeFlowScale() const {
     const double scale = g_ * g_ * g_ * static_cast<double>(targets_.Speed);
     return series_.Family != 2 && targetTip_ != 1.0 ? scale * std::cbrt(targetTip_) : scale;
@@ -139,7 +153,7 @@ void TSeriesConversion::Convert(TPointValues& point, float measuredSpeed, double
     // Fan laws: diameter, then speed.
     const double g2 = g_ * g_;
     const double g5 = g2 * g2 * g_;
-    double power = g5 * f.H * f.H * f.H;
+    const double power = PowerFactor(f);
     const double torque = g5 * f.H * f.H;
     double efficiency = 1;
     double psi = 1;
@@ -157,7 +171,6 @@ void TSeriesConversion::Convert(TPointValues& point, float measuredSpeed, double
         ShiftLevel(point.LpA, delta);
     }
     if (densityStep_) {
-        power *= densityRatio_;
         ShiftLevel(point.Lp, densityDelta_);
         ShiftLevel(point.LpA, densityDelta_);
     }

@@ -39,8 +39,11 @@ public:
     struct TFlowPressure {
         double Flow = 1;
         double Pressure = 1;
+        double Power = 1; // shaft and other powers (FlowPressurePowerFactors only)
     };
     TFlowPressure FlowPressureFactors(float measuredSpeed, double modelTip) const;
+    // The same with the power factor.
+    TFlowPressure FlowPressurePowerFactors(float measuredSpeed, double modelTip) const;
     // When the target speed differs from every point's measured speed, the flow factor of a
     // point is this common scale times H/n · cbrt(1 / modelTip) (without the root for series
     // without scale-up): the converted flow is about TPointBase::SpeedFreeFlow times this,
@@ -71,6 +74,8 @@ private:
         bool ScaleUp = false; // efficiencies and coefficients get the size scale-up
     };
     TPointFactors Factors(float measuredSpeed, double modelTip) const;
+    // The factor of the powers (diameter, speed and density).
+    double PowerFactor(const TPointFactors& factors) const;
 
     TSeriesGeometry series_;
     TConvertTargets targets_;

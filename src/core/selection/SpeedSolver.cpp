@@ -24,15 +24,15 @@ constexpr int kBisectionRounds = 10;
 // strictly ascending is what the sort would leave, so it is not sorted again. `distinct`
 // tells whether the flows are pairwise distinct, so that the sorted order does not depend
 // on the order before.
-// With `flowsOnly` only flows and static pressures are converted (TMdbMw::LoadSeriesFlows).
+// With `flowsOnly` only flows and static pressures are converted, with `powers` also the
+// shaft powers (TMdbMw::LoadSeriesFlows).
 bool LoadSorted(TMdbMw& mw, std::int32_t seriesNo, double density, double d2, double speed,
-                bool* distinct = nullptr, bool flowsOnly = false) {
-    const auto load =
-        flowsOnly
-            ? &TMdbMw::LoadSeriesFlows
-            : static_cast<bool (TMdbMw::*)(std::int32_t, float, float, float)>(&TMdbMw::LoadSeries);
-    if (!(mw.*load)(seriesNo, static_cast<float>(density), static_cast<float>(d2),
-                    static_cast<float>(speed)))
+                bool* distinct = nullptr, bool flowsOnly = false, bool powers = false) {
+    const auto rho = static_cast<float>(density);
+    const auto d = static_cast<float>(d2);
+    const auto n = static_cast<float>(speed);
+    if (!(flowsOnly ? mw.LoadSeriesFlows(seriesNo, rho, d, n, powers)
+                    : mw.LoadSeries(seriesNo, rho, d, n)))
         return false;
     bool ascending = mw.FlowsAscending();
     if (!ascending) {
@@ -72,17 +72,26 @@ namespace {
 struct TTableUse {
     bool Loaded = false;
     float Speed = 0;
+    bool FlowsOnly = false;
     bool Distinct = true;
 
     bool Load(TMdbMw& mw, const TAuswahlParam& request, const TSpeedCandidate& candidate,
-              double speed, bool flowsOnly = false) {
+              double speed, bool flowsOnly = false, bool powers = false) {
         Loaded = true;
         Speed = static_cast<float>(speed);
+        FlowsOnly = flowsOnly;
         bool distinct = true;
         const bool loaded = LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity,
-                                       candidate.D2, speed, &distinct, flowsOnly);
+                                       candidate.D2, speed, &distinct, flowsOnly, powers);
         Distinct = Distinct && distinct;
         return loaded;
+    }
+    // Tells the result how the table was left.
+    void Note(TSpeedResult& result) const {
+        result.Repeatable = Distinct;
+        result.Loaded = Loaded;
+        result.LoadedSpeed = Speed;
+        result.LoadedFlowsOnly = FlowsOnly;
     }
 };
 
@@ -233,9 +242,7 @@ TSpeedResult SolveComputedSpeed(const TAuswahlParam& request, const TSpeedCandid
                                 TMdbMw& mw) {
     TTableUse use;
     TSpeedResult result = ComputedSpeed(request, candidate, mw, use);
-    result.Repeatable = use.Distinct;
-    result.Loaded = use.Loaded;
-    result.LoadedSpeed = use.Speed;
+    use.Note(result);
     return result;
 }
 
@@ -245,15 +252,18 @@ TSpeedResult SolveGivenSpeed(const TAuswahlParam& request, const TSpeedCandidate
     TSpeedResult result;
     const double n = request.GivenSpeed;
     // Most candidates miss the point: the decision needs flows and static pressures alone,
-    // and only an accepted candidate is evaluated in full (its values are read for the row).
-    // The view stays as the first load sorted it, for the full values have the same flows.
-    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n, nullptr,
-                    true))
-        return result;
+    // and of an accepted candidate only the points its row is read at are converted in full.
+    TTableUse use;
+    const bool loaded = use.Load(mw, request, candidate, n, true);
+    use.Note(result);
+    if (!loaded) return result;
     const auto evaluate = [&](TSpeedResult& accepted) {
-        if (accepted.Accepted)
-            mw.LoadSeries(candidate.SeriesNo, static_cast<float>(request.RequestedDensity),
-                          static_cast<float>(candidate.D2), static_cast<float>(n));
+        if (accepted.Accepted) {
+            // The same flows again, with the shaft powers: the view stays sorted.
+            mw.LoadSeriesFlows(candidate.SeriesNo, static_cast<float>(request.RequestedDensity),
+                               static_cast<float>(candidate.D2), static_cast<float>(n), true);
+            mw.EvaluateAt(static_cast<float>(accepted.Flow));
+        }
         return accepted;
     };
     result.Speed = n;
@@ -282,12 +292,17 @@ TSpeedResult SolveManualSpeed(const TAuswahlParam& request, const TSpeedCandidat
                               TMdbMw& mw) {
     TSpeedResult result;
     const double n = request.GivenSpeed;
-    if (!LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2, n) ||
-        mw.ViewCount() < 1)
-        return result;
+    TTableUse use;
+    const bool loaded = use.Load(mw, request, candidate, n, true, true);
+    use.Note(result);
+    if (!loaded || mw.ViewCount() < 1) return result;
     result.Speed = n;
-    result.Flow = mw.GetFloat(mw.ViewRecord(mw.ViewCount() - 1), TMdbMw::F_VC);
+    const float flow = mw.GetFloat(mw.ViewRecord(mw.ViewCount() - 1), TMdbMw::F_VC);
+    result.Flow = flow;
     result.Pressure = PressureAt(mw, result.Flow).Value;
+    // Every candidate is accepted, and its values are read at that flow alone (and its
+    // largest shaft power): only the points there are converted in full.
+    mw.EvaluateAt(flow);
     result.Accepted = true;
     return result;
 }
@@ -345,11 +360,11 @@ TSpeedResult SolveSpeed(const TAuswahlParam& request, const TSpeedCandidate& can
     }
 }
 
-void RepeatTableUse(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+void RepeatTableUse(const TAuswahlParam& request, std::int32_t seriesNo, float d2,
                     const TSpeedResult& result, TMdbMw& mw) {
     if (result.Loaded)
-        LoadSorted(mw, candidate.SeriesNo, request.RequestedDensity, candidate.D2,
-                   result.LoadedSpeed);
+        LoadSorted(mw, seriesNo, request.RequestedDensity, d2, result.LoadedSpeed, nullptr,
+                   result.LoadedFlowsOnly);
 }
 
 std::int32_t ClassifySpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate,

@@ -40,6 +40,7 @@ struct TSpeedResult {
     bool Repeatable = false; // the outcome does not depend on the table's point order before
     bool Loaded = false;     // the series was loaded, last converted to LoadedSpeed
     float LoadedSpeed = 0;
+    bool LoadedFlowsOnly = false; // that last load converted flows and pressures alone
 };
 
 // System parabola coefficient at standard density: dp = k·V² through the requested point.
@@ -54,15 +55,17 @@ double CalibratedOperatingFlow(const TCalibration& calibration, double k);
 // checks the given speed, depending on the search mode) and classifies it. On return `mw`
 // holds the candidate's series converted to (requested density, D2, speed), sorted
 // ascending by flow, whenever the series was loaded; for a candidate that is not accepted
-// only flows and static pressures may be converted (TMdbMw::LoadSeriesFlows).
+// only flows, static pressures and shaft powers may be converted (TMdbMw::LoadSeriesFlows),
+// and at a given or manual speed also the points at the operating flow (TMdbMw::EvaluateAt).
 TSpeedResult SolveCandidate(const TAuswahlParam& request, const TSpeedCandidate& candidate,
                             TMdbMw& mw);
 // The same without the speed classification (SpeedClass stays kSpeedRejected).
 TSpeedResult SolveSpeed(const TAuswahlParam& request, const TSpeedCandidate& candidate, TMdbMw& mw);
 
 // Leaves `mw` as SolveSpeed left it when it gave `result`: the same loaded series, targets
-// and point order. For a Repeatable result of the same request and an equal candidate.
-void RepeatTableUse(const TAuswahlParam& request, const TSpeedCandidate& candidate,
+// and point order. For a Repeatable result of the same request and a candidate of series
+// `seriesNo` and diameter `d2`.
+void RepeatTableUse(const TAuswahlParam& request, std::int32_t seriesNo, float d2,
                     const TSpeedResult& result, TMdbMw& mw);
 
 // Speed class of an accepted candidate running at `speed`: 0 within the limits, 1 / 2 no

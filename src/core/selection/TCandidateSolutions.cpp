@@ -1,5 +1,7 @@
 #include "selection/TCandidateSolutions.h"
 
+#include "measurements/TMdbMw.h"
+
 #include <bit>
 #include <functional>
 
@@ -23,14 +25,56 @@ std::size_t TCandidateSolutions::THash::operator()(const TKey& key) const {
     return h;
 }
 
-const TCandidateSolution* TCandidateSolutions::Find(const TSpeedCandidate& candidate) const {
-    const auto it = solutions_.find(KeyOf(candidate));
-    return it == solutions_.end() ? nullptr : &it->second;
+void TCandidateSolutions::Clear() {
+    solutions_.clear();
+    table_ = {};
+    pending_ = {};
 }
 
-void TCandidateSolutions::Keep(const TSpeedCandidate& candidate,
-                               const TCandidateSolution& solution) {
-    solutions_.insert_or_assign(KeyOf(candidate), solution);
+TCandidateSolutions::TTableState TCandidateSolutions::StateOf(const TKey& key,
+                                                              const TSpeedCandidate& candidate,
+                                                              const TSpeedResult& speed) {
+    return {true, key, candidate.D2, speed};
+}
+
+const TCandidateSolution* TCandidateSolutions::Take(const TSpeedCandidate& candidate) {
+    const TKey key = KeyOf(candidate);
+    const auto it = solutions_.find(key);
+    if (it == solutions_.end()) return nullptr;
+    // Solving it again would not touch the table, or on a table in its own state would leave
+    // the table as it is.
+    if (!it->second.Speed.Loaded) return &it->second;
+    if (table_.Known && table_.Key == key)
+        pending_ = {};
+    else
+        pending_ = StateOf(key, candidate, it->second.Speed);
+    return &it->second;
+}
+
+void TCandidateSolutions::Solved(const TSpeedCandidate& candidate,
+                                 const TCandidateSolution& solution) {
+    const bool repeatable = solution.Speed.Repeatable;
+    const TKey key = KeyOf(candidate);
+    if (repeatable) solutions_.insert_or_assign(key, solution);
+    // A solution that loaded nothing left the table (and what it should be) as it was.
+    if (!solution.Speed.Loaded) return;
+    pending_ = {};
+    table_ = repeatable ? StateOf(key, candidate, solution.Speed) : TTableState{};
+}
+
+void TCandidateSolutions::BeforeSolving(const TAuswahlParam& request, std::int32_t seriesNo,
+                                        TMdbMw& mw) {
+    // A candidate of another series than the pending one and the table's reads its points
+    // afresh either way: the order the table had does not reach it.
+    if (pending_.Known && (pending_.Key.Series == seriesNo || mw.SeriesNo() == seriesNo))
+        Settle(request, mw);
+}
+
+void TCandidateSolutions::Settle(const TAuswahlParam& request, TMdbMw& mw) {
+    if (!pending_.Known) return;
+    RepeatTableUse(request, pending_.Key.Series, pending_.D2, pending_.Speed, mw);
+    table_ = pending_;
+    pending_ = {};
 }
 
 } // namespace corvane

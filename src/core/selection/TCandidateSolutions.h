@@ -10,6 +10,9 @@
 
 namespace corvane {
 
+class TMdbMw;
+struct TAuswahlParam;
+
 // The solution of one candidate before its speed class: the speed solution and the row
 // values read at the operating point from the converted series.
 struct TCandidateSolution {
@@ -18,15 +21,29 @@ struct TCandidateSolution {
     TErgebnisZeile Row;  // efficiencies, pressures, powers, level and operating flow
 };
 
-// Solutions of the computed-speed modes within one search, by what they depend on: the
-// series, the impeller diameter and the calibration. Housings that share an impeller (or
+// Solutions within one search (computed, given and manual speed), by what they depend on:
+// the series, the impeller diameter and the calibration. Housings that share an impeller (or
 // impellers that share a series and diameter) are solved once; only the speed class, which
 // depends on the impeller's limits, is decided per candidate.
+//
+// Solving leaves the measured-points table converted and sorted, and a later candidate of the
+// same series starts from that point order. A solution taken from here leaves the table as it
+// is, and the table is brought to the state solving would have left only when it matters:
+// before the next candidate is solved on the same series, and when the search ends.
 class TCandidateSolutions {
 public:
-    void Clear() { solutions_.clear(); }
-    const TCandidateSolution* Find(const TSpeedCandidate& candidate) const;
-    void Keep(const TSpeedCandidate& candidate, const TCandidateSolution& solution);
+    void Clear();
+    // The kept solution of an equal candidate, or nullptr; a solution found is the table's
+    // pending state.
+    const TCandidateSolution* Take(const TSpeedCandidate& candidate);
+    // Keeps the solution of a candidate just solved on `mw` (a Repeatable one), or notes that
+    // the table's state belongs to no kept solution.
+    void Solved(const TSpeedCandidate& candidate, const TCandidateSolution& solution);
+    // Before solving a candidate of `seriesNo` on `mw`: brings the table to the pending state
+    // when the solution depends on it.
+    void BeforeSolving(const TAuswahlParam& request, std::int32_t seriesNo, TMdbMw& mw);
+    // Brings the table to the pending state (at the end of a search).
+    void Settle(const TAuswahlParam& request, TMdbMw& mw);
     std::size_t Size() const { return solutions_.size(); }
 
 private:
@@ -41,7 +58,19 @@ private:
     };
     static TKey KeyOf(const TSpeedCandidate& candidate);
 
+    // What the table was last left by: a kept solution, or none.
+    struct TTableState {
+        bool Known = false;
+        TKey Key;
+        float D2 = 0;
+        TSpeedResult Speed;
+    };
+    static TTableState StateOf(const TKey& key, const TSpeedCandidate& candidate,
+                               const TSpeedResult& speed);
+
     std::unordered_map<TKey, TCandidateSolution, THash> solutions_;
+    TTableState table_;   // the state the table is in (Known: of a kept solution)
+    TTableState pending_; // the state solving would have left (Known: differs from table_)
 };
 
 } // namespace corvane

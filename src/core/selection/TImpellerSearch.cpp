@@ -118,6 +118,8 @@ std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb&
     else
         RunHousings();
 
+    // The table as solving every candidate would have left it.
+    solutions_.Settle(request_, *mw_);
     SortResultRows(rows_, request_);
     if (rows_.size() > kResultCount) rows_.resize(kResultCount);
     return rows_.size();
@@ -211,14 +213,15 @@ void TImpellerSearch::FillCandidate(const TMdbRecord* impeller, const TMdbRecord
 }
 
 TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
+    // A cart entry brings its own speed and flow: the only mode whose solution depends on
+    // more than the series, the diameter and the calibration. At a given speed only housings
+    // share impellers often enough to pay for keeping the solutions.
     const bool computed = request_.SearchMode == SearchComputedSpeed ||
                           request_.SearchMode == SearchComputedReinforced;
-    if (computed) {
-        if (const TCandidateSolution* known = solutions_.Find(candidate)) {
-            // The table as solving again would leave it: later candidates depend on it.
-            RepeatTableUse(request_, candidate, known->Speed, *mw_);
-            return *known;
-        }
+    const bool shared = computed || (request_.SearchMode != SearchCart && request_.FanLayout != 0);
+    if (shared) {
+        if (const TCandidateSolution* known = solutions_.Take(candidate)) return *known;
+        solutions_.BeforeSolving(request_, candidate.SeriesNo, *mw_);
     }
     TCandidateSolution solution;
     solution.Speed = SolveSpeed(request_, candidate, *mw_);
@@ -240,7 +243,7 @@ TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
         row.Lp = lp < 10 ? -1 : lp;
         row.Vop = v;
     }
-    if (computed && solution.Speed.Repeatable) solutions_.Keep(candidate, solution);
+    if (shared) solutions_.Solved(candidate, solution);
     return solution;
 }
 

@@ -11,6 +11,7 @@
 #include "measurements/TTrialCurve.h"
 #include "physics/ListeningDistance.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -121,13 +122,32 @@ TEST(SeriesBase, ConversionsOfTheKeptBaseEqualAFullEvaluation) {
                         EXPECT_EQ(converted, EvaluatedOneByOne(mw))
                             << s.Type << " " << s.D2 << ": " << d2 << " " << speed << " " << density
                             << " " << distance;
-                        // Flows and static pressures alone, then in full with the same targets.
-                        ASSERT_TRUE(
-                            flows.LoadSeriesFlows(TBaseCatalogue::kSeriesNo, density, d2, speed));
+                        // Flows, static pressures and shaft powers alone, then in full with
+                        // the same targets.
+                        ASSERT_TRUE(flows.LoadSeriesFlows(TBaseCatalogue::kSeriesNo, density, d2,
+                                                          speed, true));
                         for (const TMdbRecord *a = mw.FirstRecord(), *b = flows.FirstRecord();
-                             a != nullptr && b != nullptr; a = a->Next, b = b->Next) {
-                            EXPECT_EQ(a->Slots()[F::F_VC - 1], b->Slots()[F::F_VC - 1]);
-                            EXPECT_EQ(a->Slots()[F::F_PFA - 1], b->Slots()[F::F_PFA - 1]);
+                             a != nullptr && b != nullptr; a = a->Next, b = b->Next)
+                            for (const int field : {F::F_VC, F::F_PFA, F::F_PWE})
+                                EXPECT_EQ(a->Slots()[field - 1], b->Slots()[field - 1]) << field;
+                        // The points read at a flow (between two points, on one and beyond
+                        // the ends) converted in full give every value of the full load there.
+                        mw.Sort(F::F_VC, false);
+                        flows.Sort(F::F_VC, false);
+                        const float first = mw.GetFloat(mw.ViewRecord(0), F::F_VC);
+                        const float last = mw.GetFloat(mw.ViewRecord(mw.ViewCount() - 1), F::F_VC);
+                        const float second = mw.GetFloat(mw.ViewRecord(1), F::F_VC);
+                        for (const float flow :
+                             {last, (first + second) / 2, second, 0.5f * first, 2 * last}) {
+                            flows.EvaluateAt(flow);
+                            for (int field = F::F_RHO; field <= F::F_LPSCRATCH; ++field) {
+                                const TCurveValue want = mw.Interpolate(F::F_VC, field, flow);
+                                const TCurveValue got = flows.Interpolate(F::F_VC, field, flow);
+                                EXPECT_EQ(std::bit_cast<std::uint32_t>(got.Value),
+                                          std::bit_cast<std::uint32_t>(want.Value))
+                                    << field << " at " << flow;
+                                EXPECT_EQ(got.Found, want.Found);
+                            }
                         }
                         ASSERT_TRUE(
                             flows.LoadSeries(TBaseCatalogue::kSeriesNo, density, d2, speed));
