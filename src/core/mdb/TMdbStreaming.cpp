@@ -66,12 +66,18 @@ bool IsWordField(TFieldType type) {
 
 // Reads one record block into a new record of `table`; `bytes` has room for the largest
 // payload, `fields` are the table's fields 1..FieldCount().
-void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
-                unsigned char* bytes) {
-    TMdbRecord* record = table.NewRecord();
+// Reads a record block's word count and its still scrambled payload into `bytes`.
+std::int32_t ReadPayload(TStream& stream, unsigned char* bytes) {
     const std::int32_t wordCount = stream.ReadInt32();
     if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
     stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    return wordCount;
+}
+
+void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
+                unsigned char* bytes) {
+    TMdbRecord* record = table.NewRecord();
+    const std::int32_t wordCount = ReadPayload(stream, bytes);
     Scramble(bytes, wordCount);
 
     std::int32_t pos = 0;
@@ -114,9 +120,7 @@ bool WordFieldSlots(std::span<const TMdbField> fields, std::vector<int>& slots) 
 void ReadWordRecord(TMdb& table, std::span<const int> slots, TStream& stream,
                     unsigned char* bytes) {
     TMdbRecord* record = table.NewRecord();
-    const std::int32_t wordCount = stream.ReadInt32();
-    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
-    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    const std::int32_t wordCount = ReadPayload(stream, bytes);
     if (static_cast<std::size_t>(wordCount) != slots.size()) IllegalByteCount();
     std::uint32_t key = kScrambleKey;
     std::uint32_t* target = record->Slots();

@@ -22,6 +22,20 @@
 
 namespace corvane {
 
+namespace {
+
+// Calls `visit(point, basePoint)` for the records of the table and their base evaluations,
+// in step (the base holds one entry per record, in record order).
+template <class Visit>
+void ForEachWithBase(TMdbRecord* first, const TSeriesBase& base, Visit visit) {
+    auto b = base.Points.begin();
+    for (TMdbRecord* point = first; point != nullptr && b != base.Points.end();
+         point = point->Next, ++b)
+        visit(point, *b);
+}
+
+} // namespace
+
 bool TMdbMw::LoadSeries(std::int32_t seriesNo, float density, float d2, float speed) {
     if (catalogue_ == nullptr) return ClearSeries();
     const TMdbMessung& series = catalogue_->Messung();
@@ -282,13 +296,11 @@ const TSeriesBase& TMdbMw::TakeBase() {
 void TMdbMw::EvaluateAll() {
     const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
-    auto b = base.Points.begin();
-    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
-         point = point->Next, ++b) {
-        TPointValues v = b->Values;
-        conversion.Convert(v, b->Values.Speed, b->ModelTip);
+    ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
+        TPointValues v = b.Values;
+        conversion.Convert(v, b.Values.Speed, b.ModelTip);
         StoreValues(point, v);
-    }
+    });
 }
 
 // Converts flow and static pressure of every point alone: the factors are those the full
@@ -296,20 +308,18 @@ void TMdbMw::EvaluateAll() {
 void TMdbMw::EvaluateFlows(bool powers) {
     const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
-    auto b = base.Points.begin();
-    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
-         point = point->Next, ++b) {
+    ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
         const auto factors = powers
-                                 ? conversion.FlowPressurePowerFactors(b->Values.Speed, b->ModelTip)
-                                 : conversion.FlowPressureFactors(b->Values.Speed, b->ModelTip);
+                                 ? conversion.FlowPressurePowerFactors(b.Values.Speed, b.ModelTip)
+                                 : conversion.FlowPressureFactors(b.Values.Speed, b.ModelTip);
         point->Slots()[F_VC - 1] =
-            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Values.Flow, factors.Flow));
-        point->Slots()[F_PFA - 1] = std::bit_cast<std::uint32_t>(
-            TSeriesConversion::Scaled(b->Values.PFa, factors.Pressure));
+            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b.Values.Flow, factors.Flow));
+        point->Slots()[F_PFA - 1] =
+            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b.Values.PFa, factors.Pressure));
         if (powers)
             point->Slots()[F_PWE - 1] = std::bit_cast<std::uint32_t>(
-                TSeriesConversion::Scaled(b->Values.ShaftPower, factors.Power));
-    }
+                TSeriesConversion::Scaled(b.Values.ShaftPower, factors.Power));
+    });
 }
 
 void TMdbMw::EvaluateAt(float flow) {
@@ -324,18 +334,15 @@ void TMdbMw::EvaluateAt(float flow) {
             if (count < read.size()) read[count++] = view[i];
             return 0.0;
         });
+    const auto readEnd = read.begin() + static_cast<std::ptrdiff_t>(count);
     const TSeriesBase& base = TakeBase();
     const TSeriesConversion& conversion = Conversion();
-    auto b = base.Points.begin();
-    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Points.end();
-         point = point->Next, ++b) {
-        if (std::find(read.begin(), read.begin() + static_cast<std::ptrdiff_t>(count), point) ==
-            read.begin() + static_cast<std::ptrdiff_t>(count))
-            continue;
-        TPointValues v = b->Values;
-        conversion.Convert(v, b->Values.Speed, b->ModelTip);
+    ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
+        if (std::find(read.begin(), readEnd, point) == readEnd) return;
+        TPointValues v = b.Values;
+        conversion.Convert(v, b.Values.Speed, b.ModelTip);
         StoreValues(point, v);
-    }
+    });
 }
 
 } // namespace corvane
