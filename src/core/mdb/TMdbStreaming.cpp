@@ -64,8 +64,6 @@ bool IsWordField(TFieldType type) {
     return type == ftInteger || type == ftFloat || type == ftDate || type == ftCode;
 }
 
-// Reads one record block into a new record of `table`; `bytes` has room for the largest
-// payload, `fields` are the table's fields 1..FieldCount().
 // Reads a record block's word count and its still scrambled payload into `bytes`.
 std::int32_t ReadPayload(TStream& stream, unsigned char* bytes) {
     const std::int32_t wordCount = stream.ReadInt32();
@@ -74,6 +72,8 @@ std::int32_t ReadPayload(TStream& stream, unsigned char* bytes) {
     return wordCount;
 }
 
+// Reads one record block into a new record of `table`; `bytes` has room for the largest
+// payload, `fields` are the table's fields 1..FieldCount().
 void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
                 unsigned char* bytes) {
     TMdbRecord* record = table.NewRecord();
