@@ -48,14 +48,21 @@ struct TGridPos {
 
 TGridPos Locate(double value, double first, double step, std::size_t count) {
     if (!(value > first)) return {0, 0, 0.0}; // below the first grid value (or NaN)
-    for (std::size_t i = 1; i < count; ++i) {
-        const double grid = first + step * static_cast<double>(i);
-        if (grid >= value) {
-            const double lower = grid - step;
-            return {i - 1, i, (value - lower) / step};
-        }
-    }
-    return {count - 1, count - 1, 0.0};
+    const auto grid = [first, step](std::size_t i) {
+        return first + step * static_cast<double>(i);
+    };
+    if (!(grid(count - 1) >= value)) return {count - 1, count - 1, 0.0};
+    // The grid value above the quotient's whole part, then moved by a step where that is not
+    // the first one not below the input (an input on a grid value, or a quotient rounded across
+    // one): the first i >= 1 with grid(i) >= value, as a walk from the start finds it.
+    std::size_t i = static_cast<std::size_t>((value - first) / step) + 1;
+    if (i > count - 1) i = count - 1;
+    while (i > 1 && grid(i - 1) >= value)
+        --i;
+    while (grid(i) < value)
+        ++i;
+    const double lower = grid(i) - step;
+    return {i - 1, i, (value - lower) / step};
 }
 
 double Lerp(double a, double b, double fraction) {
