@@ -84,4 +84,10 @@ double HumidityTerm(double t, double rf) {
     return x * (1.0 + x / 1000.0) * 100000.0 / ((x / 1000.0 + 0.622) * 461.5 * (t + 273.0));
 }
 
+double MeasuredAirDensity(float pb, float rt, float rf) {
+    const double t = rt == -1.0f ? 20.0 : rt;
+    const double x = HumidityTerm(t, rf);
+    return pb * (1 + x / 1000) / (287.1 + 461.4 * x / 1000) * 100 / (t + 273);
+}
+
 } // namespace corvane

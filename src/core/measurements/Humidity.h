@@ -11,4 +11,9 @@ double WaterContent(double t, double rf);
 // ((x/1000 + 0.622) 461.5 (t + 273)) with x = WaterContent(t, rf).
 double HumidityTerm(double t, double rf);
 
+// Density in kg/m³ of the air on the test rig from its readings: barometric pressure pb
+// (hPa), room temperature rt (°C; -1, a missing reading, counts as 20 °C) and relative
+// humidity rf (%).
+double MeasuredAirDensity(float pb, float rt, float rf);
+
 } // namespace corvane

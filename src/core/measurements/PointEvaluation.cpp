@@ -41,24 +41,15 @@ float PhaseMean(float a, float b, float c) {
 } // namespace
 
 void TMdbMw::EvaluatePoint(TMdbRecord* point) const {
-    TPointValues v = BaseValues(point);
+    TPointValues v = BaseValues(point, true);
     // Diameter, speed, scale-up, sound, density and distance steps, then Lambda.
     const float measuredSpeed = v.Speed;
     ConvertPoint(v, Geometry(), measuredSpeed, Targets());
     StoreValues(point, v);
 }
 
-TPointValues TMdbMw::BaseValues(const TMdbRecord* point) const {
+TPointValues TMdbMw::BaseValues(const TMdbRecord* point, bool complete) const {
     TPointValues v; // every result starts missing
-
-    v.MeanVoltage = PhaseMean(Value(point, F_U1), Value(point, F_U2), Value(point, F_U3));
-    v.MeanCurrent = PhaseMean(Value(point, F_I1), Value(point, F_I2), Value(point, F_I3));
-    v.MeanCosPhi = PhaseMean(Value(point, F_PF1), Value(point, F_PF2), Value(point, F_PF3));
-
-    const float lp = BandLevel(point, F_LP, false, 0);
-    const float lpA = BandLevel(point, F_LP_A, false, 0);
-    v.Lp = lp < 1.0f ? 0.0f : lp;
-    v.LpA = lpA < 1.0f ? 0.0f : lpA;
 
     const float pb = Value(point, F_PB);
     const float speed = Value(point, F_N);
@@ -67,72 +58,88 @@ TPointValues TMdbMw::BaseValues(const TMdbRecord* point) const {
     const float chamber = Value(point, F_PK);
 
     if (pb > 0 && arrangement_ >= 0 && outletArea_ > 0 && measuredD2_ > 0) {
-        const float rt = Value(point, F_RT);
-        const double t = Missing(rt) ? 20.0 : rt;
-        const double x = HumidityTerm(t, Value(point, F_RF));
-        const double rho = pb * (1 + x / 1000) / (287.1 + 461.4 * x / 1000) * 100 / (t + 273);
+        const double rho = MeasuredAirDensity(pb, Value(point, F_RT), Value(point, F_RF));
         v.Density = static_cast<float>(rho);
         const double toStd = kStandardDensity / rho;
-
-        // A missing flow or chamber pressure leaves everything that depends on it missing.
-        const bool haveFlow = !Missing(flow);
-        const bool havePressure = !Missing(chamber);
-        const double vs = flow / 3600.0;
-        double pFa = -1, pDyn = -1, pTot = -1;
-        if (haveFlow) {
-            pDyn = kPDynFactor * std::pow(vs / outletArea_, 2);
-            v.PDyn = static_cast<float>(pDyn);
-        }
-        if (havePressure) {
-            pFa = chamber * toStd;
-            v.PFa = static_cast<float>(pFa);
-        }
-        if (haveFlow && havePressure) {
-            pTot = pFa + pDyn;
-            v.PTot = static_cast<float>(pTot);
-            v.AirPowerTot = static_cast<float>(vs * pTot);
-            v.AirPowerFa = static_cast<float>(vs * pFa);
-        }
-
-        double shaft = -1;
-        if (speed >= 0 && torque >= 0) {
-            shaft = torque * (speed * kPi / 30) * toStd;
-            v.ShaftPower = static_cast<float>(shaft);
-        }
-        const double el =
-            (std::max(Value(point, F_PW1), 0.0f) + std::max(Value(point, F_PW2), 0.0f) +
-             std::max(Value(point, F_PW3), 0.0f)) *
-            toStd;
-        v.ElPower = static_cast<float>(el);
-
-        if (haveFlow && havePressure) {
-            if (el >= kTiny) {
-                v.EtaSysTot = static_cast<float>(vs * pTot / el * 100);
-                v.EtaSysFa = static_cast<float>(vs * pFa / el * 100);
-            }
-            if (shaft >= kTiny) {
-                v.EtaShaftTot = static_cast<float>(vs * pTot / shaft * 100);
-                v.EtaShaftFa = static_cast<float>(vs * pFa / shaft * 100);
-            }
-        }
-
-        const double u = speed >= 0 ? measuredD2_ / 1000.0 * kPi * speed / 60 : -1;
-        if (u >= kTiny && havePressure) {
-            const double q = u * u * kStandardDensity / 2;
-            if (haveFlow) v.PsiTot = static_cast<float>(pTot / q);
-            v.PsiFa = static_cast<float>(pFa / q);
-        }
-        if (u >= 0 && phiArea_ > 0 && haveFlow && u * phiArea_ >= kTiny) {
-            double phi = vs / (u * phiArea_);
-            if (arrangement_ == 1 || arrangement_ == 3) phi /= 2; // tandem: two impellers
-            v.Phi = static_cast<float>(phi);
-        }
+        // A missing chamber pressure leaves everything that depends on it missing.
+        if (!Missing(chamber)) v.PFa = static_cast<float>(chamber * toStd);
+        if (speed >= 0 && torque >= 0)
+            v.ShaftPower = static_cast<float>(torque * (speed * kPi / 30) * toStd);
+        if (complete) DerivedValues(point, toStd, v);
     }
+    if (complete) ElectricalAndSoundValues(point, v);
 
     v.Flow = flow;
     v.Speed = speed;
     v.Torque = torque;
     return v;
+}
+
+// The values from flow, pressures and powers that a flow load does not read; `toStd` is the
+// factor from the test air to standard density.
+void TMdbMw::DerivedValues(const TMdbRecord* point, double toStd, TPointValues& v) const {
+    const float speed = Value(point, F_N);
+    const float torque = Value(point, F_M);
+    const float flow = Value(point, F_V);
+    const float chamber = Value(point, F_PK);
+
+    // A missing flow or chamber pressure leaves everything that depends on it missing.
+    const bool haveFlow = !Missing(flow);
+    const bool havePressure = !Missing(chamber);
+    const double vs = flow / 3600.0;
+    double pFa = -1, pDyn = -1, pTot = -1;
+    if (haveFlow) {
+        pDyn = kPDynFactor * std::pow(vs / outletArea_, 2);
+        v.PDyn = static_cast<float>(pDyn);
+    }
+    if (havePressure) pFa = chamber * toStd;
+    if (haveFlow && havePressure) {
+        pTot = pFa + pDyn;
+        v.PTot = static_cast<float>(pTot);
+        v.AirPowerTot = static_cast<float>(vs * pTot);
+        v.AirPowerFa = static_cast<float>(vs * pFa);
+    }
+
+    double shaft = -1;
+    if (speed >= 0 && torque >= 0) shaft = torque * (speed * kPi / 30) * toStd;
+    const double el = (std::max(Value(point, F_PW1), 0.0f) + std::max(Value(point, F_PW2), 0.0f) +
+                       std::max(Value(point, F_PW3), 0.0f)) *
+                      toStd;
+    v.ElPower = static_cast<float>(el);
+
+    if (haveFlow && havePressure) {
+        if (el >= kTiny) {
+            v.EtaSysTot = static_cast<float>(vs * pTot / el * 100);
+            v.EtaSysFa = static_cast<float>(vs * pFa / el * 100);
+        }
+        if (shaft >= kTiny) {
+            v.EtaShaftTot = static_cast<float>(vs * pTot / shaft * 100);
+            v.EtaShaftFa = static_cast<float>(vs * pFa / shaft * 100);
+        }
+    }
+
+    const double u = speed >= 0 ? measuredD2_ / 1000.0 * kPi * speed / 60 : -1;
+    if (u >= kTiny && havePressure) {
+        const double q = u * u * kStandardDensity / 2;
+        if (haveFlow) v.PsiTot = static_cast<float>(pTot / q);
+        v.PsiFa = static_cast<float>(pFa / q);
+    }
+    if (u >= 0 && phiArea_ > 0 && haveFlow && u * phiArea_ >= kTiny) {
+        double phi = vs / (u * phiArea_);
+        if (arrangement_ == 1 || arrangement_ == 3) phi /= 2; // tandem: two impellers
+        v.Phi = static_cast<float>(phi);
+    }
+}
+
+void TMdbMw::ElectricalAndSoundValues(const TMdbRecord* point, TPointValues& v) const {
+    v.MeanVoltage = PhaseMean(Value(point, F_U1), Value(point, F_U2), Value(point, F_U3));
+    v.MeanCurrent = PhaseMean(Value(point, F_I1), Value(point, F_I2), Value(point, F_I3));
+    v.MeanCosPhi = PhaseMean(Value(point, F_PF1), Value(point, F_PF2), Value(point, F_PF3));
+
+    const float lp = BandLevel(point, F_LP, false, 0);
+    const float lpA = BandLevel(point, F_LP_A, false, 0);
+    v.Lp = lp < 1.0f ? 0.0f : lp;
+    v.LpA = lpA < 1.0f ? 0.0f : lpA;
 }
 
 void TMdbMw::StoreValues(TMdbRecord* point, const TPointValues& v) {

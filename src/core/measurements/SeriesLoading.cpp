@@ -173,19 +173,26 @@ bool TMdbMw::PointsAreCached() const {
 }
 
 const TSeriesBase& TMdbMw::Base() {
-    if (base_ != nullptr && baseChanges_ == Changes() &&
-        base_->Fits(arrangement_, outletArea_, measuredD2_, phiArea_, correctionFamily_))
-        return *base_;
+    return LoadBase(true);
+}
+
+const TSeriesBase& TMdbMw::LoadBase(bool complete) {
+    const auto fits = [this, complete](const std::shared_ptr<const TSeriesBase>& base) {
+        return base != nullptr &&
+               base->Fits(arrangement_, outletArea_, measuredD2_, phiArea_, correctionFamily_);
+    };
+    const bool held = baseChanges_ == Changes() && fits(base_);
+    if (held && (base_->Complete || !complete)) return *base_;
     std::shared_ptr<const TSeriesBase> base;
     const bool cached = PointsAreCached();
     if (cached) {
         base = pointCache_->Base(seriesNo_, cacheSerial_);
-        if (base != nullptr &&
-            !base->Fits(arrangement_, outletArea_, measuredD2_, phiArea_, correctionFamily_))
-            base = nullptr;
+        if (!fits(base)) base = nullptr;
     }
-    if (base == nullptr) {
-        base = ComputeBase();
+    if (base == nullptr && held) base = base_;
+    if (base == nullptr || (complete && !base->Complete)) {
+        // A base others may hold is never changed: the completed one replaces it.
+        base = base == nullptr ? ComputeBase(complete) : CompleteBase(*base);
         if (cached) pointCache_->KeepBase(seriesNo_, cacheSerial_, base);
     }
     base_ = std::move(base);
@@ -194,19 +201,21 @@ const TSeriesBase& TMdbMw::Base() {
     return *base_;
 }
 
-std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase() {
+std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase(bool complete) {
     auto base = std::make_shared<TSeriesBase>();
     base->Arrangement = arrangement_;
     base->OutletArea = outletArea_;
     base->MeasuredD2 = measuredD2_;
     base->PhiArea = phiArea_;
     base->Family = correctionFamily_;
+    base->Complete = complete;
 
     // The sound levels of every point depend on the instrument of the whole series.
     soundInstrument_ = 0;
     bool first = true;
     for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next) {
-        const std::int32_t instrument = GetInt(point, F_SCHALLMESSG);
+        // An integer field, in slot n - 1 as every field of the table.
+        const auto instrument = std::bit_cast<std::int32_t>(point->Slots()[F_SCHALLMESSG - 1]);
         soundInstrument_ = first ? instrument : std::max(soundInstrument_, instrument);
         first = false;
     }
@@ -215,16 +224,16 @@ std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase() {
     const TSeriesGeometry geometry = Geometry();
     double densitySum = 0;
     int count = 0;
+    base->Points.reserve(static_cast<std::size_t>(RecordCount()));
     for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next) {
-        TPointBase b;
-        b.Values = BaseValues(point);
-        b.ModelTip = TSeriesConversion::ModelTipFactor(geometry, b.Values.Speed);
-        if (b.Values.Flow >= 0 && b.Values.Speed > 0 && b.ModelTip > 0) {
-            b.SpeedFreeFlow = b.Values.Flow / static_cast<double>(b.Values.Speed);
+        TPointBase& b = base->Points.emplace_back();
+        b.Values = BaseValues(point, complete);
+        const float speed = b.Values.Speed;
+        b.ModelTip = TSeriesConversion::ModelTipFactor(geometry, speed);
+        if (b.Values.Flow >= 0 && speed > 0 && b.ModelTip > 0) {
+            b.SpeedFreeFlow = b.Values.Flow / static_cast<double>(speed);
             if (geometry.Family != 2) b.SpeedFreeFlow /= std::cbrt(b.ModelTip);
         }
-        base->Points.push_back(b);
-        const float speed = GetFloat(point, F_N);
         base->MinMeasuredSpeed = std::min(base->MinMeasuredSpeed, speed);
         base->MaxMeasuredSpeed = std::max(base->MaxMeasuredSpeed, speed);
         densitySum += b.Values.Density;
@@ -234,8 +243,21 @@ std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase() {
     return base;
 }
 
+std::shared_ptr<const TSeriesBase> TMdbMw::CompleteBase(const TSeriesBase& flows) {
+    auto base = std::make_shared<TSeriesBase>(flows);
+    base->Complete = true;
+    // The levels read the instrument of this series, whatever the table evaluated before.
+    soundInstrument_ = base->SoundInstrument;
+    // Evaluated in full, the values of the flow part come out as they were.
+    auto b = base->Points.begin();
+    for (const TMdbRecord* point = FirstRecord(); point != nullptr && b != base->Points.end();
+         point = point->Next, ++b)
+        b->Values = BaseValues(point, true);
+    return base;
+}
+
 void TMdbMw::ViewBase(std::vector<const TPointBase*>& out) {
-    const TSeriesBase& base = Base();
+    const TSeriesBase& base = LoadBase(false);
     if (!pointIndexValid_) {
         listRecords_.clear();
         for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next)
@@ -283,8 +305,8 @@ const TSeriesConversion& TMdbMw::Conversion() {
     return *conversion_;
 }
 
-const TSeriesBase& TMdbMw::TakeBase() {
-    const TSeriesBase& base = Base();
+const TSeriesBase& TMdbMw::TakeBase(bool complete) {
+    const TSeriesBase& base = LoadBase(complete);
     soundInstrument_ = base.SoundInstrument;
     minMeasuredSpeed_ = base.MinMeasuredSpeed;
     maxMeasuredSpeed_ = base.MaxMeasuredSpeed;
@@ -294,7 +316,7 @@ const TSeriesBase& TMdbMw::TakeBase() {
 
 // Converts the base evaluation of every point to the targets and stores the results.
 void TMdbMw::EvaluateAll() {
-    const TSeriesBase& base = TakeBase();
+    const TSeriesBase& base = TakeBase(true);
     const TSeriesConversion& conversion = Conversion();
     ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
         TPointValues v = b.Values;
@@ -306,7 +328,7 @@ void TMdbMw::EvaluateAll() {
 // Converts flow and static pressure of every point alone: the factors are those the full
 // conversion applies, so the stored values are those of EvaluateAll to the last bit.
 void TMdbMw::EvaluateFlows(bool powers) {
-    const TSeriesBase& base = TakeBase();
+    const TSeriesBase& base = TakeBase(false);
     const TSeriesConversion& conversion = Conversion();
     ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
         const auto factors = powers
@@ -335,7 +357,7 @@ void TMdbMw::EvaluateAt(float flow) {
             return 0.0;
         });
     const auto readEnd = read.begin() + static_cast<std::ptrdiff_t>(count);
-    const TSeriesBase& base = TakeBase();
+    const TSeriesBase& base = TakeBase(true);
     const TSeriesConversion& conversion = Conversion();
     ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
         if (std::find(read.begin(), readEnd, point) == readEnd) return;

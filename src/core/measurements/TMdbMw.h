@@ -77,15 +77,16 @@ public:
     // Base evaluation of one point, conversion to the table's targets, and storing of the
     // computed fields 167..191. Allocation-free.
     void EvaluatePoint(TMdbRecord* point) const;
-    // The base evaluation of the points in the table, computed when it is missing or the
-    // points changed since.
+    // The base evaluation of the points in the table, every value of it, computed when it is
+    // missing or the points changed since.
     const TSeriesBase& Base();
     // Whether the converted flows (field VC) are strictly ascending along the view: a sort by
     // flow would then leave the view as it is, whatever the order before.
     bool FlowsAscending() const;
     // The conversion to the table's present targets (kept while only the speed changes).
     const TSeriesConversion& Conversion();
-    // The base of the point at every view position (the view as it is now).
+    // The base of the point at every view position (the view as it is now). The base may be
+    // the part a flow load reads (see TSeriesBase::Complete).
     void ViewBase(std::vector<const TPointBase*>& out);
     // Scratch trial curve of the speed solutions on this table, kept so that its buffers are
     // allocated once rather than per solution.
@@ -147,14 +148,23 @@ private:
     bool ClearSeries();
     bool LoadSeries(const TMdbMessung& seriesTable, const TMdbRecord* series, float density,
                     float d2, float speed, TEvaluation evaluation);
-    // The base evaluation, with the series values kept beside it.
-    const TSeriesBase& TakeBase();
+    // The base evaluation, every value of it or (`complete` false) at least the part a flow
+    // load reads.
+    const TSeriesBase& LoadBase(bool complete);
+    // The same, with the series values kept beside it.
+    const TSeriesBase& TakeBase(bool complete);
     void EvaluateAll();
     void EvaluateFlows(bool powers);
-    // Base evaluation of one point before conversion.
-    TPointValues BaseValues(const TMdbRecord* point) const;
+    // Base evaluation of one point before conversion: every value, or (`complete` false) only
+    // density, static pressure, shaft power, flow, speed and torque.
+    TPointValues BaseValues(const TMdbRecord* point, bool complete) const;
+    // The rest of a complete base evaluation (see BaseValues).
+    void DerivedValues(const TMdbRecord* point, double toStd, TPointValues& values) const;
+    void ElectricalAndSoundValues(const TMdbRecord* point, TPointValues& values) const;
     static void StoreValues(TMdbRecord* point, const TPointValues& values);
-    std::shared_ptr<const TSeriesBase> ComputeBase();
+    std::shared_ptr<const TSeriesBase> ComputeBase(bool complete);
+    // A complete copy of a base computed for a flow load of the same points.
+    std::shared_ptr<const TSeriesBase> CompleteBase(const TSeriesBase& flows);
     // The points are the copy of the point cache they were restored from or stored to.
     bool PointsAreCached() const;
     // The points in the table are those of `seriesNo` (an empty table counts as such).

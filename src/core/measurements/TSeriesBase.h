@@ -23,6 +23,10 @@ struct TPointBase {
 // levels of every point, and the series figures taken over the points. A measured-points
 // table computes it once per load and converts from it for every new set of targets; the
 // point cache keeps it with the raw points, so it survives switching between series.
+//
+// A flow load reads only flow, static pressure, shaft power, speed, density, ModelTip and
+// SpeedFreeFlow of the points (and the series figures): a base computed for it holds just
+// those, and a full load completes it first.
 struct TSeriesBase {
     // The series values the evaluation read; a base evaluated with others does not fit.
     std::int32_t Arrangement = 0;
@@ -35,6 +39,7 @@ struct TSeriesBase {
     float MinMeasuredSpeed = 1000000;
     float MaxMeasuredSpeed = 0;
     float MeanDensity = 0;
+    bool Complete = false;          // every value of the points is evaluated
     std::vector<TPointBase> Points; // in the table's list order
 
     // Compared bit for bit, as the evaluation would see them.
