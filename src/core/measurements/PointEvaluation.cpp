@@ -1,8 +1,8 @@
 // Evaluation of the measured points: from the raw rig readings to density, pressures, powers,
 // efficiencies, coefficients and sound levels, converted to the table's targets.
 
-#include "measurements/Humidity.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TPointBaseMemo.h"
 #include "physics/AirDensity.h"
 #include "physics/FanLaws.h"
 #include "physics/TPointValues.h"
@@ -41,14 +41,16 @@ float PhaseMean(float a, float b, float c) {
 } // namespace
 
 void TMdbMw::EvaluatePoint(TMdbRecord* point) const {
-    TPointValues v = BaseValues(point, true);
+    TPointBaseMemo memo;
+    TPointValues v = BaseValues(point, true, memo);
     // Diameter, speed, scale-up, sound, density and distance steps, then Lambda.
     const float measuredSpeed = v.Speed;
     ConvertPoint(v, Geometry(), measuredSpeed, Targets());
     StoreValues(point, v);
 }
 
-TPointValues TMdbMw::BaseValues(const TMdbRecord* point, bool complete) const {
+TPointValues TMdbMw::BaseValues(const TMdbRecord* point, bool complete,
+                                TPointBaseMemo& memo) const {
     TPointValues v; // every result starts missing
 
     const float pb = Value(point, F_PB);
@@ -58,7 +60,7 @@ TPointValues TMdbMw::BaseValues(const TMdbRecord* point, bool complete) const {
     const float chamber = Value(point, F_PK);
 
     if (pb > 0 && arrangement_ >= 0 && outletArea_ > 0 && measuredD2_ > 0) {
-        const double rho = MeasuredAirDensity(pb, Value(point, F_RT), Value(point, F_RF));
+        const double rho = memo.Density(pb, Value(point, F_RT), Value(point, F_RF));
         v.Density = static_cast<float>(rho);
         const double toStd = kStandardDensity / rho;
         // A missing chamber pressure leaves everything that depends on it missing.

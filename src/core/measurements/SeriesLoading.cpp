@@ -8,6 +8,7 @@
 #include "mdb/EMdbError.h"
 #include "measurements/TMdbMessung.h"
 #include "measurements/TMdbMw.h"
+#include "measurements/TPointBaseMemo.h"
 #include "measurements/TSeriesBase.h"
 #include "measurements/TSeriesPointCache.h"
 #include "physics/FanLaws.h"
@@ -221,18 +222,19 @@ std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase(bool complete) {
     }
     base->SoundInstrument = soundInstrument_;
 
+    TPointBaseMemo& memo = BaseMemo();
     const TSeriesGeometry geometry = Geometry();
     double densitySum = 0;
     int count = 0;
     base->Points.reserve(static_cast<std::size_t>(RecordCount()));
     for (const TMdbRecord* point = FirstRecord(); point != nullptr; point = point->Next) {
         TPointBase& b = base->Points.emplace_back();
-        b.Values = BaseValues(point, complete);
+        b.Values = BaseValues(point, complete, memo);
         const float speed = b.Values.Speed;
-        b.ModelTip = TSeriesConversion::ModelTipFactor(geometry, speed);
+        b.ModelTip = memo.ModelTip(geometry, speed);
         if (b.Values.Flow >= 0 && speed > 0 && b.ModelTip > 0) {
             b.SpeedFreeFlow = b.Values.Flow / static_cast<double>(speed);
-            if (geometry.Family != 2) b.SpeedFreeFlow /= std::cbrt(b.ModelTip);
+            if (geometry.Family != 2) b.SpeedFreeFlow /= memo.CubeRoot(b.ModelTip);
         }
         base->MinMeasuredSpeed = std::min(base->MinMeasuredSpeed, speed);
         base->MaxMeasuredSpeed = std::max(base->MaxMeasuredSpeed, speed);
@@ -252,7 +254,7 @@ std::shared_ptr<const TSeriesBase> TMdbMw::CompleteBase(const TSeriesBase& flows
     auto b = base->Points.begin();
     for (const TMdbRecord* point = FirstRecord(); point != nullptr && b != base->Points.end();
          point = point->Next, ++b)
-        b->Values = BaseValues(point, true);
+        b->Values = BaseValues(point, true, BaseMemo());
     return base;
 }
 

@@ -6,6 +6,7 @@
 #include "mdb/EMdbError.h"
 #include "mdb/TConfirmation.h"
 #include "measurements/Humidity.h"
+#include "measurements/TPointBaseMemo.h"
 #include "measurements/TTrialCurve.h"
 #include "util/Text.h"
 
@@ -36,6 +37,11 @@ TMdbMw::~TMdbMw() = default;
 TTrialCurve& TMdbMw::TrialCurve() {
     if (!trialCurve_) trialCurve_ = std::make_unique<TTrialCurve>();
     return *trialCurve_;
+}
+
+TPointBaseMemo& TMdbMw::BaseMemo() {
+    if (!baseMemo_) baseMemo_ = std::make_unique<TPointBaseMemo>();
+    return *baseMemo_;
 }
 
 bool TMdbMw::IsFloatField(int field) const {

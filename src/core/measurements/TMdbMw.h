@@ -18,6 +18,7 @@ class TMdbMessung;
 class TSeriesPointCache;
 class TTrialCurve;
 struct TPointBase;
+class TPointBaseMemo;
 struct TSeriesBase;
 
 // The measured points of one measurement series: raw test-rig readings plus the derived fan
@@ -157,7 +158,7 @@ private:
     void EvaluateFlows(bool powers);
     // Base evaluation of one point before conversion: every value, or (`complete` false) only
     // density, static pressure, shaft power, flow, speed and torque.
-    TPointValues BaseValues(const TMdbRecord* point, bool complete) const;
+    TPointValues BaseValues(const TMdbRecord* point, bool complete, TPointBaseMemo& memo) const;
     // The rest of a complete base evaluation (see BaseValues).
     void DerivedValues(const TMdbRecord* point, double toStd, TPointValues& values) const;
     void ElectricalAndSoundValues(const TMdbRecord* point, TPointValues& values) const;
@@ -165,6 +166,8 @@ private:
     std::shared_ptr<const TSeriesBase> ComputeBase(bool complete);
     // A complete copy of a base computed for a flow load of the same points.
     std::shared_ptr<const TSeriesBase> CompleteBase(const TSeriesBase& flows);
+    // The terms of the base evaluations of this table kept for the next points and series.
+    TPointBaseMemo& BaseMemo();
     // The points are the copy of the point cache they were restored from or stored to.
     bool PointsAreCached() const;
     // The points in the table are those of `seriesNo` (an empty table counts as such).
@@ -202,6 +205,7 @@ private:
     float maxMeasuredSpeed_ = 0;
     float meanDensity_ = 0;
     std::unique_ptr<TTrialCurve> trialCurve_;
+    std::unique_ptr<TPointBaseMemo> baseMemo_;
 };
 
 } // namespace corvane
