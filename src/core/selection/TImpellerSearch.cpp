@@ -147,8 +147,7 @@ std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb&
 
     // The table as solving every candidate would have left it.
     solutions_.Settle(request_, *mw_);
-    SortResultRows(rows_, request_);
-    if (rows_.size() > kResultCount) rows_.resize(kResultCount);
+    SortResultRows(rows_, request_, kResultCount, sortScratch_);
     return rows_.size();
 }
 
@@ -325,10 +324,7 @@ void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const TMdbRecord
 
 void TImpellerSearch::AddRow(TErgebnisZeile row) {
     // The store is bounded: when it is full the best half is kept.
-    if (rows_.size() >= kStoreSize) {
-        SortResultRows(rows_, request_);
-        rows_.resize(kResultCount);
-    }
+    if (rows_.size() >= kStoreSize) SortResultRows(rows_, request_, kResultCount, sortScratch_);
     rows_.push_back(std::move(row));
 }
 

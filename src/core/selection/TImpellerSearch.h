@@ -90,6 +90,7 @@ private:
     TSearchProgress progress_;
     TAuswahlParam request_;
     std::vector<TErgebnisZeile> rows_;
+    std::vector<TErgebnisZeile> sortScratch_; // storage of the row sorts, kept between them
     TCandidateSolutions solutions_;
     std::size_t candidates_ = 0;
     const char* flowType_ = "E";
