@@ -274,7 +274,7 @@ void TImpellerSearch::FillCandidate(const TImpellerValues& impeller, const TMdbR
     }
 }
 
-TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
+const TCandidateSolution& TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
     // A cart entry brings its own speed and flow: the only mode whose solution depends on
     // more than the series, the diameter and the calibration. At a given speed only housings
     // share impellers often enough to pay for keeping the solutions.
@@ -285,7 +285,8 @@ TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
         if (const TCandidateSolution* known = solutions_.Take(candidate)) return *known;
         solutions_.BeforeSolving(request_, candidate.SeriesNo, *mw_);
     }
-    TCandidateSolution solution;
+    TCandidateSolution& solution = solution_;
+    solution = {};
     solution.Speed = SolveSpeed(request_, candidate, *mw_);
     if (solution.Speed.Accepted) ReadRowValues(*mw_, solution.Speed.Flow, solution);
     if (shared) solutions_.Solved(candidate, solution);
@@ -299,7 +300,7 @@ void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const TMdbRecord
     candidate.CartEntry = cartEntry;
     if (candidate.SeriesNo <= 0) return; // refers to no series
     ++candidates_;
-    const TCandidateSolution solved = Solve(candidate);
+    const TCandidateSolution& solved = Solve(candidate);
     if (!solved.Speed.Accepted) return;
     const std::int32_t speedClass = ClassifySpeed(request_, candidate, solved.Speed.Speed);
     if (speedClass == kSpeedRejected) return;

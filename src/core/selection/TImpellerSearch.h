@@ -70,8 +70,9 @@ private:
     void ReadImpeller(const TMdbRecord* impeller, bool filtered, TImpellerValues& values) const;
     // Whether a housing passes the request's housing angle.
     bool HousingPasses(const TMdbRecord* housing) const;
-    // The solution of a candidate (known from an equal one of this search, or solved).
-    TCandidateSolution Solve(const TSpeedCandidate& candidate);
+    // The solution of a candidate (known from an equal one of this search, or solved); valid
+    // until the next candidate is solved.
+    const TCandidateSolution& Solve(const TSpeedCandidate& candidate);
     // Solves one candidate and adds its row when accepted.
     void Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
                   const TWarenkorbEintrag* cartEntry);
@@ -92,6 +93,7 @@ private:
     std::vector<TErgebnisZeile> rows_;
     std::vector<TErgebnisZeile> sortScratch_; // storage of the row sorts, kept between them
     TCandidateSolutions solutions_;
+    TCandidateSolution solution_; // of the candidate solved last
     std::size_t candidates_ = 0;
     const char* flowType_ = "E";
     double d2Lo_ = 0, d2Hi_ = 0, widthLo_ = 0, widthHi_ = 0;
