@@ -46,7 +46,7 @@ int UnitSystem(bool forPrint) {
 
 } // namespace
 
-std::int32_t TMdb::GetInt(const TMdbRecord* record, int field) const {
+std::int32_t TMdb::GetIntOther(const TMdbRecord* record, int field) const {
     CheckField(field);
     const TMdbField& f = fields_[field];
     if (IsIntSlot(f.FieldType)) return SlotInt(record, f.Slot);
@@ -54,7 +54,7 @@ std::int32_t TMdb::GetInt(const TMdbRecord* record, int field) const {
     return 0;
 }
 
-float TMdb::GetFloat(const TMdbRecord* record, int field) const {
+float TMdb::GetFloatOther(const TMdbRecord* record, int field) const {
     CheckField(field);
     const TMdbField& f = fields_[field];
     if (IsIntSlot(f.FieldType)) return static_cast<float>(SlotInt(record, f.Slot));

@@ -88,53 +88,8 @@ double TSeriesConversion::ModelTipFactor(const TSeriesGeometry& series, float me
     return TipSpeedFactor(series.Family, nm, series.MeasuredD2);
 }
 
-TSeriesConversion::TPointFactors TSeriesConversion::Factors(float measuredSpeed,
-                                                            double modelTip) const {
-    TPointFactors f;
-    const double nm = measuredSpeed;
-    f.SpeedStep = targets_.Speed > 0 && measuredSpeed > 0 && targets_.Speed != measuredSpeed;
-    double n = nm;
-    if (f.SpeedStep) {
-        f.H = targets_.Speed / nm;
-        n = targets_.Speed;
-    }
-    // Each quantity collects its factors and is multiplied once at the end, so a missing
-    // value is tested once and rounded to float once.
-    const double g2 = g_ * g_;
-    f.Flow = g2 * g_ * f.H;
-    f.Pressure = g2 * f.H * f.H;
-    if ((diameterStep_ || f.SpeedStep) && series_.Family != 2) {
-        // Scale-up from the model to the converted size and tip speed.
-        const double ft = f.SpeedStep ? targetTip_ : TipSpeedFactor(series_.Family, n, d2_);
-        if (ft != modelTip) {
-            const double tip = std::cbrt(ft / modelTip);
-            f.Flow *= tip;
-            f.Pressure *= tip * tip;
-        }
-        f.ScaleUp = true;
-    }
-    if (densityStep_) f.Pressure *= densityRatio_;
-    return f;
-}
-
-TSeriesConversion::TFlowPressure TSeriesConversion::FlowPressureFactors(float measuredSpeed,
-                                                                        double modelTip) const {
-    const TPointFactors f = Factors(measuredSpeed, modelTip);
-    return {f.Flow, f.Pressure};
-}
-
-TSeriesConversion::TFlowPressure
-TSeriesConversion::FlowPressurePowerFactors(float measuredSpeed, double modelTip) const {
-    const TPointFactors f = Factors(measuredSpeed, modelTip);
-    return {f.Flow, f.Pressure, PowerFactor(f)};
-}
-
-double TSeriesConversion::PowerFactor(const TPointFactors& f) const {
-    const double g2 = g_ * g_;
-    const double g5 = g2 * g2 * g_;
-    double power = g5 * f.H * f.H * f.H;
-    if (densityStep_) power *= densityRatio_;
-    return power;
+double TSeriesConversion::TipAt(double speed) const {
+    return TipSpeedFactor(series_.Family, speed, d2_);
 }
 
 double TSeriesConversion::SpeedFreeFlowScale() const {

@@ -3,6 +3,7 @@
 #include "physics/TPointValues.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace corvane {
 
@@ -41,9 +42,16 @@ public:
         double Pressure = 1;
         double Power = 1; // shaft and other powers (FlowPressurePowerFactors only)
     };
-    TFlowPressure FlowPressureFactors(float measuredSpeed, double modelTip) const;
+    // They are inline, as the factors of each point are: a load converts every point.
+    TFlowPressure FlowPressureFactors(float measuredSpeed, double modelTip) const {
+        const TPointFactors f = Factors(measuredSpeed, modelTip);
+        return {f.Flow, f.Pressure};
+    }
     // The same with the power factor.
-    TFlowPressure FlowPressurePowerFactors(float measuredSpeed, double modelTip) const;
+    TFlowPressure FlowPressurePowerFactors(float measuredSpeed, double modelTip) const {
+        const TPointFactors f = Factors(measuredSpeed, modelTip);
+        return {f.Flow, f.Pressure, PowerFactor(f)};
+    }
     // When the target speed differs from every point's measured speed, the flow factor of a
     // point is this common scale times H/n · cbrt(1 / modelTip) (without the root for series
     // without scale-up): the converted flow is about TPointBase::SpeedFreeFlow times this,
@@ -73,9 +81,43 @@ private:
         double Pressure = 1;  // diameter, speed, scale-up and density
         bool ScaleUp = false; // efficiencies and coefficients get the size scale-up
     };
-    TPointFactors Factors(float measuredSpeed, double modelTip) const;
+    TPointFactors Factors(float measuredSpeed, double modelTip) const {
+        TPointFactors f;
+        const double nm = measuredSpeed;
+        f.SpeedStep = targets_.Speed > 0 && measuredSpeed > 0 && targets_.Speed != measuredSpeed;
+        double n = nm;
+        if (f.SpeedStep) {
+            f.H = targets_.Speed / nm;
+            n = targets_.Speed;
+        }
+        // Each quantity collects its factors and is multiplied once at the end, so a missing
+        // value is tested once and rounded to float once.
+        const double g2 = g_ * g_;
+        f.Flow = g2 * g_ * f.H;
+        f.Pressure = g2 * f.H * f.H;
+        if ((diameterStep_ || f.SpeedStep) && series_.Family != 2) {
+            // Scale-up from the model to the converted size and tip speed.
+            const double ft = f.SpeedStep ? targetTip_ : TipAt(n);
+            if (ft != modelTip) {
+                const double tip = std::cbrt(ft / modelTip);
+                f.Flow *= tip;
+                f.Pressure *= tip * tip;
+            }
+            f.ScaleUp = true;
+        }
+        if (densityStep_) f.Pressure *= densityRatio_;
+        return f;
+    }
     // The factor of the powers (diameter, speed and density).
-    double PowerFactor(const TPointFactors& factors) const;
+    double PowerFactor(const TPointFactors& f) const {
+        const double g2 = g_ * g_;
+        const double g5 = g2 * g2 * g_;
+        double power = g5 * f.H * f.H * f.H;
+        if (densityStep_) power *= densityRatio_;
+        return power;
+    }
+    // Tip-speed factor at a speed and the diameter used.
+    double TipAt(double speed) const;
 
     TSeriesGeometry series_;
     TConvertTargets targets_;

@@ -47,7 +47,16 @@ double NumberKey(const TErgebnisZeile& row, const TAuswahlParam& request) {
 } // namespace
 
 void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& request) {
-    if (rows.size() < 2) return;
+    std::vector<TErgebnisZeile> scratch;
+    SortResultRows(rows, request, rows.size(), scratch);
+}
+
+void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& request,
+                    std::size_t keep, std::vector<TErgebnisZeile>& scratch) {
+    if (rows.size() < 2) {
+        if (rows.size() > keep) rows.resize(keep);
+        return;
+    }
     std::vector<TRowKey> items;
     items.reserve(rows.size());
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -71,11 +80,12 @@ void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& requ
         MiddlePivotSort(items, 0, high,
                         [](const TRowKey& a, const TRowKey& b) { return a.Number < b.Number; });
 
-    std::vector<TErgebnisZeile> sorted;
-    sorted.reserve(rows.size());
-    for (const TRowKey& item : items)
-        sorted.push_back(std::move(rows[item.Row]));
-    rows = std::move(sorted);
+    // The kept rows move into the scratch storage, which then becomes the rows.
+    scratch.clear();
+    scratch.reserve(rows.capacity());
+    for (std::size_t k = 0; k < items.size() && k < keep; ++k)
+        scratch.push_back(std::move(rows[items[k].Row]));
+    rows.swap(scratch);
 }
 
 } // namespace corvane

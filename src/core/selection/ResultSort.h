@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace corvane {
@@ -14,5 +15,9 @@ struct TErgebnisZeile;
 // (byte-wise). A quicksort around the middle row: rows with equal keys do not keep their
 // order, but always end up in the same order for the same input.
 void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& request);
+// The same, keeping the first `keep` rows only; `scratch` is storage that a caller sorting
+// often keeps from call to call (what it holds has no meaning).
+void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& request,
+                    std::size_t keep, std::vector<TErgebnisZeile>& scratch);
 
 } // namespace corvane

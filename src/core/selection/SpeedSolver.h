@@ -3,7 +3,7 @@
 #include "model/Calibration.h"
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -16,13 +16,14 @@ inline constexpr std::int32_t kSpeedRejected = -1;
 
 // What the speed solution needs to know about one impeller (or housing with its impeller).
 struct TSpeedCandidate {
-    float D2 = 0;                // impeller diameter "D2", mm
-    float MinSpeed = 0;          // "min. Drehzahl", 1/min
-    float MaxSpeed = 0;          // "max. Drehzahl", 1/min; not greater than 1: no limit recorded
-    std::string TypeDesignation; // "Typ-Bezeichnung" of the impeller's type
-    std::string SheetNo;         // "Blatt-Nr." of the impeller
-    std::int32_t SeriesNo = 0;   // series holding the curve
-    TCalibration Calibration;    // of the record being tried (housing or impeller)
+    float D2 = 0;       // impeller diameter "D2", mm
+    float MinSpeed = 0; // "min. Drehzahl", 1/min
+    float MaxSpeed = 0; // "max. Drehzahl", 1/min; not greater than 1: no limit recorded
+    // Texts of the catalogue's tables (valid while the tables are unchanged).
+    std::string_view TypeDesignation;             // "Typ-Bezeichnung" of the impeller's type
+    std::string_view SheetNo;                     // "Blatt-Nr." of the impeller
+    std::int32_t SeriesNo = 0;                    // series holding the curve
+    TCalibration Calibration;                     // of the record being tried (housing or impeller)
     const TWarenkorbEintrag* CartEntry = nullptr; // stored speed and flow (cart mode)
 };
 

@@ -2,6 +2,7 @@
 
 #include "measurements/TMdbMw.h"
 
+#include <algorithm>
 #include <bit>
 #include <functional>
 
@@ -22,11 +23,46 @@ std::size_t TCandidateSolutions::THash::operator()(const TKey& key) const {
     std::size_t h = std::hash<std::int64_t>()(key.Series) ^ (std::size_t{key.D2} << 1);
     for (const std::uint64_t bits : key.Calibration)
         h = h * 1099511628211u ^ std::hash<std::uint64_t>()(bits);
-    return h;
+    // The table takes the low bits: mix the high ones (mantissas of round values end in
+    // zeros) into them.
+    h ^= h >> 31;
+    h *= 0x9E3779B97F4A7C15u;
+    return h ^ (h >> 29);
+}
+
+TCandidateSolution* TCandidateSolutions::Find(const TKey& key) {
+    if (slots_.empty()) return nullptr;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = THash()(key) & mask;; i = (i + 1) & mask) {
+        const std::uint32_t slot = slots_[i];
+        if (slot == 0) return nullptr;
+        TEntry& entry = entries_[slot - 1];
+        if (entry.Key == key) return &entry.Solution;
+    }
+}
+
+void TCandidateSolutions::Place(std::size_t entry) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = THash()(entries_[entry].Key) & mask;
+    while (slots_[i] != 0)
+        i = (i + 1) & mask;
+    slots_[i] = static_cast<std::uint32_t>(entry + 1);
+}
+
+void TCandidateSolutions::Add(const TKey& key, const TCandidateSolution& solution) {
+    entries_.push_back({key, solution});
+    if (2 * entries_.size() <= slots_.size()) {
+        Place(entries_.size() - 1);
+        return;
+    }
+    slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), 0);
+    for (std::size_t e = 0; e < entries_.size(); ++e)
+        Place(e);
 }
 
 void TCandidateSolutions::Clear() {
-    solutions_.clear();
+    entries_.clear();
+    std::fill(slots_.begin(), slots_.end(), 0u);
     table_ = {};
     pending_ = {};
 }
@@ -39,23 +75,28 @@ TCandidateSolutions::TTableState TCandidateSolutions::StateOf(const TKey& key,
 
 const TCandidateSolution* TCandidateSolutions::Take(const TSpeedCandidate& candidate) {
     const TKey key = KeyOf(candidate);
-    const auto it = solutions_.find(key);
-    if (it == solutions_.end()) return nullptr;
+    const TCandidateSolution* known = Find(key);
+    if (known == nullptr) return nullptr;
     // Solving it again would not touch the table, or on a table in its own state would leave
     // the table as it is.
-    if (!it->second.Speed.Loaded) return &it->second;
+    if (!known->Speed.Loaded) return known;
     if (table_.Known && table_.Key == key)
         pending_ = {};
     else
-        pending_ = StateOf(key, candidate, it->second.Speed);
-    return &it->second;
+        pending_ = StateOf(key, candidate, known->Speed);
+    return known;
 }
 
 void TCandidateSolutions::Solved(const TSpeedCandidate& candidate,
                                  const TCandidateSolution& solution) {
     const bool repeatable = solution.Speed.Repeatable;
     const TKey key = KeyOf(candidate);
-    if (repeatable) solutions_.insert_or_assign(key, solution);
+    if (repeatable) {
+        if (TCandidateSolution* kept = Find(key))
+            *kept = solution;
+        else
+            Add(key, solution);
+    }
     // A solution that loaded nothing left the table (and what it should be) as it was.
     if (!solution.Speed.Loaded) return;
     pending_ = {};

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 namespace corvane {
 
@@ -44,7 +44,7 @@ public:
     void BeforeSolving(const TAuswahlParam& request, std::int32_t seriesNo, TMdbMw& mw);
     // Brings the table to the pending state (at the end of a search).
     void Settle(const TAuswahlParam& request, TMdbMw& mw);
-    std::size_t Size() const { return solutions_.size(); }
+    std::size_t Size() const { return entries_.size(); }
 
 private:
     struct TKey {
@@ -57,6 +57,12 @@ private:
         std::size_t operator()(const TKey& key) const;
     };
     static TKey KeyOf(const TSpeedCandidate& candidate);
+    // The entry of `key`, or nullptr.
+    TCandidateSolution* Find(const TKey& key);
+    // Adds an entry; the slot table grows to stay at most half full.
+    void Add(const TKey& key, const TCandidateSolution& solution);
+    // Enters entry `entry` into a free slot.
+    void Place(std::size_t entry);
 
     // What the table was last left by: a kept solution, or none.
     struct TTableState {
@@ -68,7 +74,14 @@ private:
     static TTableState StateOf(const TKey& key, const TSpeedCandidate& candidate,
                                const TSpeedResult& speed);
 
-    std::unordered_map<TKey, TCandidateSolution, THash> solutions_;
+    // The solutions with their keys, and an open-addressing table over them (entry index + 1
+    // per slot, 0 free; a power of two long). Both keep their storage from search to search.
+    struct TEntry {
+        TKey Key;
+        TCandidateSolution Solution;
+    };
+    std::vector<TEntry> entries_;
+    std::vector<std::uint32_t> slots_;
     TTableState table_;   // the state the table is in (Known: of a kept solution)
     TTableState pending_; // the state solving would have left (Known: differs from table_)
 };

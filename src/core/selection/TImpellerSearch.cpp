@@ -3,6 +3,8 @@
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbGehaeuse.h"
 #include "catalogue/TMdbLaufrad.h"
+#include "catalogue/TMdbLrTyp.h"
+#include "mdb/CurveInterpolation.h"
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesPointCache.h"
 #include "selection/ResultSort.h"
@@ -11,6 +13,7 @@
 #include "selection/TCandidateSolutions.h"
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -64,10 +67,34 @@ std::string RowAngle(std::string_view angle) {
     return text;
 }
 
-float InterpolateAt(const TMdbMw& mw, int field, double flow, bool* found = nullptr) {
-    const TCurveValue v = mw.Interpolate(TMdbMw::F_VC, field, static_cast<float>(flow));
-    if (found != nullptr) *found = v.Found;
-    return v.Value;
+// The row values at the operating flow `flow`: the flow is located once on the view and
+// every curve read at that position, which gives what interpolating each one gives.
+void ReadRowValues(const TMdbMw& mw, double flow, TCandidateSolution& solution) {
+    const std::span<TMdbRecord* const> view = mw.ViewRecords();
+    const auto x = static_cast<float>(flow);
+    const auto flowAt = [&mw, view](std::size_t i) { return mw.GetFloat(view[i], TMdbMw::F_VC); };
+    const TCurvePosition position = LocateAscending(
+        view.size(), x, flowAt, [&flowAt, x](std::size_t i) { return flowAt(i) <=> x; });
+    const auto at = [&](int field) {
+        return ValueAt(position, [&mw, view, field](std::size_t i) {
+            return static_cast<double>(mw.GetFloat(view[i], field));
+        });
+    };
+    TErgebnisZeile& row = solution.Row;
+    const TCurveValue eff1 = at(TMdbMw::F_ETATOT);
+    solution.Inside = eff1.Found;
+    row.Eff1 = eff1.Value;
+    row.Eff2 = at(TMdbMw::F_ETAFA).Value;
+    row.P2 = at(TMdbMw::F_PTOT).Value;
+    row.P = at(TMdbMw::F_PFA).Value;
+    row.Power = at(TMdbMw::F_PWE).Value;
+    double powerMax = -1;
+    for (const TMdbRecord* point : view)
+        powerMax = std::max(powerMax, static_cast<double>(mw.GetFloat(point, TMdbMw::F_PWE)));
+    row.PowerMax = powerMax;
+    const double lp = at(TMdbMw::F_LPAC).Value;
+    row.Lp = lp < 10 ? -1 : lp;
+    row.Vop = flow;
 }
 
 } // namespace
@@ -120,8 +147,7 @@ std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb&
 
     // The table as solving every candidate would have left it.
     solutions_.Settle(request_, *mw_);
-    SortResultRows(rows_, request_);
-    if (rows_.size() > kResultCount) rows_.resize(kResultCount);
+    SortResultRows(rows_, request_, kResultCount, sortScratch_);
     return rows_.size();
 }
 
@@ -129,16 +155,23 @@ void TImpellerSearch::RunCart(const TWarenkorb& cart) {
     TMdbLaufrad& impellers = catalogue_.Laufrad();
     TMdbGehaeuse& housings = catalogue_.Gehaeuse();
     TProgressMarks marks(cart.size());
+    TImpellerValues values;
     for (std::size_t i = 0; i < cart.size(); ++i) {
         const TWarenkorbEintrag& entry = cart[i];
         // Record numbers are unique keys: the look-ups find every record with the number.
         if (entry.Id > kImpellerIdOffset) {
             const TMdbRecord* impeller = impellers.FindByKey(entry.Id - kImpellerIdOffset);
-            if (impeller != nullptr) Evaluate(impeller, nullptr, &entry);
+            if (impeller != nullptr) {
+                ReadImpeller(impeller, false, values);
+                Evaluate(values, nullptr, &entry);
+            }
         }
         if (const TMdbRecord* housing = housings.FindByKey(entry.Id)) {
             const TMdbRecord* impeller = housings.ImpellerRecord(housing);
-            if (impeller != nullptr) Evaluate(impeller, housing, &entry);
+            if (impeller != nullptr) {
+                ReadImpeller(impeller, false, values);
+                Evaluate(values, housing, &entry);
+            }
         }
         marks.At(i + 1, [this](double f) { Report(f); });
     }
@@ -148,11 +181,10 @@ void TImpellerSearch::RunImpellers() {
     TMdbLaufrad& impellers = catalogue_.Laufrad();
     const auto count = static_cast<std::size_t>(impellers.KeyIndexCount());
     TProgressMarks marks(count);
+    TImpellerValues values;
     for (std::size_t i = 0; i < count; ++i) {
-        const TMdbRecord* impeller = impellers.KeyRecord(static_cast<int>(i));
-        if (impellers.GetText(impeller, TMdbLaufrad::F_FLUTIGKEIT) == flowType_ &&
-            PassesFilter(impeller, nullptr))
-            Evaluate(impeller, nullptr, nullptr);
+        ReadImpeller(impellers.KeyRecord(static_cast<int>(i)), true, values);
+        if (values.Passes) Evaluate(values, nullptr, nullptr);
         marks.At(i + 1, [this](double f) { Report(f); });
     }
 }
@@ -162,38 +194,66 @@ void TImpellerSearch::RunHousings() {
     TMdbGehaeuse& housings = catalogue_.Gehaeuse();
     const auto count = static_cast<std::size_t>(housings.KeyIndexCount());
     TProgressMarks marks(count);
+    // The housings of one impeller mostly follow each other: the impeller is looked up and
+    // read once for them (TMdbGehaeuse::ImpellerRecord by the housing's impeller number).
+    TImpellerValues values;
+    std::int32_t impellerNo = 0;
+    bool known = false;
     for (std::size_t i = 0; i < count; ++i) {
         const TMdbRecord* housing = housings.KeyRecord(static_cast<int>(i));
-        const TMdbRecord* impeller = housings.ImpellerRecord(housing);
-        if (impeller != nullptr &&
-            impellers.GetText(impeller, TMdbLaufrad::F_FLUTIGKEIT) == flowType_ &&
-            PassesFilter(impeller, housing))
-            Evaluate(impeller, housing, nullptr);
+        const std::int32_t no = housings.GetInt(housing, TMdbGehaeuse::F_LAUFRADNR);
+        if (!known || no != impellerNo) {
+            impellerNo = no;
+            known = true;
+            values = {};
+            if (const TMdbRecord* impeller = impellers.FindByKey(no))
+                ReadImpeller(impeller, true, values);
+        }
+        if (values.Passes && HousingPasses(housing)) Evaluate(values, housing, nullptr);
         marks.At(i + 1, [this](double f) { Report(f); });
     }
 }
 
-bool TImpellerSearch::PassesFilter(const TMdbRecord* impeller, const TMdbRecord* housing) const {
+void TImpellerSearch::ReadImpeller(const TMdbRecord* impeller, bool filtered,
+                                   TImpellerValues& values) const {
     const TMdbLaufrad& impellers = catalogue_.Laufrad();
-    const double d2 = impellers.GetInt(impeller, TMdbLaufrad::F_D2NENN);
-    if (d2 < d2Lo_ || d2 > d2Hi_) return false;
-    const double width = impellers.GetFloat(impeller, TMdbLaufrad::F_EINBHOEHE);
-    if (width < widthLo_ || width > widthHi_) return false;
-    if (!request_.HousingAngle.empty() && housing != nullptr) {
-        const std::string& angle = catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL);
-        if (FirstCharacters(angle, kHousingAngleLength) != request_.HousingAngle) return false;
+    const TMdbLrTyp& types = catalogue_.LrTyp();
+    values = {};
+    values.Record = impeller;
+    values.Width = impellers.GetFloat(impeller, TMdbLaufrad::F_EINBHOEHE);
+    if (filtered) {
+        if (impellers.GetText(impeller, TMdbLaufrad::F_FLUTIGKEIT) != flowType_) return;
+        const double d2 = impellers.GetInt(impeller, TMdbLaufrad::F_D2NENN);
+        if (d2 < d2Lo_ || d2 > d2Hi_) return;
+        const double width = values.Width;
+        if (width < widthLo_ || width > widthHi_) return;
     }
-    return TypeInGroup(request_.TypeGroup, impellers.TypeNumber(impeller));
+    const TMdbRecord* type = impellers.TypeRecord(impeller);
+    if (filtered) {
+        const std::int32_t typeNo = type == nullptr ? 0 : types.GetInt(type, TMdbLrTyp::F_TYPNR);
+        if (!TypeInGroup(request_.TypeGroup, typeNo)) return;
+    }
+    values.Passes = true;
+    values.D2 = impellers.GetFloat(impeller, TMdbLaufrad::F_D2);
+    values.MinSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MINDREHZ);
+    values.MaxSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MAXDREHZ);
+    if (type != nullptr) values.TypeDesignation = types.GetText(type, TMdbLrTyp::F_TYPBEZ);
+    values.SheetNo = impellers.GetText(impeller, TMdbLaufrad::F_BLATTNR);
 }
 
-void TImpellerSearch::FillCandidate(const TMdbRecord* impeller, const TMdbRecord* housing,
+bool TImpellerSearch::HousingPasses(const TMdbRecord* housing) const {
+    if (request_.HousingAngle.empty()) return true;
+    const std::string& angle = catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL);
+    return FirstCharacters(angle, kHousingAngleLength) == request_.HousingAngle;
+}
+
+void TImpellerSearch::FillCandidate(const TImpellerValues& impeller, const TMdbRecord* housing,
                                     TSpeedCandidate& c) const {
-    const TMdbLaufrad& impellers = catalogue_.Laufrad();
-    c.D2 = impellers.GetFloat(impeller, TMdbLaufrad::F_D2);
-    c.MinSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MINDREHZ);
-    c.MaxSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MAXDREHZ);
-    c.TypeDesignation = impellers.TypeDesignation(impeller);
-    c.SheetNo = impellers.GetText(impeller, TMdbLaufrad::F_BLATTNR);
+    c.D2 = impeller.D2;
+    c.MinSpeed = impeller.MinSpeed;
+    c.MaxSpeed = impeller.MaxSpeed;
+    c.TypeDesignation = impeller.TypeDesignation;
+    c.SheetNo = impeller.SheetNo;
     if (housing != nullptr) {
         const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
         c.SeriesNo = housings.MeasurementNo(housing);
@@ -203,16 +263,18 @@ void TImpellerSearch::FillCandidate(const TMdbRecord* impeller, const TMdbRecord
                          housings.GetFloat(housing, TMdbGehaeuse::F_CALA1),
                          housings.GetFloat(housing, TMdbGehaeuse::F_CALA2)};
     } else {
-        c.SeriesNo = impellers.MeasurementNo(impeller);
-        c.Calibration = {impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMIN),
-                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMAX),
-                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALA0),
-                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALA1),
-                         impellers.GetFloat(impeller, TMdbLaufrad::F_CALA2)};
+        const TMdbLaufrad& impellers = catalogue_.Laufrad();
+        const TMdbRecord* record = impeller.Record;
+        c.SeriesNo = impellers.MeasurementNo(record);
+        c.Calibration = {impellers.GetFloat(record, TMdbLaufrad::F_CALVMIN),
+                         impellers.GetFloat(record, TMdbLaufrad::F_CALVMAX),
+                         impellers.GetFloat(record, TMdbLaufrad::F_CALA0),
+                         impellers.GetFloat(record, TMdbLaufrad::F_CALA1),
+                         impellers.GetFloat(record, TMdbLaufrad::F_CALA2)};
     }
 }
 
-TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
+const TCandidateSolution& TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
     // A cart entry brings its own speed and flow: the only mode whose solution depends on
     // more than the series, the diameter and the calibration. At a given speed only housings
     // share impellers often enough to pay for keeping the solutions.
@@ -223,38 +285,22 @@ TCandidateSolution TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
         if (const TCandidateSolution* known = solutions_.Take(candidate)) return *known;
         solutions_.BeforeSolving(request_, candidate.SeriesNo, *mw_);
     }
-    TCandidateSolution solution;
+    TCandidateSolution& solution = solution_;
+    solution = {};
     solution.Speed = SolveSpeed(request_, candidate, *mw_);
-    if (solution.Speed.Accepted) {
-        const TMdbMw& mw = *mw_;
-        const double v = solution.Speed.Flow;
-        TErgebnisZeile& row = solution.Row;
-        row.Eff1 = InterpolateAt(mw, TMdbMw::F_ETATOT, v, &solution.Inside);
-        row.Eff2 = InterpolateAt(mw, TMdbMw::F_ETAFA, v);
-        row.P2 = InterpolateAt(mw, TMdbMw::F_PTOT, v);
-        row.P = InterpolateAt(mw, TMdbMw::F_PFA, v);
-        row.Power = InterpolateAt(mw, TMdbMw::F_PWE, v);
-        double powerMax = -1;
-        for (int i = 0; i < mw.ViewCount(); ++i)
-            powerMax = std::max(powerMax,
-                                static_cast<double>(mw.GetFloat(mw.ViewRecord(i), TMdbMw::F_PWE)));
-        row.PowerMax = powerMax;
-        const double lp = InterpolateAt(mw, TMdbMw::F_LPAC, v);
-        row.Lp = lp < 10 ? -1 : lp;
-        row.Vop = v;
-    }
+    if (solution.Speed.Accepted) ReadRowValues(*mw_, solution.Speed.Flow, solution);
     if (shared) solutions_.Solved(candidate, solution);
     return solution;
 }
 
-void TImpellerSearch::Evaluate(const TMdbRecord* impeller, const TMdbRecord* housing,
+void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
                                const TWarenkorbEintrag* cartEntry) {
     TSpeedCandidate candidate;
     FillCandidate(impeller, housing, candidate);
     candidate.CartEntry = cartEntry;
     if (candidate.SeriesNo <= 0) return; // refers to no series
     ++candidates_;
-    const TCandidateSolution solved = Solve(candidate);
+    const TCandidateSolution& solved = Solve(candidate);
     if (!solved.Speed.Accepted) return;
     const std::int32_t speedClass = ClassifySpeed(request_, candidate, solved.Speed.Speed);
     if (speedClass == kSpeedRejected) return;
@@ -262,16 +308,15 @@ void TImpellerSearch::Evaluate(const TMdbRecord* impeller, const TMdbRecord* hou
         request_.SearchMode != SearchCart)
         return;
 
-    const TMdbLaufrad& impellers = catalogue_.Laufrad();
     TErgebnisZeile row = solved.Row;
-    row.Impeller = impeller;
+    row.Impeller = impeller.Record;
     row.Housing = housing;
-    row.ImpellerNo = impellers.Key(impeller);
+    row.ImpellerNo = catalogue_.Laufrad().Key(impeller.Record);
     row.HousingNo = housing != nullptr ? catalogue_.Gehaeuse().Key(housing) : 0;
     row.Series = candidate.SeriesNo;
     row.SpeedClass = speedClass;
     row.D2 = candidate.D2;
-    row.Width = impellers.GetFloat(impeller, TMdbLaufrad::F_EINBHOEHE);
+    row.Width = impeller.Width;
     row.N = solved.Speed.Speed;
     if (housing != nullptr)
         row.Angle = RowAngle(catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL));
@@ -280,10 +325,7 @@ void TImpellerSearch::Evaluate(const TMdbRecord* impeller, const TMdbRecord* hou
 
 void TImpellerSearch::AddRow(TErgebnisZeile row) {
     // The store is bounded: when it is full the best half is kept.
-    if (rows_.size() >= kStoreSize) {
-        SortResultRows(rows_, request_);
-        rows_.resize(kResultCount);
-    }
+    if (rows_.size() >= kStoreSize) SortResultRows(rows_, request_, kResultCount, sortScratch_);
     rows_.push_back(std::move(row));
 }
 

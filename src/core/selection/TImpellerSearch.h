@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -54,14 +55,28 @@ public:
     void ForgetPoints();
 
 private:
-    // Whether the impeller (with the housing or none) passes the request's filters.
-    bool PassesFilter(const TMdbRecord* impeller, const TMdbRecord* housing) const;
-    // The solution of a candidate (known from an equal one of this search, or solved).
-    TCandidateSolution Solve(const TSpeedCandidate& candidate);
+    // What the search reads of one impeller once, for every housing that follows with it.
+    struct TImpellerValues {
+        const TMdbRecord* Record = nullptr;
+        bool Passes = false; // flow type and the impeller's filters; the rest only when passed
+        float D2 = 0;
+        float MinSpeed = 0;
+        float MaxSpeed = 0;
+        float Width = 0;
+        std::string_view TypeDesignation;
+        std::string_view SheetNo;
+    };
+    // Reads an impeller; `filtered` applies the flow type and the impeller's filters.
+    void ReadImpeller(const TMdbRecord* impeller, bool filtered, TImpellerValues& values) const;
+    // Whether a housing passes the request's housing angle.
+    bool HousingPasses(const TMdbRecord* housing) const;
+    // The solution of a candidate (known from an equal one of this search, or solved); valid
+    // until the next candidate is solved.
+    const TCandidateSolution& Solve(const TSpeedCandidate& candidate);
     // Solves one candidate and adds its row when accepted.
-    void Evaluate(const TMdbRecord* impeller, const TMdbRecord* housing,
+    void Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
                   const TWarenkorbEintrag* cartEntry);
-    void FillCandidate(const TMdbRecord* impeller, const TMdbRecord* housing,
+    void FillCandidate(const TImpellerValues& impeller, const TMdbRecord* housing,
                        TSpeedCandidate& candidate) const;
     void AddRow(TErgebnisZeile row);
     void Report(double fraction) const;
@@ -76,7 +91,9 @@ private:
     TSearchProgress progress_;
     TAuswahlParam request_;
     std::vector<TErgebnisZeile> rows_;
+    std::vector<TErgebnisZeile> sortScratch_; // storage of the row sorts, kept between them
     TCandidateSolutions solutions_;
+    TCandidateSolution solution_; // of the candidate solved last
     std::size_t candidates_ = 0;
     const char* flowType_ = "E";
     double d2Lo_ = 0, d2Hi_ = 0, widthLo_ = 0, widthHi_ = 0;

@@ -327,3 +327,48 @@ TEST(ImpellerSearch, HousingsOfOneImpellerShareTheirSolution) {
         EXPECT_TRUE(mw.FlowsAscending());
     }
 }
+
+// A search keeps its storage from run to run (the solutions, the row sorts): a second run at
+// another speed, after an edit of the catalogue, gives the rows of a new search. 70
+// impellers of their own diameters with two housings each fill the solutions well past their
+// first size and the row store several times.
+TEST(ImpellerSearch, RepeatedRunEqualsANewSearch) {
+    TSearchTestCatalogue t;
+    t.AddSeries(1);
+    t.AddType(100, "VR45");
+    TMdbLaufrad& impellers = t.cat.Laufrad();
+    for (int i = 0; i < 70; ++i) {
+        TMdbRecord* impeller = t.AddImpeller(i + 1, 1);
+        impellers.SetFloat(impeller, TMdbLaufrad::F_D2, 380.0 + i);
+        t.AddHousing(1000 + 2 * i, i + 1, 1, "90");
+        t.AddHousing(1001 + 2 * i, i + 1, 1, "180");
+    }
+    t.Finish();
+    TAuswahlParam r = ManualRequest();
+    r.FanLayout = 1;
+    TImpellerSearch search(t.cat);
+    ASSERT_EQ(search.Run(r), 50u);
+    // Impeller 70 takes the diameter of impeller 1, and so its solution and a place among the
+    // smallest (the rows are sorted by diameter).
+    impellers.SetFloat(impellers.FindByKey(70), TMdbLaufrad::F_D2, 380);
+    r.GivenSpeed = 1600;
+    search.Run(r);
+    TImpellerSearch fresh(t.cat);
+    fresh.Run(r);
+    EXPECT_EQ(search.CandidateCount(), 140u);
+    ASSERT_EQ(search.Rows().size(), fresh.Rows().size());
+    for (std::size_t i = 0; i < fresh.Rows().size(); ++i) {
+        const TErgebnisZeile& row = search.Rows()[i];
+        const TErgebnisZeile& expected = fresh.Rows()[i];
+        EXPECT_EQ(row.Id(), expected.Id()) << i;
+        for (const auto value : {&TErgebnisZeile::D2, &TErgebnisZeile::N, &TErgebnisZeile::Eff1,
+                                 &TErgebnisZeile::Eff2, &TErgebnisZeile::P, &TErgebnisZeile::Power,
+                                 &TErgebnisZeile::PowerMax, &TErgebnisZeile::Vop})
+            EXPECT_EQ(row.*value, expected.*value) << row.Id();
+    }
+    const auto moved = std::find_if(search.Rows().begin(), search.Rows().end(),
+                                    [](const TErgebnisZeile& row) { return row.ImpellerNo == 70; });
+    ASSERT_NE(moved, search.Rows().end());
+    EXPECT_EQ(moved->D2, 380.0);
+    EXPECT_EQ(moved->N, 1600.0);
+}
