@@ -13,12 +13,12 @@
 #include "util/Codepage.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace corvane {
 
@@ -104,33 +104,55 @@ void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
     if (pos != wordCount) IllegalByteCount();
 }
 
-// The slots of the word fields in payload order, when the table stores no texts: then a
-// record's payload is its word fields one by one (false otherwise).
-bool WordFieldSlots(std::span<const TMdbField> fields, std::vector<int>& slots) {
-    slots.clear();
-    for (const TMdbField& field : fields) {
-        if (field.FieldType == ftString) return false;
-        if (IsWordField(field.FieldType)) slots.push_back(field.Slot);
-    }
-    return true;
-}
-
-// ReadRecord for a table without texts (WordFieldSlots): unscrambles the payload straight
-// into the slots.
-void ReadWordRecord(TMdb& table, std::span<const int> slots, TStream& stream,
-                    unsigned char* bytes) {
-    TMdbRecord* record = table.NewRecord();
-    const std::int32_t wordCount = ReadPayload(stream, bytes);
-    if (static_cast<std::size_t>(wordCount) != slots.size()) IllegalByteCount();
+// The scramble key of word i is kKeys[i % 32]; the table holds two turns so that 32 keys from
+// any start follow one another.
+constexpr std::array<std::uint32_t, 64> kKeys = [] {
+    std::array<std::uint32_t, 64> keys{};
     std::uint32_t key = kScrambleKey;
-    std::uint32_t* target = record->Slots();
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        target[slots[i]] = LoadWord(bytes + 4 * i) ^ key;
+    for (std::uint32_t& k : keys) {
+        k = key;
         key = std::rotl(key, 1);
     }
+    return keys;
+}();
+
+// Unscrambles `count` payload words from `words` (payload word `first` onwards) into
+// `target`. Whole turns of 32 words go through a local block, which the compiler turns into
+// vector operations; the rest goes word by word.
+void UnscrambleWords(const unsigned char* words, std::int32_t first, std::int32_t count,
+                     std::uint32_t* target) {
+    constexpr std::int32_t kTurn = 32;
+    for (; count >= kTurn; count -= kTurn, first += kTurn, words += 4 * kTurn, target += kTurn) {
+        const std::uint32_t* keys = kKeys.data() + (first & 31);
+        std::uint32_t block[kTurn];
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(block, words, sizeof block);
+        } else {
+            for (std::int32_t i = 0; i < kTurn; ++i)
+                block[i] = LoadWord(words + 4 * i);
+        }
+        for (std::int32_t i = 0; i < kTurn; ++i)
+            block[i] ^= keys[i];
+        std::memcpy(target, block, sizeof block);
+    }
+    const std::uint32_t* keys = kKeys.data() + (first & 31);
+    for (std::int32_t i = 0; i < count; ++i)
+        target[i] = LoadWord(words + 4 * i) ^ keys[i];
 }
 
 } // namespace
+
+// ReadRecord for a table without texts: the payload is its word fields one by one, which are
+// unscrambled straight into their slots.
+void TMdb::ReadWordRecord(TStream& stream, unsigned char* bytes) {
+    TMdbRecord* record = NewRecord();
+    const std::int32_t wordCount = ReadPayload(stream, bytes);
+    if (wordCount != payloadWords_) IllegalByteCount();
+    std::uint32_t* slots = record->Slots();
+    for (const TWordRun& run : wordRuns_)
+        UnscrambleWords(bytes + 4 * static_cast<std::size_t>(run.Word), run.Word, run.Count,
+                        slots + run.Slot);
+}
 
 std::int64_t TMdb::PayloadWords(const TMdbRecord* record) const {
     std::int64_t words = 0;
@@ -210,22 +232,18 @@ void TMdb::LoadFromStream(TStream& stream) {
             // Every block holds its WordCount and at least one word per stored field. A count
             // the rest of the stream cannot hold is refused before any record is made, so a
             // damaged count never makes the table allocate without bound.
-            std::int64_t storedFields = 0;
-            for (int i = 1; i <= fieldCount_; ++i)
-                if (fields_[i].IsStored()) ++storedFields;
-            const std::int64_t minBlock = 4 + 4 * storedFields;
+            const std::int64_t minBlock = 4 + 4 * std::int64_t{storedFields_};
             const std::int64_t remaining = stream.Size() - stream.Position();
             if (recordCount > remaining / minBlock) IllegalByteCount();
 
             // Only the words a block states are read and looked at: no need to clear.
             const auto payload = std::make_unique_for_overwrite<TPayload>();
-            const std::span<const TMdbField> fields(fields_.data() + 1,
-                                                    static_cast<std::size_t>(fieldCount_));
-            std::vector<int> slots;
-            if (WordFieldSlots(fields, slots)) {
+            if (!storesTexts_) {
                 for (std::int32_t r = 0; r < recordCount; ++r)
-                    ReadWordRecord(*this, slots, stream, payload->Bytes);
+                    ReadWordRecord(stream, payload->Bytes);
             } else {
+                const std::span<const TMdbField> fields(fields_.data() + 1,
+                                                        static_cast<std::size_t>(fieldCount_));
                 for (std::int32_t r = 0; r < recordCount; ++r)
                     ReadRecord(*this, fields, stream, payload->Bytes);
             }
