@@ -116,42 +116,45 @@ constexpr std::array<std::uint32_t, 64> kKeys = [] {
     return keys;
 }();
 
-// Unscrambles `count` payload words from `words` (payload word `first` onwards) into
-// `target`. Whole turns of 32 words go through a local block, which the compiler turns into
-// vector operations; the rest goes word by word.
-void UnscrambleWords(const unsigned char* words, std::int32_t first, std::int32_t count,
-                     std::uint32_t* target) {
-    constexpr std::int32_t kTurn = 32;
-    for (; count >= kTurn; count -= kTurn, first += kTurn, words += 4 * kTurn, target += kTurn) {
-        const std::uint32_t* keys = kKeys.data() + (first & 31);
-        std::uint32_t block[kTurn];
-        if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(block, words, sizeof block);
-        } else {
-            for (std::int32_t i = 0; i < kTurn; ++i)
-                block[i] = LoadWord(words + 4 * i);
-        }
-        for (std::int32_t i = 0; i < kTurn; ++i)
-            block[i] ^= keys[i];
-        std::memcpy(target, block, sizeof block);
+// Unscrambles, in place, `count` payload words just read into `words` (payload word `first`
+// onwards). The XOR goes 32 keys at a time, a loop the compiler turns into vector operations.
+void UnscrambleInPlace(std::uint32_t* words, std::int32_t first, std::int32_t count) {
+    if constexpr (std::endian::native != std::endian::little) {
+        for (std::int32_t i = 0; i < count; ++i)
+            words[i] = LoadWord(reinterpret_cast<const unsigned char*>(words + i));
     }
     const std::uint32_t* keys = kKeys.data() + (first & 31);
+    constexpr std::int32_t kTurn = 32;
+    for (; count >= kTurn; count -= kTurn, words += kTurn)
+        for (std::int32_t i = 0; i < kTurn; ++i)
+            words[i] ^= keys[i];
     for (std::int32_t i = 0; i < count; ++i)
-        target[i] = LoadWord(words + 4 * i) ^ keys[i];
+        words[i] ^= keys[i];
 }
 
 } // namespace
 
-// ReadRecord for a table without texts: the payload is its word fields one by one, which are
-// unscrambled straight into their slots.
+// ReadRecord for a table without texts: the payload is its word fields one by one. When they
+// take the first slots in order, the payload is read straight into the slots; otherwise each
+// run of words is copied to its slots. Either way it is unscrambled there.
 void TMdb::ReadWordRecord(TStream& stream, unsigned char* bytes) {
     TMdbRecord* record = NewRecord();
-    const std::int32_t wordCount = ReadPayload(stream, bytes);
-    if (wordCount != payloadWords_) IllegalByteCount();
     std::uint32_t* slots = record->Slots();
-    for (const TWordRun& run : wordRuns_)
-        UnscrambleWords(bytes + 4 * static_cast<std::size_t>(run.Word), run.Word, run.Count,
-                        slots + run.Slot);
+    const std::int32_t wordCount = stream.ReadInt32();
+    if (wordCount == payloadWords_ && wordRuns_.size() == 1 && wordRuns_[0].Slot == 0) {
+        stream.ReadBuffer(slots, 4 * static_cast<std::size_t>(wordCount));
+        UnscrambleInPlace(slots, 0, wordCount);
+        return;
+    }
+    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
+    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    if (wordCount != payloadWords_) IllegalByteCount();
+    for (const TWordRun& run : wordRuns_) {
+        std::uint32_t* target = slots + run.Slot;
+        std::memcpy(target, bytes + 4 * static_cast<std::size_t>(run.Word),
+                    4 * static_cast<std::size_t>(run.Count));
+        UnscrambleInPlace(target, run.Word, run.Count);
+    }
 }
 
 std::int64_t TMdb::PayloadWords(const TMdbRecord* record) const {
