@@ -5,6 +5,7 @@
 #include "catalogue/PointsSection.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLrTyp.h"
+#include "mdb/EMdbError.h"
 #include "mdb/TFileStream.h"
 #include "mdb/TMemoryStream.h"
 #include "measurements/TMdbMessung.h"
@@ -150,6 +151,7 @@ void TCatalogue::Close() {
     pointsBegin_ = 0;
     pointsEnd_ = 0;
     blocks_.clear();
+    std::vector<unsigned char>().swap(blockBuffer_);
 }
 
 bool TCatalogue::IsOpen() const {
@@ -198,11 +200,14 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
         IllegalSeriesNo();
     }
     const std::int64_t blockEnd = block + 1 == blocks_.end() ? pointsEnd_ : (block + 1)->Offset;
-    file_->Seek(offset);
-    table.TMdb::LoadFromStream(*file_);
+    const bool fromMemory = LoadBlockFromMemory(offset, blockEnd, table);
+    if (!fromMemory) {
+        file_->Seek(offset);
+        table.TMdb::LoadFromStream(*file_);
+    }
     try {
         // A changed point count leaves points unread or reads into the next block.
-        if (file_->Position() != blockEnd) IllegalByteCount();
+        if (!fromMemory && file_->Position() != blockEnd) IllegalByteCount();
         for (const TMdbRecord* point = table.FirstRecord(); point != nullptr; point = point->Next)
             if (table.GetInt(point, TMdbMw::F_MESSNR) != seriesNo) IllegalSeriesNo();
     } catch (...) {
@@ -211,6 +216,20 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
     }
     DropDuplicates(table, seriesNo);
     return true;
+}
+
+bool TCatalogue::LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table) {
+    const auto size = static_cast<std::size_t>(end - offset);
+    // Grows to the largest block read, and is then reused.
+    if (blockBuffer_.size() < size) blockBuffer_.resize(size);
+    try {
+        file_->ReadAt(offset, blockBuffer_.data(), size);
+        TMemoryStream block = TMemoryStream::Over(blockBuffer_.data(), size);
+        table.TMdb::LoadFromStream(block);
+        return block.Position() == block.Size();
+    } catch (const EMdbError&) {
+        return false;
+    }
 }
 
 } // namespace corvane

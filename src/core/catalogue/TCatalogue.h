@@ -138,6 +138,10 @@ private:
     // Records which series claims which block of the measured-points section and checks
     // that the blocks follow one another from the section's start to its end.
     void MapSeriesBlocks();
+    // Loads `table` from the series block [offset, end) read into memory with one read. False
+    // when the read or the load fails or the load does not end at `end`: the caller then
+    // reads the block from the file, which gives a damaged block its usual messages.
+    bool LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table);
     // Drops the later records of a shared key from `table`, noting them.
     void DropDuplicates(TMdb& table, std::int32_t seriesNo);
     void WritePointsSection(TStream& stream, const TSaveOptions& options,
@@ -172,6 +176,8 @@ private:
         std::int32_t SeriesNo = 0;
     };
     std::vector<TSeriesBlock> blocks_;
+    // A series block read with one read and loaded from memory; reused across series.
+    std::vector<unsigned char> blockBuffer_;
     std::vector<TDuplicateKey> duplicateKeys_;
     // While Save writes a series: its number and its stored block, from which
     // ReadSeriesPoints serves that series during calibration.

@@ -77,6 +77,29 @@ void TFileStream::ReadBuffer(void* buffer, std::size_t size) {
     throw EMdbError("Unexpected end of file \"" + path_ + "\"");
 }
 
+void TFileStream::ReadAt(std::int64_t position, void* buffer, std::size_t size) {
+    // Written data may still sit in the stdio buffer: a file being written seeks and reads.
+    if (mode_ != TMode::Read) {
+        TStream::ReadAt(position, buffer, size);
+        return;
+    }
+    if (position < 0) throw EMdbError("Cannot seek before the start of file \"" + path_ + "\"");
+    const int descriptor = ::fileno(Handle());
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    while (size > 0) {
+        errno = 0;
+        const ssize_t count = ::pread(descriptor, bytes, size, static_cast<off_t>(position));
+        if (count < 0) {
+            if (errno == EINTR) continue;
+            Fail("read");
+        }
+        if (count == 0) throw EMdbError("Unexpected end of file \"" + path_ + "\"");
+        bytes += count;
+        size -= static_cast<std::size_t>(count);
+        position += count;
+    }
+}
+
 void TFileStream::WriteBuffer(const void* buffer, std::size_t size) {
     if (size == 0) return;
     if (mode_ == TMode::Read)

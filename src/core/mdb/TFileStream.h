@@ -31,6 +31,8 @@ public:
     std::int64_t Position() const override;
     void Seek(std::int64_t position) override;
     std::int64_t Size() const override;
+    // A file opened for reading: positioned reads (pread), no seek, the position stays.
+    void ReadAt(std::int64_t position, void* buffer, std::size_t size) override;
 
     // Writes buffered data through to the disk (fflush and fsync); raises on failure.
     void Flush();

@@ -60,6 +60,7 @@ TMdb::TMdb(int maxFields, int keyField, std::string tableName, TMdbQuery* query,
 
 TMdb::~TMdb() {
     FreeAllRecords();
+    ReleaseSpareRecords();
 }
 
 void TMdb::CheckField(int field) const {
@@ -87,7 +88,22 @@ int TMdb::AddField(TFieldType fieldType, int colWidth, int width, float minValue
     const std::string longText = Cut(longCaption, kLongCaptionChars);
     field.Caption.fill(shortText);
     field.LongCaption.fill(longText);
-    if (field.HasSlot()) field.Slot = slotCount_++;
+    if (field.HasSlot()) {
+        field.Slot = slotCount_++;
+        // Kept records have no room for the new slot.
+        ReleaseSpareRecords();
+    }
+    if (field.IsStored()) ++storedFields_;
+    if (field.FieldType == ftString) {
+        storesTexts_ = true;
+    } else if (field.IsStored()) {
+        // A word field: the next payload word, which extends the last run when its slot
+        // follows that run's last slot.
+        if (wordRuns_.empty() || wordRuns_.back().Slot + wordRuns_.back().Count != field.Slot)
+            wordRuns_.push_back({payloadWords_, field.Slot, 0});
+        ++wordRuns_.back().Count;
+        ++payloadWords_;
+    }
 
     fields_.push_back(std::move(field));
     ++fieldCount_;
@@ -130,7 +146,14 @@ void TMdb::SetColumns(std::vector<int> columns) {
 
 TMdbRecord* TMdb::NewRecord() {
     ++changes_;
-    TMdbRecord* record = AllocateRecord(slotCount_);
+    TMdbRecord* record = spareRecords_;
+    if (record != nullptr) {
+        spareRecords_ = record->Next;
+        std::memset(record->Slots(), 0,
+                    static_cast<std::size_t>(slotCount_) * sizeof(std::uint32_t));
+    } else {
+        record = AllocateRecord(slotCount_);
+    }
     record->Next = records_;
     records_ = record;
     return record;
@@ -141,7 +164,16 @@ void TMdb::DisposeRecord(TMdbRecord* record) {
         const TMdbField& field = fields_[i];
         if (field.FieldType == ftString) ReleaseText(record->Slots()[field.Slot]);
     }
-    ReleaseRecordMemory(record);
+    record->Next = spareRecords_;
+    spareRecords_ = record;
+}
+
+void TMdb::ReleaseSpareRecords() {
+    while (spareRecords_ != nullptr) {
+        TMdbRecord* next = spareRecords_->Next;
+        ReleaseRecordMemory(spareRecords_);
+        spareRecords_ = next;
+    }
 }
 
 void TMdb::FreeRecord(TMdbRecord* record, bool unlink) {
@@ -164,11 +196,15 @@ void TMdb::FreeAllRecords() {
     ++changes_;
     view_.clear();
     keyIndex_.clear();
-    // Every text goes below, so the records' text handles need no release one by one.
-    while (records_ != nullptr) {
-        TMdbRecord* next = records_->Next;
-        ReleaseRecordMemory(records_);
-        records_ = next;
+    // Every text goes below, so the records' text handles need no release one by one. The
+    // whole list joins the spare records.
+    if (records_ != nullptr) {
+        TMdbRecord* last = records_;
+        while (last->Next != nullptr)
+            last = last->Next;
+        last->Next = spareRecords_;
+        spareRecords_ = records_;
+        records_ = nullptr;
     }
     texts_.clear();
     freeTexts_.clear();

@@ -49,12 +49,16 @@ public:
                     std::string_view longCaption);
     int FieldByKey(std::string_view key) const;
     const TMdbField& Field(int field) const;
+    // For the presentation of a field (widths, captions, bounds): its type and slot stay as
+    // declared, the stream layout is made from them.
     TMdbField& MutableField(int field);
 
     int FieldCount() const { return fieldCount_; }
     int MaxFields() const { return maxFields_; }
     int SlotCount() const { return slotCount_; }
     int KeyField() const { return keyField_; }
+    // True when a field holds a text (its record slot is then a handle into the table).
+    bool StoresTexts() const { return storesTexts_; }
     std::uint32_t MdbNo() const { return mdbNo_; }
     const std::string& TableName() const { return tableName_; }
     TMdbQuery* Query() const { return query_; }
@@ -68,7 +72,8 @@ public:
     const std::vector<int>& Columns() const { return columns_; }
     void SetColumns(std::vector<int> columns);
 
-    // Records.
+    // Records. Freed records are kept for reuse by NewRecord, which gives them out exactly
+    // as fresh ones (every slot 0); their memory goes when the table does or fields are added.
     virtual TMdbRecord* NewRecord();
     void FreeRecord(TMdbRecord* record, bool unlink);
     void FreeAllRecords();
@@ -251,8 +256,13 @@ private:
     void ReleaseText(std::uint32_t handle);
     void SortView(int field, bool descending);
     void SortKeyIndex();
-    // Releases the texts of a record and its memory; the record must be out of every list.
+    // Releases the texts of a record and keeps it for reuse; the record must be out of every
+    // list.
     void DisposeRecord(TMdbRecord* record);
+    // Releases the memory of the records kept for reuse.
+    void ReleaseSpareRecords();
+    // Stream reading of one record of a table without texts (TMdbStreaming.cpp).
+    void ReadWordRecord(TStream& stream, unsigned char* bytes);
     // Key-field value, read straight from the slot for integer key fields.
     std::int32_t KeyOf(const TMdbRecord* record) const;
     // SQL binding helpers (TMdbDatabase.cpp).
@@ -275,6 +285,19 @@ private:
     std::vector<TMdbField> fields_; // index 0 unused; fields 1..fieldCount_
     std::vector<int> columns_;
     TMdbRecord* records_ = nullptr;
+    TMdbRecord* spareRecords_ = nullptr; // freed records for reuse, linked through Next
+    // Stream layout, kept up by AddField: the fields a record block holds and, for a table
+    // without texts, where its payload words go: runs of consecutive words to consecutive
+    // slots, in payload order.
+    struct TWordRun {
+        std::int32_t Word = 0;
+        std::int32_t Slot = 0;
+        std::int32_t Count = 0;
+    };
+    std::vector<TWordRun> wordRuns_;
+    std::int32_t payloadWords_ = 0; // word fields: the payload of a table without texts
+    std::int32_t storedFields_ = 0;
+    bool storesTexts_ = false;
     std::vector<TMdbRecord*> view_;
     std::vector<TMdbRecord*> keyIndex_;
     std::vector<std::string> texts_;

@@ -70,6 +70,21 @@ void TMdb::Sort(int field, bool descending) {
 
 void TMdb::SortKeyIndex() {
     if (keyIndex_.size() < 2) return;
+    // Records read in key order stand in the list newest first: strictly descending. When no
+    // two keys are equal the ascending order is the only one the sort can give, so a strictly
+    // ascending run is kept and a strictly descending one reversed without sorting.
+    std::int32_t previous = KeyOf(keyIndex_[0]);
+    const bool ascending = previous < KeyOf(keyIndex_[1]);
+    std::size_t next = 1;
+    for (; next < keyIndex_.size(); ++next) {
+        const std::int32_t key = KeyOf(keyIndex_[next]);
+        if (ascending ? !(previous < key) : !(key < previous)) break;
+        previous = key;
+    }
+    if (next == keyIndex_.size()) {
+        if (!ascending) std::reverse(keyIndex_.begin(), keyIndex_.end());
+        return;
+    }
     SortRecords<std::int32_t>(keyIndex_, false,
                               [this](std::size_t k) { return KeyOf(keyIndex_[k]); });
 }

@@ -13,12 +13,12 @@
 #include "util/Codepage.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace corvane {
 
@@ -104,33 +104,58 @@ void ReadRecord(TMdb& table, std::span<const TMdbField> fields, TStream& stream,
     if (pos != wordCount) IllegalByteCount();
 }
 
-// The slots of the word fields in payload order, when the table stores no texts: then a
-// record's payload is its word fields one by one (false otherwise).
-bool WordFieldSlots(std::span<const TMdbField> fields, std::vector<int>& slots) {
-    slots.clear();
-    for (const TMdbField& field : fields) {
-        if (field.FieldType == ftString) return false;
-        if (IsWordField(field.FieldType)) slots.push_back(field.Slot);
-    }
-    return true;
-}
-
-// ReadRecord for a table without texts (WordFieldSlots): unscrambles the payload straight
-// into the slots.
-void ReadWordRecord(TMdb& table, std::span<const int> slots, TStream& stream,
-                    unsigned char* bytes) {
-    TMdbRecord* record = table.NewRecord();
-    const std::int32_t wordCount = ReadPayload(stream, bytes);
-    if (static_cast<std::size_t>(wordCount) != slots.size()) IllegalByteCount();
+// The scramble key of word i is kKeys[i % 32]; the table holds two turns so that 32 keys from
+// any start follow one another.
+constexpr std::array<std::uint32_t, 64> kKeys = [] {
+    std::array<std::uint32_t, 64> keys{};
     std::uint32_t key = kScrambleKey;
-    std::uint32_t* target = record->Slots();
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        target[slots[i]] = LoadWord(bytes + 4 * i) ^ key;
+    for (std::uint32_t& k : keys) {
+        k = key;
         key = std::rotl(key, 1);
     }
+    return keys;
+}();
+
+// Unscrambles, in place, `count` payload words just read into `words` (payload word `first`
+// onwards). The XOR goes 32 keys at a time, a loop the compiler turns into vector operations.
+void UnscrambleInPlace(std::uint32_t* words, std::int32_t first, std::int32_t count) {
+    if constexpr (std::endian::native != std::endian::little) {
+        for (std::int32_t i = 0; i < count; ++i)
+            words[i] = LoadWord(reinterpret_cast<const unsigned char*>(words + i));
+    }
+    const std::uint32_t* keys = kKeys.data() + (first & 31);
+    constexpr std::int32_t kTurn = 32;
+    for (; count >= kTurn; count -= kTurn, words += kTurn)
+        for (std::int32_t i = 0; i < kTurn; ++i)
+            words[i] ^= keys[i];
+    for (std::int32_t i = 0; i < count; ++i)
+        words[i] ^= keys[i];
 }
 
 } // namespace
+
+// ReadRecord for a table without texts: the payload is its word fields one by one. When they
+// take the first slots in order, the payload is read straight into the slots; otherwise each
+// run of words is copied to its slots. Either way it is unscrambled there.
+void TMdb::ReadWordRecord(TStream& stream, unsigned char* bytes) {
+    TMdbRecord* record = NewRecord();
+    std::uint32_t* slots = record->Slots();
+    const std::int32_t wordCount = stream.ReadInt32();
+    if (wordCount == payloadWords_ && wordRuns_.size() == 1 && wordRuns_[0].Slot == 0) {
+        stream.ReadBuffer(slots, 4 * static_cast<std::size_t>(wordCount));
+        UnscrambleInPlace(slots, 0, wordCount);
+        return;
+    }
+    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
+    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    if (wordCount != payloadWords_) IllegalByteCount();
+    for (const TWordRun& run : wordRuns_) {
+        std::uint32_t* target = slots + run.Slot;
+        std::memcpy(target, bytes + 4 * static_cast<std::size_t>(run.Word),
+                    4 * static_cast<std::size_t>(run.Count));
+        UnscrambleInPlace(target, run.Word, run.Count);
+    }
+}
 
 std::int64_t TMdb::PayloadWords(const TMdbRecord* record) const {
     std::int64_t words = 0;
@@ -210,22 +235,18 @@ void TMdb::LoadFromStream(TStream& stream) {
             // Every block holds its WordCount and at least one word per stored field. A count
             // the rest of the stream cannot hold is refused before any record is made, so a
             // damaged count never makes the table allocate without bound.
-            std::int64_t storedFields = 0;
-            for (int i = 1; i <= fieldCount_; ++i)
-                if (fields_[i].IsStored()) ++storedFields;
-            const std::int64_t minBlock = 4 + 4 * storedFields;
+            const std::int64_t minBlock = 4 + 4 * std::int64_t{storedFields_};
             const std::int64_t remaining = stream.Size() - stream.Position();
             if (recordCount > remaining / minBlock) IllegalByteCount();
 
             // Only the words a block states are read and looked at: no need to clear.
             const auto payload = std::make_unique_for_overwrite<TPayload>();
-            const std::span<const TMdbField> fields(fields_.data() + 1,
-                                                    static_cast<std::size_t>(fieldCount_));
-            std::vector<int> slots;
-            if (WordFieldSlots(fields, slots)) {
+            if (!storesTexts_) {
                 for (std::int32_t r = 0; r < recordCount; ++r)
-                    ReadWordRecord(*this, slots, stream, payload->Bytes);
+                    ReadWordRecord(stream, payload->Bytes);
             } else {
+                const std::span<const TMdbField> fields(fields_.data() + 1,
+                                                        static_cast<std::size_t>(fieldCount_));
                 for (std::int32_t r = 0; r < recordCount; ++r)
                     ReadRecord(*this, fields, stream, payload->Bytes);
             }

@@ -19,6 +19,11 @@ std::uint16_t TStream::ReadUInt16() {
     return static_cast<std::uint16_t>(b[0] | (b[1] << 8));
 }
 
+void TStream::ReadAt(std::int64_t position, void* buffer, std::size_t size) {
+    Seek(position);
+    ReadBuffer(buffer, size);
+}
+
 void TStream::WriteInt32(std::int32_t value) {
     const auto v = static_cast<std::uint32_t>(value);
     const unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),

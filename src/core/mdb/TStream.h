@@ -16,6 +16,9 @@ public:
     virtual std::int64_t Position() const = 0;
     virtual void Seek(std::int64_t position) = 0;
     virtual std::int64_t Size() const = 0;
+    // Reads exactly `size` bytes starting at `position` or raises. The position afterwards is
+    // unspecified: the base seeks and reads, a file reads without seeking.
+    virtual void ReadAt(std::int64_t position, void* buffer, std::size_t size);
 
     std::int32_t ReadInt32();
     std::uint16_t ReadUInt16();

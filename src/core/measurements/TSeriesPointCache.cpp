@@ -7,16 +7,8 @@
 
 namespace corvane {
 
-namespace {
-bool HasTextField(const TMdb& table) {
-    for (int field = 1; field <= table.FieldCount(); ++field)
-        if (table.Field(field).FieldType == ftString) return true;
-    return false;
-}
-} // namespace
-
 bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table, const TMdbRecord* except) {
-    if (HasTextField(table)) return false;
+    if (table.StoresTexts()) return false;
     TEntry entry;
     entry.SlotCount = table.SlotCount();
     const auto slotCount = static_cast<std::size_t>(entry.SlotCount);

@@ -206,6 +206,85 @@ TEST(TableStream, DamagedStreamsAreRefusedAndLeaveTheTableEmpty) {
     EXPECT_EQ(table.RecordCount(), 0);
 }
 
+// A table without texts: a number, then 39 floats; with `gap` a transient field after the
+// 20th stored one, so the payload goes to two runs of slots, the second starting mid-key.
+class TWordTable : public TMdb {
+public:
+    static constexpr int kStored = 40;
+    explicit TWordTable(bool gap) : TMdb(kStored + 2, 1, "WORDTAB", nullptr, 4712) {
+        AddField(ftInteger, -1, 0, 0, 0, "NR", "Nr.", "", 0);
+        for (int i = 2; i <= kStored; ++i) {
+            if (gap && i == 21) transient_ = AddField(ftFloatTransient, 0, 1, 0, 0, "", "T", "", 0);
+            stored_.push_back(AddField(ftFloat, -1, 2, 0, 0, "", "W", "", 0));
+        }
+    }
+    float Value(std::int32_t nr, int i) const { return static_cast<float>(nr * 100 + i) + 0.25f; }
+    void Fill(TMdbRecord* r, std::int32_t nr) {
+        SetInt(r, 1, nr);
+        for (std::size_t i = 0; i < stored_.size(); ++i)
+            SetFloat(r, stored_[i], Value(nr, static_cast<int>(i)));
+        if (transient_ != 0) SetFloat(r, transient_, 7.5);
+    }
+    std::vector<int> stored_;
+    int transient_ = 0;
+};
+
+TEST(TableStream, NumberOnlyTablesLoadExactlyAndGiveFreedRecordsOutAsFresh) {
+    for (const bool gap : {false, true}) {
+        SCOPED_TRACE(gap);
+        TWordTable source(gap);
+        for (std::int32_t nr = 1; nr <= 3; ++nr)
+            source.Fill(source.NewRecord(), nr);
+        source.RebuildIndex(false);
+        const Bytes good = Save(source);
+        ASSERT_EQ(Payload(good, 8).size(), 40u);
+        EXPECT_EQ(Payload(good, 8)[39], std::bit_cast<std::uint32_t>(source.Value(1, 38)));
+
+        TWordTable table(gap);
+        ASSERT_EQ(LoadError(table, good), "loaded");
+        ASSERT_EQ(table.KeyIndexCount(), 3);
+        for (std::int32_t nr = 1; nr <= 3; ++nr) {
+            const TMdbRecord* r = table.KeyRecord(nr - 1);
+            ASSERT_EQ(table.Key(r), nr);
+            for (std::size_t i = 0; i < table.stored_.size(); ++i)
+                ASSERT_EQ(table.GetFloat(r, table.stored_[i]), table.Value(nr, static_cast<int>(i)))
+                    << nr << " " << i;
+            if (gap) {
+                EXPECT_EQ(table.GetFloat(r, table.transient_), 0.0f);
+            }
+        }
+
+        // A record of one word more or less than the fields is refused.
+        const std::size_t second = 8 + 4 + 4 * 40;
+        Bytes longer = good;
+        PutWord(longer, second, 41);
+        longer.insert(longer.begin() + static_cast<std::ptrdiff_t>(second + 4 + 4 * 40), 4, 0);
+        EXPECT_EQ(LoadError(table, longer), "Illegal byte count from stream!");
+        Bytes shorter = good;
+        PutWord(shorter, second, 39);
+        shorter.erase(shorter.begin() + static_cast<std::ptrdiff_t>(second + 4 + 4 * 39),
+                      shorter.begin() + static_cast<std::ptrdiff_t>(second + 4 + 4 * 40));
+        EXPECT_EQ(LoadError(table, shorter), "Illegal byte count from stream!");
+        EXPECT_EQ(table.RecordCount(), 0);
+
+        // Records freed one by one or all at once come back from NewRecord as new ones.
+        ASSERT_EQ(LoadError(table, good), "loaded");
+        for (TMdbRecord* r = gap ? table.FirstRecord() : nullptr; r != nullptr; r = r->Next)
+            table.SetFloat(r, table.transient_, 7.5);
+        table.FreeRecord(table.FirstRecord(), true);
+        const auto fresh = [&table](const TMdbRecord* r) {
+            for (int slot = 0; slot < table.SlotCount(); ++slot)
+                if (r->Slots()[slot] != 0) return false;
+            return true;
+        };
+        EXPECT_TRUE(fresh(table.NewRecord()));
+        table.FreeAllRecords();
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(fresh(table.NewRecord())) << i;
+        EXPECT_EQ(table.RecordCount(), 4);
+    }
+}
+
 TEST(TableStream, LargestRecord) {
     // Number, length, text words, float and date: 16376 words fit, one more is refused.
     TStreamTable table;
