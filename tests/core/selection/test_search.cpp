@@ -64,6 +64,27 @@ TEST(ImpellerSearch, FiltersByLayoutSizeTypeAndAngle) {
     r.D2Max = 498;
     search.Run(r);
     EXPECT_EQ(search.Rows().size(), 3u);
+    // The lower diameter bound is widened by 2 mm and the width bounds by 0.5 mm, each
+    // keeping a value on the widened bound (400 mm diameters, 125 mm widths).
+    r.D2Min = 402;
+    search.Run(r);
+    EXPECT_EQ(search.Rows().size(), 3u);
+    r.D2Min = 403;
+    search.Run(r);
+    EXPECT_EQ(Ids(search), (std::set<std::int32_t>{1000005}));
+    r.D2Min = 67;
+    r.WidthMin = 125.5;
+    r.WidthMax = 124.5;
+    search.Run(r);
+    EXPECT_EQ(search.Rows().size(), 3u);
+    r.WidthMin = 125.75;
+    search.Run(r);
+    EXPECT_TRUE(search.Rows().empty());
+    r.WidthMin = 0;
+    r.WidthMax = 124.25;
+    search.Run(r);
+    EXPECT_TRUE(search.Rows().empty());
+    r.WidthMax = 200;
     r.TypeGroup = 0; // forward-curved: 60..120
     search.Run(r);
     EXPECT_EQ(Ids(search), (std::set<std::int32_t>{1000001, 1000005}));
