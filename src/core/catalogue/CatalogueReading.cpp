@@ -219,6 +219,11 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
 }
 
 bool TCatalogue::LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table) {
+    // A series at the table's record limit (65000 points of 166 words) takes about 44 MB; a
+    // larger block (a damaged file) is read from the file record by record instead of being
+    // taken into memory in one piece.
+    constexpr std::int64_t kMaxBlockInMemory = std::int64_t{64} << 20;
+    if (end - offset > kMaxBlockInMemory) return false;
     const auto size = static_cast<std::size_t>(end - offset);
     // Grows to the largest block read, and is then reused.
     if (blockBuffer_.size() < size) blockBuffer_.resize(size);
