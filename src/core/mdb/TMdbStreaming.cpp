@@ -64,11 +64,17 @@ bool IsWordField(TFieldType type) {
     return type == ftInteger || type == ftFloat || type == ftDate || type == ftCode;
 }
 
+// Reads the still scrambled payload of a record block whose word count was just read into
+// `bytes`, refusing a count no record can have.
+void ReadPayloadWords(TStream& stream, std::int32_t wordCount, unsigned char* bytes) {
+    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
+    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+}
+
 // Reads a record block's word count and its still scrambled payload into `bytes`.
 std::int32_t ReadPayload(TStream& stream, unsigned char* bytes) {
     const std::int32_t wordCount = stream.ReadInt32();
-    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
-    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    ReadPayloadWords(stream, wordCount, bytes);
     return wordCount;
 }
 
@@ -146,8 +152,7 @@ void TMdb::ReadWordRecord(TStream& stream, unsigned char* bytes) {
         UnscrambleInPlace(slots, 0, wordCount);
         return;
     }
-    if (wordCount < 0 || wordCount > kMaxPayloadWords) IllegalByteCount();
-    stream.ReadBuffer(bytes, 4 * static_cast<std::size_t>(wordCount));
+    ReadPayloadWords(stream, wordCount, bytes);
     if (wordCount != payloadWords_) IllegalByteCount();
     for (const TWordRun& run : wordRuns_) {
         std::uint32_t* target = slots + run.Slot;
