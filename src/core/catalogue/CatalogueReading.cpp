@@ -5,6 +5,7 @@
 #include "catalogue/PointsSection.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLrTyp.h"
+#include "catalogue/TSeriesReadAhead.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TFileStream.h"
 #include "mdb/TMemoryStream.h"
@@ -147,6 +148,7 @@ void TCatalogue::ReadPointsSection(TStream& stream) {
 }
 
 void TCatalogue::Close() {
+    readAhead_.reset(); // it reads file_
     file_.reset();
     pointsBegin_ = 0;
     pointsEnd_ = 0;
@@ -192,14 +194,12 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
         return true;
     }
     // Only the block that this series claimed when the file was opened.
-    const auto block = std::lower_bound(
-        blocks_.begin(), blocks_.end(), offset,
-        [](const TSeriesBlock& b, std::int32_t wanted) { return b.Offset < wanted; });
-    if (block == blocks_.end() || block->Offset != offset || block->SeriesNo != seriesNo) {
+    const std::optional<TFileBlock> block = MappedBlock(offset, seriesNo);
+    if (!block) {
         table.FreeAllRecords();
         IllegalSeriesNo();
     }
-    const std::int64_t blockEnd = block + 1 == blocks_.end() ? pointsEnd_ : (block + 1)->Offset;
+    const std::int64_t blockEnd = block->End;
     const bool fromMemory = LoadBlockFromMemory(offset, blockEnd, table);
     if (!fromMemory) {
         file_->Seek(offset);
@@ -218,11 +218,17 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
     return true;
 }
 
+std::optional<TCatalogue::TFileBlock> TCatalogue::MappedBlock(std::int32_t offset,
+                                                              std::int32_t seriesNo) const {
+    const auto block = std::lower_bound(
+        blocks_.begin(), blocks_.end(), offset,
+        [](const TSeriesBlock& b, std::int32_t wanted) { return b.Offset < wanted; });
+    if (block == blocks_.end() || block->Offset != offset || block->SeriesNo != seriesNo)
+        return std::nullopt;
+    return TFileBlock{offset, block + 1 == blocks_.end() ? pointsEnd_ : (block + 1)->Offset};
+}
+
 bool TCatalogue::LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table) {
-    // A series at the table's record limit (65000 points of 166 words) takes about 44 MB; a
-    // larger block (a damaged file) is read from the file record by record instead of being
-    // taken into memory in one piece.
-    constexpr std::int64_t kMaxBlockInMemory = std::int64_t{64} << 20;
     if (end - offset > kMaxBlockInMemory) return false;
     const auto size = static_cast<std::size_t>(end - offset);
     // Grows to the largest block read, and is then reused.

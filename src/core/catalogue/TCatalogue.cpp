@@ -18,6 +18,7 @@
 #include "catalogue/TMdbLrTyp.h"
 #include "catalogue/TMdbMotor.h"
 #include "catalogue/TMdbTexte.h"
+#include "catalogue/TSeriesReadAhead.h"
 #include "mdb/EMdbError.h"
 #include "mdb/TFileStream.h"
 #include "mdb/TMemoryStream.h"

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,7 @@ class TStream;
 class TMemoryStream;
 class TMdbRecord;
 class TSeriesPointCache;
+class TSeriesReadAhead;
 
 // How TCatalogue::Save writes the data file.
 struct TSaveOptions {
@@ -101,6 +103,21 @@ public:
     // without a source the table is left empty (the series has no stored points to read).
     bool ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table);
 
+    // Starts reading the blocks of these series from the data file on a second thread, for a
+    // caller about to load them (mostly in this order): series whose points ReadSeriesPoints
+    // would not take from the file (kept points, a point source, no block) are left out.
+    // Replaces an earlier read-ahead. Nothing happens for a stream that cannot be read from
+    // two threads.
+    void ReadSeriesAhead(const std::vector<std::int32_t>& seriesNos);
+    // Moves the points of `seriesNo` read ahead into `cache`, when ReadSeriesPoints would read
+    // them from the file now and the read-ahead read them cleanly. False otherwise: the caller
+    // reads them itself.
+    bool TakeSeriesAhead(std::int32_t seriesNo, TSeriesPointCache& cache);
+    // Waits until the read-ahead has gone through every series it was given.
+    void WaitForReadAhead();
+    // Stops the read-ahead and drops what it read and nobody took.
+    void StopReadingAhead();
+
     // Writers that hold the points of every series in memory (the demo generator, the text
     // import) supply them through this source: Save and ReadSeriesPoints then fill the
     // measured-points table from it instead of reading the open data file. The table is
@@ -142,6 +159,20 @@ private:
     // when the read or the load fails or the load does not end at `end`: the caller then
     // reads the block from the file, which gives a damaged block its usual messages.
     bool LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table);
+    // The byte range of the block ReadSeriesPoints would read the points of `seriesNo` from
+    // now; none when it would take them from elsewhere or the block is not found or too large
+    // to be read in one piece.
+    struct TFileBlock {
+        std::int64_t Begin = 0;
+        std::int64_t End = 0;
+    };
+    std::optional<TFileBlock> FileBlock(std::int32_t seriesNo) const;
+    // The block that series `seriesNo` claimed at `offset` when the file was opened.
+    std::optional<TFileBlock> MappedBlock(std::int32_t offset, std::int32_t seriesNo) const;
+    // A series block larger than a full series could be (a damaged file) is read from the file
+    // record by record, not taken into memory in one piece: a series at the table's record
+    // limit (65000 points of 166 words) takes about 44 MB.
+    static constexpr std::int64_t kMaxBlockInMemory = std::int64_t{64} << 20;
     // Drops the later records of a shared key from `table`, noting them.
     void DropDuplicates(TMdb& table, std::int32_t seriesNo);
     void WritePointsSection(TStream& stream, const TSaveOptions& options,
@@ -179,6 +210,9 @@ private:
     // A series block read with one read and loaded from memory; reused across series.
     std::vector<unsigned char> blockBuffer_;
     std::vector<TDuplicateKey> duplicateKeys_;
+    // Reads series blocks from file_ on a second thread; declared after file_ so that it
+    // stops before the file closes.
+    std::unique_ptr<TSeriesReadAhead> readAhead_;
     // While Save writes a series: its number and its stored block, from which
     // ReadSeriesPoints serves that series during calibration.
     std::int32_t savingSeries_ = 0;

@@ -3,6 +3,7 @@
 #include "mdb/EMdbError.h"
 #include "util/RegularFile.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -12,8 +13,10 @@ namespace corvane {
 
 namespace {
 
+// The system's text for `error`; safe from any thread (series blocks are read ahead).
 std::string Reason(int error) {
-    return std::strerror(error);
+    std::array<char, 256> text{};
+    return ::strerror_r(error, text.data(), text.size());
 }
 
 } // namespace

@@ -33,6 +33,8 @@ public:
     std::int64_t Size() const override;
     // A file opened for reading: positioned reads (pread), no seek, the position stays.
     void ReadAt(std::int64_t position, void* buffer, std::size_t size) override;
+    // A file opened for reading: positioned reads leave the stream's own position alone.
+    bool ReadsConcurrently() const override { return mode_ == TMode::Read; }
 
     // Writes buffered data through to the disk (fflush and fsync); raises on failure.
     void Flush();

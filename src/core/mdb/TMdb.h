@@ -56,6 +56,8 @@ public:
     int FieldCount() const { return fieldCount_; }
     int MaxFields() const { return maxFields_; }
     int SlotCount() const { return slotCount_; }
+    // Fields written to a stream; each record there takes at least a word for each of them.
+    std::int32_t StoredFieldCount() const { return storedFields_; }
     int KeyField() const { return keyField_; }
     // True when a field holds a text (its record slot is then a handle into the table).
     bool StoresTexts() const { return storesTexts_; }

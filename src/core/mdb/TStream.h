@@ -19,6 +19,9 @@ public:
     // Reads exactly `size` bytes starting at `position` or raises. The position afterwards is
     // unspecified: the base seeks and reads, a file reads without seeking.
     virtual void ReadAt(std::int64_t position, void* buffer, std::size_t size);
+    // Whether ReadAt may be called from another thread while the owner goes on using the
+    // stream (reads only). The base seeks, so it may not.
+    virtual bool ReadsConcurrently() const { return false; }
 
     std::int32_t ReadInt32();
     std::uint16_t ReadUInt16();

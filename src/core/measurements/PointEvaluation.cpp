@@ -59,7 +59,7 @@ TPointValues TMdbMw::BaseValues(const TMdbRecord* point, bool complete,
     const float flow = Value(point, F_V);
     const float chamber = Value(point, F_PK);
 
-    if (pb > 0 && arrangement_ >= 0 && outletArea_ > 0 && measuredD2_ > 0) {
+    if (pb > 0 && shape_.Arrangement >= 0 && shape_.OutletArea > 0 && shape_.MeasuredD2 > 0) {
         const double rho = memo.Density(pb, Value(point, F_RT), Value(point, F_RF));
         v.Density = static_cast<float>(rho);
         const double toStd = kStandardDensity / rho;
@@ -91,7 +91,7 @@ void TMdbMw::DerivedValues(const TMdbRecord* point, double toStd, TPointValues& 
     const double vs = flow / 3600.0;
     double pFa = -1, pDyn = -1, pTot = -1;
     if (haveFlow) {
-        pDyn = kPDynFactor * std::pow(vs / outletArea_, 2);
+        pDyn = kPDynFactor * std::pow(vs / shape_.OutletArea, 2);
         v.PDyn = static_cast<float>(pDyn);
     }
     if (havePressure) pFa = chamber * toStd;
@@ -120,15 +120,15 @@ void TMdbMw::DerivedValues(const TMdbRecord* point, double toStd, TPointValues& 
         }
     }
 
-    const double u = speed >= 0 ? measuredD2_ / 1000.0 * kPi * speed / 60 : -1;
+    const double u = speed >= 0 ? shape_.MeasuredD2 / 1000.0 * kPi * speed / 60 : -1;
     if (u >= kTiny && havePressure) {
         const double q = u * u * kStandardDensity / 2;
         if (haveFlow) v.PsiTot = static_cast<float>(pTot / q);
         v.PsiFa = static_cast<float>(pFa / q);
     }
-    if (u >= 0 && phiArea_ > 0 && haveFlow && u * phiArea_ >= kTiny) {
-        double phi = vs / (u * phiArea_);
-        if (arrangement_ == 1 || arrangement_ == 3) phi /= 2; // tandem: two impellers
+    if (u >= 0 && shape_.PhiArea > 0 && haveFlow && u * shape_.PhiArea >= kTiny) {
+        double phi = vs / (u * shape_.PhiArea);
+        if (shape_.Arrangement == 1 || shape_.Arrangement == 3) phi /= 2; // tandem: two impellers
         v.Phi = static_cast<float>(phi);
     }
 }

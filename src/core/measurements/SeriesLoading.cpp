@@ -128,28 +128,42 @@ bool TMdbMw::HoldsPointsOf(std::int32_t seriesNo) const {
 }
 
 void TMdbMw::TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series) {
-    arrangement_ = seriesTable.GetInt(series, TMdbMessung::F_TANDEM);
-    outletArea_ = seriesTable.GetFloat(series, TMdbMessung::F_Ab);
-    measuredD2_ = seriesTable.GetFloat(series, TMdbMessung::F_DLr);
-    phiArea_ = seriesTable.GetFloat(series, TMdbMessung::F_A0);
-    phiFactor_ = seriesTable.GetFloat(series, TMdbMessung::F_phiF);
-    impellerType_ = 0;
-    correctionFamily_ = 2;
-    if (catalogue_ == nullptr) return;
+    shape_ = ShapeOf(seriesTable, series);
+}
+
+TMdbMw::TSeriesShape TMdbMw::ShapeOf(const TMdbMessung& seriesTable,
+                                     const TMdbRecord* series) const {
+    TSeriesShape shape;
+    shape.Arrangement = seriesTable.GetInt(series, TMdbMessung::F_TANDEM);
+    shape.OutletArea = seriesTable.GetFloat(series, TMdbMessung::F_Ab);
+    shape.MeasuredD2 = seriesTable.GetFloat(series, TMdbMessung::F_DLr);
+    shape.PhiArea = seriesTable.GetFloat(series, TMdbMessung::F_A0);
+    shape.PhiFactor = seriesTable.GetFloat(series, TMdbMessung::F_phiF);
+    if (catalogue_ == nullptr) return shape;
     const TMdbLaufrad& impellers = catalogue_->Laufrad();
     const TMdbRecord* impeller =
         impellers.FindByKey(seriesTable.GetInt(series, TMdbMessung::F_LFRDNR));
-    if (impeller == nullptr) return;
-    impellerType_ = impellers.GetInt(impeller, TMdbLaufrad::F_TYPNR);
-    correctionFamily_ = corvane::CorrectionFamily(impellerType_);
+    if (impeller == nullptr) return shape;
+    shape.ImpellerType = impellers.GetInt(impeller, TMdbLaufrad::F_TYPNR);
+    shape.Family = corvane::CorrectionFamily(shape.ImpellerType);
+    return shape;
+}
+
+std::shared_ptr<const TSeriesBase> TMdbMw::FlowBase(const TSeriesShape& shape) {
+    shape_ = shape;
+    return ComputeBase(false);
 }
 
 // Raw points from the shared cache, else from the data file (then kept in the cache).
 void TMdbMw::ReadPoints(std::int32_t seriesNo) {
     seriesNo_ = 0; // until the points are complete
     cacheSerial_ = 0;
-    // The cache writes its points over the records there are.
-    if (pointCache_ != nullptr && pointCache_->Restore(seriesNo, *this)) {
+    // The cache writes its points over the records there are; points the catalogue read
+    // ahead join the cache first.
+    const auto restored = [this, seriesNo] { return pointCache_->Restore(seriesNo, *this); };
+    if (pointCache_ != nullptr &&
+        (restored() || (catalogue_ != nullptr &&
+                        catalogue_->TakeSeriesAhead(seriesNo, *pointCache_) && restored()))) {
         cacheSerial_ = pointCache_->Serial(seriesNo);
         cacheChanges_ = Changes();
         return;
@@ -179,8 +193,8 @@ const TSeriesBase& TMdbMw::Base() {
 
 const TSeriesBase& TMdbMw::LoadBase(bool complete) {
     const auto fits = [this, complete](const std::shared_ptr<const TSeriesBase>& base) {
-        return base != nullptr &&
-               base->Fits(arrangement_, outletArea_, measuredD2_, phiArea_, correctionFamily_);
+        return base != nullptr && base->Fits(shape_.Arrangement, shape_.OutletArea,
+                                             shape_.MeasuredD2, shape_.PhiArea, shape_.Family);
     };
     const bool held = baseChanges_ == Changes() && fits(base_);
     if (held && (base_->Complete || !complete)) return *base_;
@@ -204,11 +218,11 @@ const TSeriesBase& TMdbMw::LoadBase(bool complete) {
 
 std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase(bool complete) {
     auto base = std::make_shared<TSeriesBase>();
-    base->Arrangement = arrangement_;
-    base->OutletArea = outletArea_;
-    base->MeasuredD2 = measuredD2_;
-    base->PhiArea = phiArea_;
-    base->Family = correctionFamily_;
+    base->Arrangement = shape_.Arrangement;
+    base->OutletArea = shape_.OutletArea;
+    base->MeasuredD2 = shape_.MeasuredD2;
+    base->PhiArea = shape_.PhiArea;
+    base->Family = shape_.Family;
     base->Complete = complete;
 
     // The sound levels of every point depend on the instrument of the whole series.

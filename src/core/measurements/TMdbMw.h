@@ -102,14 +102,30 @@ public:
     // rf (%).
     static double HumidityContent(double t, double rf);
 
+    // What the evaluation reads of a series record and of its impeller.
+    struct TSeriesShape {
+        std::int32_t Arrangement = 0;
+        float OutletArea = -1;
+        float MeasuredD2 = -1;
+        float PhiArea = -1;
+        float PhiFactor = -1;
+        std::int32_t ImpellerType = 0;
+        int Family = 2;
+    };
+    // The shape of `series` as a load of it takes it, its impeller looked up in the catalogue.
+    TSeriesShape ShapeOf(const TMdbMessung& seriesTable, const TMdbRecord* series) const;
+    // The part of the base evaluation a flow load reads, of the points held taken as those of
+    // a series of `shape`; for points a load will find in the point cache.
+    std::shared_ptr<const TSeriesBase> FlowBase(const TSeriesShape& shape);
+
     std::int32_t SeriesNo() const { return seriesNo_; }
-    std::int32_t Arrangement() const { return arrangement_; }
-    float OutletArea() const { return outletArea_; }
-    float MeasuredD2() const { return measuredD2_; }
-    float PhiArea() const { return phiArea_; }
-    float PhiFactor() const { return phiFactor_; }
-    std::int32_t ImpellerType() const { return impellerType_; }
-    int CorrectionFamily() const { return correctionFamily_; }
+    std::int32_t Arrangement() const { return shape_.Arrangement; }
+    float OutletArea() const { return shape_.OutletArea; }
+    float MeasuredD2() const { return shape_.MeasuredD2; }
+    float PhiArea() const { return shape_.PhiArea; }
+    float PhiFactor() const { return shape_.PhiFactor; }
+    std::int32_t ImpellerType() const { return shape_.ImpellerType; }
+    int CorrectionFamily() const { return shape_.Family; }
     float TargetD2() const { return targetD2_; }
     float TargetSpeed() const { return targetSpeed_; }
     float TargetDensity() const { return targetDensity_; }
@@ -118,7 +134,7 @@ public:
     float MinMeasuredSpeed() const { return minMeasuredSpeed_; }
     float MaxMeasuredSpeed() const { return maxMeasuredSpeed_; }
     float MeanDensity() const { return meanDensity_; }
-    TSeriesGeometry Geometry() const { return {measuredD2_, correctionFamily_}; }
+    TSeriesGeometry Geometry() const { return {shape_.MeasuredD2, shape_.Family}; }
     TConvertTargets Targets() const {
         return {targetD2_, targetSpeed_, targetDensity_, evalDistance_};
     }
@@ -180,13 +196,7 @@ private:
     std::vector<std::uint32_t> newPointSlots_; // slot image of a new point (floats -1)
 
     std::int32_t seriesNo_ = 0;
-    std::int32_t arrangement_ = 0;
-    float outletArea_ = -1;
-    float measuredD2_ = -1;
-    float phiArea_ = -1;
-    float phiFactor_ = -1;
-    std::int32_t impellerType_ = 0;
-    int correctionFamily_ = 2;
+    TSeriesShape shape_; // of the loaded series
     float targetD2_ = -2;
     float targetSpeed_ = -2;
     float targetDensity_ = -2;

@@ -7,20 +7,33 @@
 
 namespace corvane {
 
-bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table, const TMdbRecord* except) {
+bool TSeriesPointCache::ImageOf(const TMdb& table, TImage& image, const TMdbRecord* except) {
     if (table.StoresTexts()) return false;
-    TEntry entry;
-    entry.SlotCount = table.SlotCount();
-    const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
-    entry.Slots.reserve(slotCount * static_cast<std::size_t>(table.RecordCount()));
+    image.SlotCount = table.SlotCount();
+    image.RecordCount = 0;
+    image.Slots.clear();
+    const auto slotCount = static_cast<std::size_t>(image.SlotCount);
+    image.Slots.reserve(slotCount * static_cast<std::size_t>(table.RecordCount()));
     for (const TMdbRecord* r = table.FirstRecord(); r != nullptr; r = r->Next) {
         if (r == except) continue;
-        entry.Slots.insert(entry.Slots.end(), r->Slots(), r->Slots() + slotCount);
-        ++entry.RecordCount;
+        image.Slots.insert(image.Slots.end(), r->Slots(), r->Slots() + slotCount);
+        ++image.RecordCount;
     }
+    return true;
+}
+
+bool TSeriesPointCache::Store(std::int32_t seriesNo, const TMdb& table, const TMdbRecord* except) {
+    TImage image;
+    if (!ImageOf(table, image, except)) return false;
+    Adopt(seriesNo, std::move(image));
+    return true;
+}
+
+void TSeriesPointCache::Adopt(std::int32_t seriesNo, TImage image) {
+    TEntry entry;
+    entry.Image = std::move(image);
     entry.Serial = ++lastSerial_;
     series_[seriesNo] = std::move(entry);
-    return true;
 }
 
 std::uint64_t TSeriesPointCache::Serial(std::int32_t seriesNo) const {
@@ -44,7 +57,7 @@ void TSeriesPointCache::KeepBase(std::int32_t seriesNo, std::uint64_t serial,
 bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
     const auto it = series_.find(seriesNo);
     if (it == series_.end()) return false;
-    const TEntry& entry = it->second;
+    const TImage& entry = it->second.Image;
     if (entry.SlotCount != table.SlotCount()) return false;
     const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
     const auto image = [&entry, slotCount](int i) {
@@ -72,7 +85,7 @@ bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
 std::size_t TSeriesPointCache::SlotBytes() const {
     std::size_t bytes = 0;
     for (const auto& [seriesNo, entry] : series_)
-        bytes += entry.Slots.size() * sizeof(std::uint32_t);
+        bytes += entry.Image.Slots.size() * sizeof(std::uint32_t);
     return bytes;
 }
 

@@ -24,10 +24,22 @@ struct TSeriesBase;
 // was computed from.
 class TSeriesPointCache {
 public:
+    // The slot images of a table's records, in list order.
+    struct TImage {
+        int SlotCount = 0;
+        int RecordCount = 0;
+        std::vector<std::uint32_t> Slots; // RecordCount blocks of SlotCount slots
+    };
+    // Makes `image` the image of the records of `table` (all but `except`), in the storage
+    // it has. False for tables with text fields, whose slots hold handles.
+    static bool ImageOf(const TMdb& table, TImage& image, const TMdbRecord* except = nullptr);
+
     // Copies the records of `table` (all but `except`) as the points of `seriesNo`,
     // replacing an older copy. Tables with text fields are not cached (their slots hold
     // handles); returns false then.
     bool Store(std::int32_t seriesNo, const TMdb& table, const TMdbRecord* except = nullptr);
+    // Takes `image` as the points of `seriesNo`, replacing an older copy.
+    void Adopt(std::int32_t seriesNo, TImage image);
     // Replaces the records of `table` by the stored points of `seriesNo` and rebuilds its
     // indexes, as a load from the file does. False (table untouched) when not cached or
     // stored from a table of another record size.
@@ -48,9 +60,7 @@ public:
 
 private:
     struct TEntry {
-        int SlotCount = 0;
-        int RecordCount = 0;
-        std::vector<std::uint32_t> Slots; // RecordCount blocks of SlotCount slots, list order
+        TImage Image;
         std::uint64_t Serial = 0;
         std::shared_ptr<const TSeriesBase> Base;
     };

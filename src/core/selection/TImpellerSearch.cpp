@@ -137,6 +137,11 @@ std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb&
     widthLo_ = request_.WidthMin - 0.5;
     widthHi_ = request_.WidthMax + 0.5;
     flowType_ = request_.FanLayout == 2 ? "D" : "E";
+    impellers_.clear();
+    queue_.clear();
+    // Series read ahead for this run are dropped when it ends, however it ends.
+    const std::unique_ptr<TCatalogue, void (*)(TCatalogue*)> stopReadingAhead(
+        &catalogue_, [](TCatalogue* catalogue) { catalogue->StopReadingAhead(); });
 
     if (request_.SearchMode == SearchCart)
         RunCart(cart);
@@ -163,14 +168,14 @@ void TImpellerSearch::RunCart(const TWarenkorb& cart) {
             const TMdbRecord* impeller = impellers.FindByKey(entry.Id - kImpellerIdOffset);
             if (impeller != nullptr) {
                 ReadImpeller(impeller, false, values);
-                Evaluate(values, nullptr, &entry);
+                Evaluate(values, nullptr, &entry, SeriesNo(values, nullptr));
             }
         }
         if (const TMdbRecord* housing = housings.FindByKey(entry.Id)) {
             const TMdbRecord* impeller = housings.ImpellerRecord(housing);
             if (impeller != nullptr) {
                 ReadImpeller(impeller, false, values);
-                Evaluate(values, housing, &entry);
+                Evaluate(values, housing, &entry, SeriesNo(values, housing));
             }
         }
         marks.At(i + 1, [this](double f) { Report(f); });
@@ -180,20 +185,18 @@ void TImpellerSearch::RunCart(const TWarenkorb& cart) {
 void TImpellerSearch::RunImpellers() {
     TMdbLaufrad& impellers = catalogue_.Laufrad();
     const auto count = static_cast<std::size_t>(impellers.KeyIndexCount());
-    TProgressMarks marks(count);
     TImpellerValues values;
     for (std::size_t i = 0; i < count; ++i) {
         ReadImpeller(impellers.KeyRecord(static_cast<int>(i)), true, values);
-        if (values.Passes) Evaluate(values, nullptr, nullptr);
-        marks.At(i + 1, [this](double f) { Report(f); });
+        if (values.Passes) Queue(i, values, nullptr);
     }
+    EvaluateQueue(count);
 }
 
 void TImpellerSearch::RunHousings() {
     TMdbLaufrad& impellers = catalogue_.Laufrad();
     TMdbGehaeuse& housings = catalogue_.Gehaeuse();
     const auto count = static_cast<std::size_t>(housings.KeyIndexCount());
-    TProgressMarks marks(count);
     // The housings of one impeller mostly follow each other: the impeller is looked up and
     // read once for them (TMdbGehaeuse::ImpellerRecord by the housing's impeller number).
     TImpellerValues values;
@@ -209,7 +212,38 @@ void TImpellerSearch::RunHousings() {
             if (const TMdbRecord* impeller = impellers.FindByKey(no))
                 ReadImpeller(impeller, true, values);
         }
-        if (values.Passes && HousingPasses(housing)) Evaluate(values, housing, nullptr);
+        if (values.Passes && HousingPasses(housing)) Queue(i, values, housing);
+    }
+    EvaluateQueue(count);
+}
+
+void TImpellerSearch::Queue(std::size_t position, const TImpellerValues& impeller,
+                            const TMdbRecord* housing) {
+    if (impellers_.empty() || impellers_.back().Record != impeller.Record)
+        impellers_.push_back(impeller);
+    queue_.push_back({position, impellers_.size() - 1, housing, SeriesNo(impeller, housing)});
+}
+
+void TImpellerSearch::ReadSeriesAhead() {
+    // Worth a second thread only for a good number of series that are not in memory yet.
+    constexpr std::size_t kFewSeries = 8;
+    std::vector<std::int32_t> series;
+    std::int32_t last = 0;
+    for (const TQueued& queued : queue_) {
+        if (queued.SeriesNo <= 0 || queued.SeriesNo == last) continue;
+        last = queued.SeriesNo;
+        if (!cache_->Contains(last)) series.push_back(last);
+    }
+    if (series.size() >= kFewSeries) catalogue_.ReadSeriesAhead(series);
+}
+
+void TImpellerSearch::EvaluateQueue(std::size_t count) {
+    ReadSeriesAhead();
+    TProgressMarks marks(count);
+    auto queued = queue_.cbegin();
+    for (std::size_t i = 0; i < count; ++i) {
+        for (; queued != queue_.cend() && queued->Position == i; ++queued)
+            Evaluate(impellers_[queued->Impeller], queued->Housing, nullptr, queued->SeriesNo);
         marks.At(i + 1, [this](double f) { Report(f); });
     }
 }
@@ -247,6 +281,12 @@ bool TImpellerSearch::HousingPasses(const TMdbRecord* housing) const {
     return FirstCharacters(angle, kHousingAngleLength) == request_.HousingAngle;
 }
 
+std::int32_t TImpellerSearch::SeriesNo(const TImpellerValues& impeller,
+                                       const TMdbRecord* housing) const {
+    return housing != nullptr ? catalogue_.Gehaeuse().MeasurementNo(housing)
+                              : catalogue_.Laufrad().MeasurementNo(impeller.Record);
+}
+
 void TImpellerSearch::FillCandidate(const TImpellerValues& impeller, const TMdbRecord* housing,
                                     TSpeedCandidate& c) const {
     c.D2 = impeller.D2;
@@ -256,7 +296,6 @@ void TImpellerSearch::FillCandidate(const TImpellerValues& impeller, const TMdbR
     c.SheetNo = impeller.SheetNo;
     if (housing != nullptr) {
         const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
-        c.SeriesNo = housings.MeasurementNo(housing);
         c.Calibration = {housings.GetFloat(housing, TMdbGehaeuse::F_CALVMIN),
                          housings.GetFloat(housing, TMdbGehaeuse::F_CALVMAX),
                          housings.GetFloat(housing, TMdbGehaeuse::F_CALA0),
@@ -265,7 +304,6 @@ void TImpellerSearch::FillCandidate(const TImpellerValues& impeller, const TMdbR
     } else {
         const TMdbLaufrad& impellers = catalogue_.Laufrad();
         const TMdbRecord* record = impeller.Record;
-        c.SeriesNo = impellers.MeasurementNo(record);
         c.Calibration = {impellers.GetFloat(record, TMdbLaufrad::F_CALVMIN),
                          impellers.GetFloat(record, TMdbLaufrad::F_CALVMAX),
                          impellers.GetFloat(record, TMdbLaufrad::F_CALA0),
@@ -294,11 +332,12 @@ const TCandidateSolution& TImpellerSearch::Solve(const TSpeedCandidate& candidat
 }
 
 void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
-                               const TWarenkorbEintrag* cartEntry) {
+                               const TWarenkorbEintrag* cartEntry, std::int32_t seriesNo) {
+    if (seriesNo <= 0) return; // refers to no series
     TSpeedCandidate candidate;
     FillCandidate(impeller, housing, candidate);
+    candidate.SeriesNo = seriesNo;
     candidate.CartEntry = cartEntry;
-    if (candidate.SeriesNo <= 0) return; // refers to no series
     ++candidates_;
     const TCandidateSolution& solved = Solve(candidate);
     if (!solved.Speed.Accepted) return;

@@ -66,6 +66,13 @@ private:
         std::string_view TypeDesignation;
         std::string_view SheetNo;
     };
+    // A candidate that passed the filters, at its position in the walked table.
+    struct TQueued {
+        std::size_t Position = 0;
+        std::size_t Impeller = 0; // into impellers_
+        const TMdbRecord* Housing = nullptr;
+        std::int32_t SeriesNo = 0;
+    };
     // Reads an impeller; `filtered` applies the flow type and the impeller's filters.
     void ReadImpeller(const TMdbRecord* impeller, bool filtered, TImpellerValues& values) const;
     // Whether a housing passes the request's housing angle.
@@ -75,7 +82,9 @@ private:
     const TCandidateSolution& Solve(const TSpeedCandidate& candidate);
     // Solves one candidate and adds its row when accepted.
     void Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
-                  const TWarenkorbEintrag* cartEntry);
+                  const TWarenkorbEintrag* cartEntry, std::int32_t seriesNo);
+    // The series the candidate's points come from (0 or less: none).
+    std::int32_t SeriesNo(const TImpellerValues& impeller, const TMdbRecord* housing) const;
     void FillCandidate(const TImpellerValues& impeller, const TMdbRecord* housing,
                        TSpeedCandidate& candidate) const;
     void AddRow(TErgebnisZeile row);
@@ -84,6 +93,12 @@ private:
     void RunCart(const TWarenkorb& cart);
     void RunImpellers();
     void RunHousings();
+    // Queues a candidate that passed the filters at table position `position`.
+    void Queue(std::size_t position, const TImpellerValues& impeller, const TMdbRecord* housing);
+    // Has the catalogue read ahead the series of the queue that are not in memory yet.
+    void ReadSeriesAhead();
+    // Evaluates the queue in order, reporting progress through the `count` table positions.
+    void EvaluateQueue(std::size_t count);
 
     TCatalogue& catalogue_;
     std::unique_ptr<TSeriesPointCache> cache_;
@@ -92,6 +107,8 @@ private:
     TAuswahlParam request_;
     std::vector<TErgebnisZeile> rows_;
     std::vector<TErgebnisZeile> sortScratch_; // storage of the row sorts, kept between them
+    std::vector<TImpellerValues> impellers_;  // of the queued candidates
+    std::vector<TQueued> queue_;
     TCandidateSolutions solutions_;
     TCandidateSolution solution_; // of the candidate solved last
     std::size_t candidates_ = 0;

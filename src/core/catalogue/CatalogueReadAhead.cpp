@@ -1,0 +1,66 @@
+// Reading series blocks ahead on a second thread, for a search about to load many series
+// that are not in memory yet (the first search after opening a file).
+
+#include "catalogue/TCatalogue.h"
+#include "catalogue/TSeriesReadAhead.h"
+#include "mdb/TStream.h"
+#include "measurements/TMdbMessung.h"
+#include "measurements/TMdbMw.h"
+#include "measurements/TSeriesBase.h"
+#include "measurements/TSeriesPointCache.h"
+
+#include <optional>
+#include <system_error>
+
+namespace corvane {
+
+std::optional<TCatalogue::TFileBlock> TCatalogue::FileBlock(std::int32_t seriesNo) const {
+    // The conditions under which ReadSeriesPoints reads the series' block from the file.
+    if (!file_ || pointSource_ || savingBlock_ != nullptr || keptPoints_->Contains(seriesNo))
+        return std::nullopt;
+    const TMdbRecord* series = messung_->FindByKey(seriesNo);
+    if (series == nullptr) return std::nullopt;
+    const std::int32_t offset = messung_->GetInt(series, TMdbMessung::F_MESSRECORD);
+    if (offset <= 0) return std::nullopt;
+    const std::optional<TFileBlock> block = MappedBlock(offset, seriesNo);
+    // Larger blocks are read from the file record by record (see LoadBlockFromMemory).
+    if (!block || block->End - block->Begin > kMaxBlockInMemory) return std::nullopt;
+    return block;
+}
+
+void TCatalogue::ReadSeriesAhead(const std::vector<std::int32_t>& seriesNos) {
+    StopReadingAhead();
+    if (!file_ || !file_->ReadsConcurrently()) return;
+    std::vector<TSeriesReadAhead::TBlock> blocks;
+    blocks.reserve(seriesNos.size());
+    for (const std::int32_t seriesNo : seriesNos)
+        if (const std::optional<TFileBlock> block = FileBlock(seriesNo))
+            blocks.push_back({seriesNo, block->Begin, block->End,
+                              mw_->ShapeOf(*messung_, messung_->FindByKey(seriesNo))});
+    if (blocks.empty()) return;
+    try {
+        readAhead_ = std::make_unique<TSeriesReadAhead>(*file_, std::move(blocks));
+    } catch (const std::system_error&) {
+        // No thread to be had: every series is read when it is needed, as without this.
+    }
+}
+
+bool TCatalogue::TakeSeriesAhead(std::int32_t seriesNo, TSeriesPointCache& cache) {
+    if (!readAhead_ || !FileBlock(seriesNo)) return false;
+    std::optional<TSeriesReadAhead::TSeries> read = readAhead_->Take(seriesNo);
+    if (!read) return false;
+    cache.Adopt(seriesNo, std::move(read->Image));
+    // Kept for the copy just made; a load whose series differs in shape computes its own.
+    cache.KeepBase(seriesNo, cache.Serial(seriesNo), std::move(read->Base));
+    return true;
+}
+
+void TCatalogue::WaitForReadAhead() {
+    if (readAhead_) readAhead_->Wait();
+}
+
+void TCatalogue::StopReadingAhead() {
+    readAhead_.reset();
+}
+
+} // namespace corvane
