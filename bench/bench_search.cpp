@@ -180,6 +180,10 @@ void BM_FirstSearch(benchmark::State& state) {
     std::size_t rows = 0;
     std::unique_ptr<TImpellerSearch> search;
     for (auto _ : state) {
+        // Freeing the previous search's points is not part of a first search.
+        state.PauseTiming();
+        search.reset();
+        state.ResumeTiming();
         search = std::make_unique<TImpellerSearch>(*cat);
         rows = search->Run(request);
         candidates += search->CandidateCount();
