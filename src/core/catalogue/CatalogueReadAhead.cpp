@@ -46,12 +46,16 @@ void TCatalogue::ReadSeriesAhead(const std::vector<std::int32_t>& seriesNos) {
 }
 
 bool TCatalogue::TakeSeriesAhead(std::int32_t seriesNo, TSeriesPointCache& cache) {
-    if (!readAhead_ || !FileBlock(seriesNo)) return false;
+    // The blocks were looked up when the read-ahead started and the file has not changed
+    // since (closing it stops the read-ahead); what may have changed is where the points
+    // come from.
+    if (!readAhead_ || pointSource_ || savingBlock_ != nullptr || keptPoints_->Contains(seriesNo))
+        return false;
     std::optional<TSeriesReadAhead::TSeries> read = readAhead_->Take(seriesNo);
     if (!read) return false;
     cache.Adopt(seriesNo, std::move(read->Image));
     // Kept for the copy just made; a load whose series differs in shape computes its own.
-    cache.KeepBase(seriesNo, cache.Serial(seriesNo), std::move(read->Base));
+    if (read->Base) cache.KeepBase(seriesNo, cache.Serial(seriesNo), std::move(read->Base));
     return true;
 }
 

@@ -3,13 +3,14 @@
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesPointCache.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -33,7 +34,8 @@ public:
         std::int64_t End = 0;
         TMdbMw::TSeriesShape Shape; // of the series, for the base evaluation
     };
-    // Points read cleanly, with the flow part of their base evaluation.
+    // Points read cleanly, with the flow part of their base evaluation when the thread was
+    // far enough ahead to make it.
     struct TSeries {
         TSeriesPointCache::TImage Image;
         std::shared_ptr<const TSeriesBase> Base;
@@ -64,19 +66,24 @@ private:
 
     void ReadAll();
     void ReadJobs();
-    // Loads `block` into `read`; false when it does not load cleanly.
-    bool Load(const TBlock& block, TSeries& read);
+    // Loads `block` into `read`, with the base evaluation when `withBase`; false when it does
+    // not load cleanly.
+    bool Load(const TBlock& block, bool withBase, TSeries& read);
+    // How many jobs the thread must be ahead of the caller to evaluate the points it reads.
+    static constexpr std::size_t kLead = 2;
 
     TStream& file_;
-    std::unique_ptr<TMdbMw> table_;                       // used by the thread only
-    std::vector<unsigned char> buffer_;                   // used by the thread only
-    std::unordered_map<std::int32_t, std::size_t> jobOf_; // fixed once the thread runs
+    std::unique_ptr<TMdbMw> table_;     // used by the thread only
+    std::vector<unsigned char> buffer_; // used by the thread only
+    // (series, job) by series; fixed once the thread runs.
+    std::vector<std::pair<std::int32_t, std::size_t>> jobOf_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::vector<TJob> jobs_; // states and images under mutex_
-    bool stop_ = false;      // under mutex_
-    bool done_ = false;      // under mutex_: every job gone through
-    std::thread thread_;     // last: started when everything else is in place
+    std::vector<TJob> jobs_;            // states and images under mutex_
+    std::atomic<std::size_t> asked_{0}; // jobs up to the one the caller asked for last
+    bool stop_ = false;                 // under mutex_
+    bool done_ = false;                 // under mutex_: every job gone through
+    std::thread thread_;                // last: started when everything else is in place
 };
 
 } // namespace corvane
