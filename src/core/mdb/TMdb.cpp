@@ -160,7 +160,9 @@ TMdbRecord* TMdb::NewRecord() {
 }
 
 void TMdb::DisposeRecord(TMdbRecord* record) {
-    for (int i = 1; i <= fieldCount_; ++i) {
+    // Only texts hold something beyond the slots (a table without them has many fields
+    // and records that come and go: the measured points).
+    for (int i = 1; storesTexts_ && i <= fieldCount_; ++i) {
         const TMdbField& field = fields_[i];
         if (field.FieldType == ftString) ReleaseText(record->Slots()[field.Slot]);
     }

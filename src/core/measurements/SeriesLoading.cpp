@@ -39,8 +39,18 @@ void ForEachWithBase(TMdbRecord* first, const TSeriesBase& base, Visit visit) {
 
 bool TMdbMw::LoadSeries(std::int32_t seriesNo, float density, float d2, float speed) {
     if (catalogue_ == nullptr) return ClearSeries();
+    return LoadSeries(catalogue_->Messung(), FindSeries(seriesNo), density, d2, speed);
+}
+
+const TMdbRecord* TMdbMw::FindSeries(std::int32_t seriesNo) {
     const TMdbMessung& series = catalogue_->Messung();
-    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed);
+    const TFoundSeries wanted{true, seriesNo, series.Changes(), nullptr};
+    if (!foundSeries_.Valid || foundSeries_.No != wanted.No ||
+        foundSeries_.Changes != wanted.Changes) {
+        foundSeries_ = wanted;
+        foundSeries_.Record = series.FindByKey(seriesNo);
+    }
+    return foundSeries_.Record;
 }
 
 bool TMdbMw::LoadSeries(const TMdbRecord* series, float density, float d2, float speed) {
@@ -51,8 +61,7 @@ bool TMdbMw::LoadSeries(const TMdbRecord* series, float density, float d2, float
 bool TMdbMw::LoadSeriesFlows(std::int32_t seriesNo, float density, float d2, float speed,
                              bool powers) {
     if (catalogue_ == nullptr) return ClearSeries();
-    const TMdbMessung& series = catalogue_->Messung();
-    return LoadSeries(series, series.FindByKey(seriesNo), density, d2, speed,
+    return LoadSeries(catalogue_->Messung(), FindSeries(seriesNo), density, d2, speed,
                       powers ? TEvaluation::FlowsPowers : TEvaluation::Flows);
 }
 

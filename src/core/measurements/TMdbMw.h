@@ -160,6 +160,9 @@ private:
                             const char* const longCaptions[3], int levelDecimals);
     // Reads series number, arrangement, geometry and impeller type of a series record.
     void TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series);
+    // The catalogue's record of series `seriesNo`: the one found last while the series table
+    // has not changed since (a search loads one series at many trial speeds).
+    const TMdbRecord* FindSeries(std::int32_t seriesNo);
     void ReadPoints(std::int32_t seriesNo);
     // Empties the table for a series that does not exist; returns false.
     bool ClearSeries();
@@ -208,6 +211,13 @@ private:
     // The records in list order (the order of the base points), to find a record's base.
     std::vector<const TMdbRecord*> listRecords_;
     bool pointIndexValid_ = false;
+    struct TFoundSeries {
+        bool Valid = false;
+        std::int32_t No = 0;
+        std::uint64_t Changes = 0; // of the series table when the record was found
+        const TMdbRecord* Record = nullptr;
+    };
+    TFoundSeries foundSeries_;
     std::uint64_t cacheSerial_ = 0;  // copy of the point cache the points are
     std::uint64_t cacheChanges_ = 0; // Changes() right after restoring or storing that copy
     std::int32_t soundInstrument_ = 0;

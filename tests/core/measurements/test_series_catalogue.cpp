@@ -145,6 +145,17 @@ TEST_F(SeriesCatalogue, PointsReadBehindTheTablesBackAreEvaluatedAgain) {
     EXPECT_GT(mw.GetFloat(mw.FirstRecord(), TMdbMw::F_RHO), 1.0f);
 }
 
+TEST_F(SeriesCatalogue, LoadsFindTheSeriesAsTheSeriesTableHasItNow) {
+    TMdbMw mw(&catalogue);
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    // Series 2 is numbered 7 now: there is no series 2 to load any more.
+    TMdbMessung& series = catalogue.Messung();
+    series.SetInt(series.FindByKey(2), S::F_MESSNR, 7);
+    series.RebuildIndex(false);
+    EXPECT_FALSE(mw.LoadSeries(2, -1, -1, -1));
+    EXPECT_EQ(mw.RecordCount(), 0);
+}
+
 TEST_F(SeriesCatalogue, CodeTextsAndCustomer) {
     const S& series = catalogue.Messung();
     const TMdbRecord* s1 = series.FindByKey(1);
