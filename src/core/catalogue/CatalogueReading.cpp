@@ -3,6 +3,7 @@
 // tables in file order, and the points of one series when they are asked for.
 
 #include "catalogue/PointsSection.h"
+#include "catalogue/SeriesBlock.h"
 #include "catalogue/TCatalogue.h"
 #include "catalogue/TMdbLrTyp.h"
 #include "catalogue/TSeriesReadAhead.h"
@@ -200,7 +201,7 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
         IllegalSeriesNo();
     }
     const std::int64_t blockEnd = block->End;
-    const bool fromMemory = LoadBlockFromMemory(offset, blockEnd, table);
+    const bool fromMemory = LoadSeriesBlock(*file_, offset, blockEnd, blockBuffer_, table);
     if (!fromMemory) {
         file_->Seek(offset);
         table.TMdb::LoadFromStream(*file_);
@@ -208,8 +209,7 @@ bool TCatalogue::ReadSeriesPoints(std::int32_t seriesNo, TMdbMw& table) {
     try {
         // A changed point count leaves points unread or reads into the next block.
         if (!fromMemory && file_->Position() != blockEnd) IllegalByteCount();
-        for (const TMdbRecord* point = table.FirstRecord(); point != nullptr; point = point->Next)
-            if (table.GetInt(point, TMdbMw::F_MESSNR) != seriesNo) IllegalSeriesNo();
+        if (!HoldsOnlyPointsOf(table, seriesNo)) IllegalSeriesNo();
     } catch (...) {
         table.FreeAllRecords();
         throw;
@@ -226,21 +226,6 @@ std::optional<TCatalogue::TFileBlock> TCatalogue::MappedBlock(std::int32_t offse
     if (block == blocks_.end() || block->Offset != offset || block->SeriesNo != seriesNo)
         return std::nullopt;
     return TFileBlock{offset, block + 1 == blocks_.end() ? pointsEnd_ : (block + 1)->Offset};
-}
-
-bool TCatalogue::LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table) {
-    if (end - offset > kMaxBlockInMemory) return false;
-    const auto size = static_cast<std::size_t>(end - offset);
-    // Grows to the largest block read, and is then reused.
-    if (blockBuffer_.size() < size) blockBuffer_.resize(size);
-    try {
-        file_->ReadAt(offset, blockBuffer_.data(), size);
-        TMemoryStream block = TMemoryStream::Over(blockBuffer_.data(), size);
-        table.TMdb::LoadFromStream(block);
-        return block.Position() == block.Size();
-    } catch (const EMdbError&) {
-        return false;
-    }
 }
 
 } // namespace corvane

@@ -155,24 +155,19 @@ private:
     // Records which series claims which block of the measured-points section and checks
     // that the blocks follow one another from the section's start to its end.
     void MapSeriesBlocks();
-    // Loads `table` from the series block [offset, end) read into memory with one read. False
-    // when the read or the load fails or the load does not end at `end`: the caller then
-    // reads the block from the file, which gives a damaged block its usual messages.
-    bool LoadBlockFromMemory(std::int64_t offset, std::int64_t end, TMdbMw& table);
-    // The byte range of the block ReadSeriesPoints would read the points of `seriesNo` from
-    // now; none when it would take them from elsewhere or the block is not found or too large
-    // to be read in one piece.
+    // Whether ReadSeriesPoints would read the points of `seriesNo` from the data file now,
+    // rather than from kept points, a point source or the block being saved.
+    bool PointsFromFile(std::int32_t seriesNo) const;
+    // The byte range of the block ReadSeriesPoints would read the points of `series` (record
+    // of `seriesNo`) from now; none when it would take them from elsewhere or the block is not
+    // found or too large to be read in one piece.
     struct TFileBlock {
         std::int64_t Begin = 0;
         std::int64_t End = 0;
     };
-    std::optional<TFileBlock> FileBlock(std::int32_t seriesNo) const;
+    std::optional<TFileBlock> FileBlock(std::int32_t seriesNo, const TMdbRecord* series) const;
     // The block that series `seriesNo` claimed at `offset` when the file was opened.
     std::optional<TFileBlock> MappedBlock(std::int32_t offset, std::int32_t seriesNo) const;
-    // A series block larger than a full series could be (a damaged file) is read from the file
-    // record by record, not taken into memory in one piece: a series at the table's record
-    // limit (65000 points of 166 words) takes about 44 MB.
-    static constexpr std::int64_t kMaxBlockInMemory = std::int64_t{64} << 20;
     // Drops the later records of a shared key from `table`, noting them.
     void DropDuplicates(TMdb& table, std::int32_t seriesNo);
     void WritePointsSection(TStream& stream, const TSaveOptions& options,

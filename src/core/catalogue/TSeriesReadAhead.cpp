@@ -1,7 +1,6 @@
 #include "catalogue/TSeriesReadAhead.h"
 
-#include "mdb/TMemoryStream.h"
-#include "mdb/TStream.h"
+#include "catalogue/SeriesBlock.h"
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesBase.h"
 
@@ -111,15 +110,9 @@ void TSeriesReadAhead::ReadJobs() {
 }
 
 bool TSeriesReadAhead::Load(const TBlock& block, bool withBase, TSeries& read) {
-    const auto size = static_cast<std::size_t>(block.End - block.Begin);
-    if (buffer_.size() < size) buffer_.resize(size);
-    file_.ReadAt(block.Begin, buffer_.data(), size);
-    TMemoryStream stream = TMemoryStream::Over(buffer_.data(), size);
-    table_->TMdb::LoadFromStream(stream);
-    if (stream.Position() != stream.Size()) return false;
-    for (const TMdbRecord* point = table_->FirstRecord(); point != nullptr; point = point->Next)
-        if (table_->GetInt(point, TMdbMw::F_MESSNR) != block.SeriesNo) return false;
-    if (!table_->DropDuplicateKeys().empty()) return false;
+    if (!LoadSeriesBlock(file_, block.Begin, block.End, buffer_, *table_) ||
+        !HoldsOnlyPointsOf(*table_, block.SeriesNo) || !table_->DropDuplicateKeys().empty())
+        return false;
     if (!TSeriesPointCache::ImageOf(*table_, read.Image)) return false;
     if (withBase) read.Base = table_->FlowBase(block.Shape);
     return true;
