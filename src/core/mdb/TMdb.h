@@ -144,6 +144,12 @@ public:
     void Sort(int field, bool descending);
     std::int32_t Search(int field, bool backwards, std::string_view text) const;
     TMdbRecord* FindByKey(std::int32_t key) const;
+    // FindByKey for a walk that asks mostly for the key index entry after the one found last
+    // (the records of another table referring to this one's in key order). `position` holds
+    // the key index position of the last record found and is moved to the one found now. The
+    // entry there is taken only when it is the one record with the key, so the record found
+    // is FindByKey's. A walk starts with `position` std::size_t(-1), before the first entry.
+    TMdbRecord* FindByKeyNear(std::int32_t key, std::size_t& position) const;
     // Another record than `record` with the key (the edit dialogs test a typed number with
     // it); nullptr when there is none. Only indexed records are found.
     TMdbRecord* FindOtherByKey(std::int32_t key, const TMdbRecord* record) const;
@@ -267,6 +273,8 @@ private:
     void ReadWordRecord(TStream& stream, unsigned char* bytes);
     // Key-field value, read straight from the slot for integer key fields.
     std::int32_t KeyOf(const TMdbRecord* record) const;
+    // Key index position of a record with the key (the bisection of FindByKey), or -1.
+    std::ptrdiff_t KeyPosition(std::int32_t key) const;
     // SQL binding helpers (TMdbDatabase.cpp).
     void EnsureDatabaseTable();
     void BindFields(const TMdbRecord* record);

@@ -164,22 +164,44 @@ std::int32_t TMdb::Search(int field, bool backwards, std::string_view text) cons
 }
 
 TMdbRecord* TMdb::FindByKey(std::int32_t key) const {
-    if (keyIndex_.empty()) return nullptr;
+    const std::ptrdiff_t position = KeyPosition(key);
+    return position < 0 ? nullptr : keyIndex_[static_cast<std::size_t>(position)];
+}
+
+std::ptrdiff_t TMdb::KeyPosition(std::int32_t key) const {
+    if (keyIndex_.empty()) return -1;
     const TMdbField& f = Field(keyField_);
     const bool direct = IsIntSlot(f.FieldType);
     std::ptrdiff_t low = 0;
     std::ptrdiff_t high = static_cast<std::ptrdiff_t>(keyIndex_.size()) - 1;
     while (low <= high) {
         const std::ptrdiff_t middle = (low + high) / 2;
-        TMdbRecord* record = keyIndex_[static_cast<std::size_t>(middle)];
+        const TMdbRecord* record = keyIndex_[static_cast<std::size_t>(middle)];
         const std::int32_t k = direct ? SlotInt(record, f.Slot) : GetInt(record, keyField_);
-        if (k == key) return record;
+        if (k == key) return middle;
         if (key < k)
             high = middle - 1;
         else
             low = middle + 1;
     }
-    return nullptr;
+    return -1;
+}
+
+TMdbRecord* TMdb::FindByKeyNear(std::int32_t key, std::size_t& position) const {
+    const std::size_t next = position + 1;
+    const std::size_t count = keyIndex_.size();
+    // The entry after the last one, when its neighbours' keys are below and above the key:
+    // then no other entry of a sorted index has it, and the bisection finds this one.
+    if (next < count && KeyOf(keyIndex_[next]) == key &&
+        (next == 0 || KeyOf(keyIndex_[next - 1]) < key) &&
+        (next + 1 == count || KeyOf(keyIndex_[next + 1]) > key)) {
+        position = next;
+        return keyIndex_[next];
+    }
+    const std::ptrdiff_t found = KeyPosition(key);
+    if (found < 0) return nullptr;
+    position = static_cast<std::size_t>(found);
+    return keyIndex_[position];
 }
 
 // A bisection for the first entry of the key index with the key, then a walk over the

@@ -30,23 +30,32 @@ std::size_t TCandidateSolutions::THash::operator()(const TKey& key) const {
     return h ^ (h >> 29);
 }
 
+std::uint64_t TCandidateSolutions::Tag(std::size_t hash) {
+    return hash & 0xFFFF'FFFF'0000'0000u;
+}
+
 TCandidateSolution* TCandidateSolutions::Find(const TKey& key) {
     if (slots_.empty()) return nullptr;
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = THash()(key) & mask;; i = (i + 1) & mask) {
-        const std::uint32_t slot = slots_[i];
+    const std::size_t hash = THash()(key);
+    const std::uint64_t tag = Tag(hash);
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint64_t slot = slots_[i];
         if (slot == 0) return nullptr;
-        TEntry& entry = entries_[slot - 1];
+        // The entry is read only when the high bits of its hash match.
+        if ((slot & ~kEntryBits) != tag) continue;
+        TEntry& entry = entries_[(slot & kEntryBits) - 1];
         if (entry.Key == key) return &entry.Solution;
     }
 }
 
 void TCandidateSolutions::Place(std::size_t entry) {
     const std::size_t mask = slots_.size() - 1;
-    std::size_t i = THash()(entries_[entry].Key) & mask;
+    const std::size_t hash = THash()(entries_[entry].Key);
+    std::size_t i = hash & mask;
     while (slots_[i] != 0)
         i = (i + 1) & mask;
-    slots_[i] = static_cast<std::uint32_t>(entry + 1);
+    slots_[i] = Tag(hash) | (entry + 1);
 }
 
 void TCandidateSolutions::Add(const TKey& key, const TCandidateSolution& solution) {
@@ -62,7 +71,7 @@ void TCandidateSolutions::Add(const TKey& key, const TCandidateSolution& solutio
 
 void TCandidateSolutions::Clear() {
     entries_.clear();
-    std::fill(slots_.begin(), slots_.end(), 0u);
+    std::fill(slots_.begin(), slots_.end(), std::uint64_t{0});
     table_ = {};
     pending_ = {};
 }

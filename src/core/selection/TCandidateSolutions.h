@@ -74,14 +74,17 @@ private:
     static TTableState StateOf(const TKey& key, const TSpeedCandidate& candidate,
                                const TSpeedResult& speed);
 
-    // The solutions with their keys, and an open-addressing table over them (entry index + 1
-    // per slot, 0 free; a power of two long). Both keep their storage from search to search.
+    // The solutions with their keys, and an open-addressing table over them (a power of two
+    // long; 0 free). A slot holds the entry index + 1 in its low 32 bits and the high 32 bits
+    // of the key's hash in its high bits. Both keep their storage from search to search.
     struct TEntry {
         TKey Key;
         TCandidateSolution Solution;
     };
+    static constexpr std::uint64_t kEntryBits = 0xFFFF'FFFFu;
+    static std::uint64_t Tag(std::size_t hash);
     std::vector<TEntry> entries_;
-    std::vector<std::uint32_t> slots_;
+    std::vector<std::uint64_t> slots_;
     TTableState table_;   // the state the table is in (Known: of a kept solution)
     TTableState pending_; // the state solving would have left (Known: differs from table_)
 };

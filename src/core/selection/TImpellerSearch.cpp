@@ -168,6 +168,7 @@ void TImpellerSearch::RunCart(const TWarenkorb& cart) {
             const TMdbRecord* impeller = impellers.FindByKey(entry.Id - kImpellerIdOffset);
             if (impeller != nullptr) {
                 ReadImpeller(impeller, false, values);
+                ReadImpellerCalibration(values);
                 Evaluate(values, nullptr, &entry, SeriesNo(values, nullptr));
             }
         }
@@ -175,7 +176,8 @@ void TImpellerSearch::RunCart(const TWarenkorb& cart) {
             const TMdbRecord* impeller = housings.ImpellerRecord(housing);
             if (impeller != nullptr) {
                 ReadImpeller(impeller, false, values);
-                Evaluate(values, housing, &entry, SeriesNo(values, housing));
+                const THousingValues housingValues = ReadHousing(housing);
+                Evaluate(values, &housingValues, &entry, SeriesNo(values, housing));
             }
         }
         marks.At(i + 1, [this](double f) { Report(f); });
@@ -188,7 +190,9 @@ void TImpellerSearch::RunImpellers() {
     TImpellerValues values;
     for (std::size_t i = 0; i < count; ++i) {
         ReadImpeller(impellers.KeyRecord(static_cast<int>(i)), true, values);
-        if (values.Passes) Queue(i, values, nullptr);
+        if (!values.Passes) continue;
+        ReadImpellerCalibration(values);
+        Queue(i, values, nullptr);
     }
     EvaluateQueue(count);
 }
@@ -202,6 +206,7 @@ void TImpellerSearch::RunHousings() {
     TImpellerValues values;
     std::int32_t impellerNo = 0;
     bool known = false;
+    auto impellerAt = static_cast<std::size_t>(-1);
     for (std::size_t i = 0; i < count; ++i) {
         const TMdbRecord* housing = housings.KeyRecord(static_cast<int>(i));
         const std::int32_t no = housings.GetInt(housing, TMdbGehaeuse::F_LAUFRADNR);
@@ -209,7 +214,7 @@ void TImpellerSearch::RunHousings() {
             impellerNo = no;
             known = true;
             values = {};
-            if (const TMdbRecord* impeller = impellers.FindByKey(no))
+            if (const TMdbRecord* impeller = impellers.FindByKeyNear(no, impellerAt))
                 ReadImpeller(impeller, true, values);
         }
         if (values.Passes && HousingPasses(housing)) Queue(i, values, housing);
@@ -221,7 +226,8 @@ void TImpellerSearch::Queue(std::size_t position, const TImpellerValues& impelle
                             const TMdbRecord* housing) {
     if (impellers_.empty() || impellers_.back().Record != impeller.Record)
         impellers_.push_back(impeller);
-    queue_.push_back({position, impellers_.size() - 1, housing, SeriesNo(impeller, housing)});
+    queue_.push_back({position, impellers_.size() - 1, SeriesNo(impeller, housing),
+                      housing != nullptr ? ReadHousing(housing) : THousingValues{}});
 }
 
 void TImpellerSearch::ReadSeriesAhead() {
@@ -243,7 +249,9 @@ void TImpellerSearch::EvaluateQueue(std::size_t count) {
     auto queued = queue_.cbegin();
     for (std::size_t i = 0; i < count; ++i) {
         for (; queued != queue_.cend() && queued->Position == i; ++queued)
-            Evaluate(impellers_[queued->Impeller], queued->Housing, nullptr, queued->SeriesNo);
+            Evaluate(impellers_[queued->Impeller],
+                     queued->Housing.Record != nullptr ? &queued->Housing : nullptr, nullptr,
+                     queued->SeriesNo);
         marks.At(i + 1, [this](double f) { Report(f); });
     }
 }
@@ -273,6 +281,29 @@ void TImpellerSearch::ReadImpeller(const TMdbRecord* impeller, bool filtered,
     values.MaxSpeed = impellers.GetFloat(impeller, TMdbLaufrad::F_MAXDREHZ);
     if (type != nullptr) values.TypeDesignation = types.GetText(type, TMdbLrTyp::F_TYPBEZ);
     values.SheetNo = impellers.GetText(impeller, TMdbLaufrad::F_BLATTNR);
+    values.Key = impellers.Key(impeller);
+}
+
+void TImpellerSearch::ReadImpellerCalibration(TImpellerValues& values) const {
+    const TMdbLaufrad& impellers = catalogue_.Laufrad();
+    const TMdbRecord* impeller = values.Record;
+    values.Calibration = {impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMIN),
+                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMAX),
+                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALA0),
+                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALA1),
+                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALA2)};
+}
+
+TImpellerSearch::THousingValues TImpellerSearch::ReadHousing(const TMdbRecord* housing) const {
+    const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
+    return {housing,
+            housings.Key(housing),
+            housings.GetText(housing, TMdbGehaeuse::F_OEFFWKL),
+            {housings.GetFloat(housing, TMdbGehaeuse::F_CALVMIN),
+             housings.GetFloat(housing, TMdbGehaeuse::F_CALVMAX),
+             housings.GetFloat(housing, TMdbGehaeuse::F_CALA0),
+             housings.GetFloat(housing, TMdbGehaeuse::F_CALA1),
+             housings.GetFloat(housing, TMdbGehaeuse::F_CALA2)}};
 }
 
 bool TImpellerSearch::HousingPasses(const TMdbRecord* housing) const {
@@ -285,31 +316,6 @@ std::int32_t TImpellerSearch::SeriesNo(const TImpellerValues& impeller,
                                        const TMdbRecord* housing) const {
     return housing != nullptr ? catalogue_.Gehaeuse().MeasurementNo(housing)
                               : catalogue_.Laufrad().MeasurementNo(impeller.Record);
-}
-
-void TImpellerSearch::FillCandidate(const TImpellerValues& impeller, const TMdbRecord* housing,
-                                    TSpeedCandidate& c) const {
-    c.D2 = impeller.D2;
-    c.MinSpeed = impeller.MinSpeed;
-    c.MaxSpeed = impeller.MaxSpeed;
-    c.TypeDesignation = impeller.TypeDesignation;
-    c.SheetNo = impeller.SheetNo;
-    if (housing != nullptr) {
-        const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
-        c.Calibration = {housings.GetFloat(housing, TMdbGehaeuse::F_CALVMIN),
-                         housings.GetFloat(housing, TMdbGehaeuse::F_CALVMAX),
-                         housings.GetFloat(housing, TMdbGehaeuse::F_CALA0),
-                         housings.GetFloat(housing, TMdbGehaeuse::F_CALA1),
-                         housings.GetFloat(housing, TMdbGehaeuse::F_CALA2)};
-    } else {
-        const TMdbLaufrad& impellers = catalogue_.Laufrad();
-        const TMdbRecord* record = impeller.Record;
-        c.Calibration = {impellers.GetFloat(record, TMdbLaufrad::F_CALVMIN),
-                         impellers.GetFloat(record, TMdbLaufrad::F_CALVMAX),
-                         impellers.GetFloat(record, TMdbLaufrad::F_CALA0),
-                         impellers.GetFloat(record, TMdbLaufrad::F_CALA1),
-                         impellers.GetFloat(record, TMdbLaufrad::F_CALA2)};
-    }
 }
 
 const TCandidateSolution& TImpellerSearch::Solve(const TSpeedCandidate& candidate) {
@@ -331,11 +337,17 @@ const TCandidateSolution& TImpellerSearch::Solve(const TSpeedCandidate& candidat
     return solution;
 }
 
-void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
+void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const THousingValues* housing,
                                const TWarenkorbEintrag* cartEntry, std::int32_t seriesNo) {
     if (seriesNo <= 0) return; // refers to no series
     TSpeedCandidate candidate;
-    FillCandidate(impeller, housing, candidate);
+    candidate.D2 = impeller.D2;
+    candidate.MinSpeed = impeller.MinSpeed;
+    candidate.MaxSpeed = impeller.MaxSpeed;
+    candidate.TypeDesignation = impeller.TypeDesignation;
+    candidate.SheetNo = impeller.SheetNo;
+    // The calibration of the record being tried: the housing's, or the impeller's alone.
+    candidate.Calibration = housing != nullptr ? housing->Calibration : impeller.Calibration;
     candidate.SeriesNo = seriesNo;
     candidate.CartEntry = cartEntry;
     ++candidates_;
@@ -349,16 +361,15 @@ void TImpellerSearch::Evaluate(const TImpellerValues& impeller, const TMdbRecord
 
     TErgebnisZeile row = solved.Row;
     row.Impeller = impeller.Record;
-    row.Housing = housing;
-    row.ImpellerNo = catalogue_.Laufrad().Key(impeller.Record);
-    row.HousingNo = housing != nullptr ? catalogue_.Gehaeuse().Key(housing) : 0;
+    row.Housing = housing != nullptr ? housing->Record : nullptr;
+    row.ImpellerNo = impeller.Key;
+    row.HousingNo = housing != nullptr ? housing->Key : 0;
     row.Series = candidate.SeriesNo;
     row.SpeedClass = speedClass;
     row.D2 = candidate.D2;
     row.Width = impeller.Width;
     row.N = solved.Speed.Speed;
-    if (housing != nullptr)
-        row.Angle = RowAngle(catalogue_.Gehaeuse().GetText(housing, TMdbGehaeuse::F_OEFFWKL));
+    if (housing != nullptr) row.Angle = RowAngle(housing->Angle);
     AddRow(std::move(row));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Calibration.h"
 #include "selection/SearchProgress.h"
 #include "selection/TAuswahlParam.h"
 #include "selection/TCandidateSolutions.h"
@@ -59,34 +60,45 @@ private:
     struct TImpellerValues {
         const TMdbRecord* Record = nullptr;
         bool Passes = false; // flow type and the impeller's filters; the rest only when passed
+        std::int32_t Key = 0;
         float D2 = 0;
         float MinSpeed = 0;
         float MaxSpeed = 0;
         float Width = 0;
         std::string_view TypeDesignation;
         std::string_view SheetNo;
+        TCalibration Calibration; // read only for candidates without a housing
+    };
+    // What the search reads of a housing that passed the filters. It is read while the walk
+    // over the housings has the record at hand, not again when the candidate is evaluated.
+    struct THousingValues {
+        const TMdbRecord* Record = nullptr;
+        std::int32_t Key = 0;
+        std::string_view Angle;
+        TCalibration Calibration;
     };
     // A candidate that passed the filters, at its position in the walked table.
     struct TQueued {
         std::size_t Position = 0;
         std::size_t Impeller = 0; // into impellers_
-        const TMdbRecord* Housing = nullptr;
         std::int32_t SeriesNo = 0;
+        THousingValues Housing; // Record nullptr: the impeller alone
     };
     // Reads an impeller; `filtered` applies the flow type and the impeller's filters.
     void ReadImpeller(const TMdbRecord* impeller, bool filtered, TImpellerValues& values) const;
+    // The calibration of an impeller tried without a housing.
+    void ReadImpellerCalibration(TImpellerValues& values) const;
+    THousingValues ReadHousing(const TMdbRecord* housing) const;
     // Whether a housing passes the request's housing angle.
     bool HousingPasses(const TMdbRecord* housing) const;
     // The solution of a candidate (known from an equal one of this search, or solved); valid
     // until the next candidate is solved.
     const TCandidateSolution& Solve(const TSpeedCandidate& candidate);
     // Solves one candidate and adds its row when accepted.
-    void Evaluate(const TImpellerValues& impeller, const TMdbRecord* housing,
+    void Evaluate(const TImpellerValues& impeller, const THousingValues* housing,
                   const TWarenkorbEintrag* cartEntry, std::int32_t seriesNo);
     // The series the candidate's points come from (0 or less: none).
     std::int32_t SeriesNo(const TImpellerValues& impeller, const TMdbRecord* housing) const;
-    void FillCandidate(const TImpellerValues& impeller, const TMdbRecord* housing,
-                       TSpeedCandidate& candidate) const;
     void AddRow(TErgebnisZeile row);
     void Report(double fraction) const;
 

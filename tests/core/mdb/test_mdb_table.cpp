@@ -123,6 +123,23 @@ TEST(MdbTable, NextKeyAndFindOtherByKey) {
     EXPECT_EQ(t.Key(r7), 7);
 }
 
+// A walk that asks for keys mostly in key order, with gaps, repeats, steps back, missing
+// keys and keys held twice: every look-up finds the record the bisection finds.
+TEST(MdbTable, FindByKeyNearFindsWhatFindByKeyFinds) {
+    TTestTable t;
+    for (const std::int32_t key : {1, 2, 3, 3, 6, 6, 6, 9, 10, 11, 11, 15})
+        t.Add(key);
+    t.RebuildIndex(false);
+    auto position = static_cast<std::size_t>(-1);
+    for (const std::int32_t key : {1, 2, 3, 3,  6,  9,  11, 12, 15, 0,  2, 4, 3, 6,
+                                   6, 5, 9, 10, 11, 11, 12, 12, 16, 15, 6, 7, 1}) {
+        EXPECT_EQ(t.FindByKeyNear(key, position), t.FindByKey(key)) << key;
+        if (const TMdbRecord* found = t.FindByKey(key)) {
+            EXPECT_EQ(t.KeyRecord(static_cast<int>(position)), found) << key;
+        }
+    }
+}
+
 // Looking for another record's key from any record of the key index, the middle included:
 // the look-up must not depend on the record's own key.
 TEST(MdbTable, FindOtherByKeyFromAnyPlaceOfTheIndex) {
