@@ -43,14 +43,19 @@ bool TMdbMw::LoadSeries(std::int32_t seriesNo, float density, float d2, float sp
 }
 
 const TMdbRecord* TMdbMw::FindSeries(std::int32_t seriesNo) {
+    return Known(seriesNo).Record;
+}
+
+TMdbMw::TKnownSeries& TMdbMw::Known(std::int32_t seriesNo) {
     const TMdbMessung& series = catalogue_->Messung();
-    const TFoundSeries wanted{true, seriesNo, series.Changes(), nullptr};
-    if (!foundSeries_.Valid || foundSeries_.No != wanted.No ||
-        foundSeries_.Changes != wanted.Changes) {
-        foundSeries_ = wanted;
-        foundSeries_.Record = series.FindByKey(seriesNo);
+    const TKnownSeriesTables tables{series.Changes(), catalogue_->Laufrad().Changes()};
+    if (knownSeriesTables_ != tables) {
+        knownSeries_.clear();
+        knownSeriesTables_ = tables;
     }
-    return foundSeries_.Record;
+    const auto [known, added] = knownSeries_.try_emplace(seriesNo);
+    if (added) known->second.Record = series.FindByKey(seriesNo);
+    return known->second;
 }
 
 bool TMdbMw::LoadSeries(const TMdbRecord* series, float density, float d2, float speed) {
@@ -137,7 +142,21 @@ bool TMdbMw::HoldsPointsOf(std::int32_t seriesNo) const {
 }
 
 void TMdbMw::TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series) {
-    shape_ = ShapeOf(seriesTable, series);
+    if (catalogue_ == nullptr || &seriesTable != &catalogue_->Messung()) {
+        shape_ = ShapeOf(seriesTable, series);
+        return;
+    }
+    // The shape depends on the series record and its impeller only.
+    TKnownSeries& known = Known(seriesTable.GetInt(series, TMdbMessung::F_MESSNR));
+    if (known.Record != series) {
+        shape_ = ShapeOf(seriesTable, series);
+        return;
+    }
+    if (!known.Shaped) {
+        known.Shape = ShapeOf(seriesTable, series);
+        known.Shaped = true;
+    }
+    shape_ = known.Shape;
 }
 
 TMdbMw::TSeriesShape TMdbMw::ShapeOf(const TMdbMessung& seriesTable,

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane {
@@ -211,13 +212,22 @@ private:
     // The records in list order (the order of the base points), to find a record's base.
     std::vector<const TMdbRecord*> listRecords_;
     bool pointIndexValid_ = false;
-    struct TFoundSeries {
-        bool Valid = false;
-        std::int32_t No = 0;
-        std::uint64_t Changes = 0; // of the series table when the record was found
+    // Series records found in the catalogue and their shapes, by series number. A search
+    // loads hundreds of series, each in every run; the look-ups hold while the series and
+    // impeller tables are unchanged (their Changes() as noted here).
+    struct TKnownSeries {
         const TMdbRecord* Record = nullptr;
+        bool Shaped = false;
+        TSeriesShape Shape;
     };
-    TFoundSeries foundSeries_;
+    struct TKnownSeriesTables {
+        std::uint64_t Series = 0;
+        std::uint64_t Impellers = 0;
+        bool operator==(const TKnownSeriesTables&) const = default;
+    };
+    TKnownSeries& Known(std::int32_t seriesNo);
+    std::unordered_map<std::int32_t, TKnownSeries> knownSeries_;
+    std::optional<TKnownSeriesTables> knownSeriesTables_;
     std::uint64_t cacheSerial_ = 0;  // copy of the point cache the points are
     std::uint64_t cacheChanges_ = 0; // Changes() right after restoring or storing that copy
     std::int32_t soundInstrument_ = 0;

@@ -139,6 +139,7 @@ std::size_t TImpellerSearch::Run(const TAuswahlParam& request, const TWarenkorb&
     flowType_ = request_.FanLayout == 2 ? "D" : "E";
     impellers_.clear();
     queue_.clear();
+    knownType_ = {};
     // Series read ahead for this run are dropped when it ends, however it ends.
     const std::unique_ptr<TCatalogue, void (*)(TCatalogue*)> stopReadingAhead(
         &catalogue_, [](TCatalogue* catalogue) { catalogue->StopReadingAhead(); });
@@ -257,7 +258,7 @@ void TImpellerSearch::EvaluateQueue(std::size_t count) {
 }
 
 void TImpellerSearch::ReadImpeller(const TMdbRecord* impeller, bool filtered,
-                                   TImpellerValues& values) const {
+                                   TImpellerValues& values) {
     const TMdbLaufrad& impellers = catalogue_.Laufrad();
     const TMdbLrTyp& types = catalogue_.LrTyp();
     values = {};
@@ -270,7 +271,11 @@ void TImpellerSearch::ReadImpeller(const TMdbRecord* impeller, bool filtered,
         const double width = values.Width;
         if (width < widthLo_ || width > widthHi_) return;
     }
-    const TMdbRecord* type = impellers.TypeRecord(impeller);
+    // Impellers that follow each other mostly share their type.
+    const std::int32_t typeKey = impellers.GetInt(impeller, TMdbLaufrad::F_TYPNR);
+    if (!knownType_.Valid || knownType_.Key != typeKey)
+        knownType_ = {true, typeKey, impellers.TypeRecord(impeller)};
+    const TMdbRecord* type = knownType_.Record;
     if (filtered) {
         const std::int32_t typeNo = type == nullptr ? 0 : types.GetInt(type, TMdbLrTyp::F_TYPNR);
         if (!TypeInGroup(request_.TypeGroup, typeNo)) return;

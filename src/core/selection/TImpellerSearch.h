@@ -85,7 +85,7 @@ private:
         THousingValues Housing; // Record nullptr: the impeller alone
     };
     // Reads an impeller; `filtered` applies the flow type and the impeller's filters.
-    void ReadImpeller(const TMdbRecord* impeller, bool filtered, TImpellerValues& values) const;
+    void ReadImpeller(const TMdbRecord* impeller, bool filtered, TImpellerValues& values);
     // The calibration of an impeller tried without a housing.
     void ReadImpellerCalibration(TImpellerValues& values) const;
     THousingValues ReadHousing(const TMdbRecord* housing) const;
@@ -121,6 +121,13 @@ private:
     std::vector<TErgebnisZeile> sortScratch_; // storage of the row sorts, kept between them
     std::vector<TImpellerValues> impellers_;  // of the queued candidates
     std::vector<TQueued> queue_;
+    // The impeller type looked up last in this run, by the impeller's type number.
+    struct TKnownType {
+        bool Valid = false;
+        std::int32_t Key = 0;
+        const TMdbRecord* Record = nullptr;
+    };
+    TKnownType knownType_;
     TCandidateSolutions solutions_;
     TCandidateSolution solution_; // of the candidate solved last
     std::size_t candidates_ = 0;

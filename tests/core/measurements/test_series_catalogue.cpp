@@ -18,6 +18,7 @@
 #include "measurements/TMdbMw.h"
 #include "measurements/TSeriesPointCache.h"
 
+#include <array>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -147,6 +148,15 @@ TEST_F(SeriesCatalogue, PointsReadBehindTheTablesBackAreEvaluatedAgain) {
 
 TEST_F(SeriesCatalogue, LoadsFindTheSeriesAsTheSeriesTableHasItNow) {
     TMdbMw mw(&catalogue);
+    ASSERT_TRUE(mw.LoadSeries(1, -1, -1, -1));
+    EXPECT_EQ(mw.CorrectionFamily(), 0);
+    // The impeller of series 1 gets another type: the next load of the series takes it.
+    catalogue.Laufrad().SetInt(catalogue.Laufrad().FindByKey(10), TMdbLaufrad::F_TYPNR, 150);
+    ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    ASSERT_TRUE(mw.LoadSeries(1, -1, -1, -1));
+    EXPECT_EQ(mw.ImpellerType(), 150);
+    EXPECT_EQ(mw.CorrectionFamily(), 1);
+
     ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
     // Series 2 is numbered 7 now: there is no series 2 to load any more.
     TMdbMessung& series = catalogue.Messung();
@@ -154,6 +164,22 @@ TEST_F(SeriesCatalogue, LoadsFindTheSeriesAsTheSeriesTableHasItNow) {
     series.RebuildIndex(false);
     EXPECT_FALSE(mw.LoadSeries(2, -1, -1, -1));
     EXPECT_EQ(mw.RecordCount(), 0);
+}
+
+// Two series records with one number (a table being edited): a load by record takes that
+// record's impeller, whichever of the two the number finds.
+TEST_F(SeriesCatalogue, LoadByRecordTakesThatRecordsImpeller) {
+    TMdbMessung& series = catalogue.Messung();
+    const TMdbRecord* first = series.FindByKey(1);
+    TMdbRecord* twin = series.NewRecord();
+    series.SetInt(twin, S::F_MESSNR, 1);
+    series.RebuildIndex(false);
+    TMdbMw mw(&catalogue);
+    for (const TMdbRecord* record : std::array<const TMdbRecord*, 4>{first, twin, first, twin}) {
+        ASSERT_TRUE(mw.LoadSeries(record, -1, -1, -1));
+        EXPECT_EQ(mw.ImpellerType(), record == first ? 100 : 0);
+        ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
+    }
 }
 
 TEST_F(SeriesCatalogue, CodeTextsAndCustomer) {
