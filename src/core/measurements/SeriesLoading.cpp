@@ -51,10 +51,16 @@ TMdbMw::TKnownSeries& TMdbMw::Known(std::int32_t seriesNo) {
     const TKnownSeriesTables tables{series.Changes(), catalogue_->Laufrad().Changes()};
     if (knownSeriesTables_ != tables) {
         knownSeries_.clear();
+        lastKnown_ = nullptr;
         knownSeriesTables_ = tables;
     }
+    // Loads at trial speeds and diameters ask for one series many times in a row.
+    if (lastKnown_ != nullptr && lastKnownNo_ == seriesNo) return *lastKnown_;
     const auto [known, added] = knownSeries_.try_emplace(seriesNo);
     if (added) known->second.Record = series.FindByKey(seriesNo);
+    // Elements of the map keep their place when others are added.
+    lastKnown_ = &known->second;
+    lastKnownNo_ = seriesNo;
     return known->second;
 }
 

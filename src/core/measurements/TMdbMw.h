@@ -228,6 +228,8 @@ private:
     TKnownSeries& Known(std::int32_t seriesNo);
     std::unordered_map<std::int32_t, TKnownSeries> knownSeries_;
     std::optional<TKnownSeriesTables> knownSeriesTables_;
+    TKnownSeries* lastKnown_ = nullptr; // the entry asked for last, of series lastKnownNo_
+    std::int32_t lastKnownNo_ = 0;
     std::uint64_t cacheSerial_ = 0;  // copy of the point cache the points are
     std::uint64_t cacheChanges_ = 0; // Changes() right after restoring or storing that copy
     std::int32_t soundInstrument_ = 0;
