@@ -32,8 +32,9 @@ TSeriesReadAhead::TSeriesReadAhead(TStream& file, std::vector<TBlock> blocks)
     for (TJob& job : jobs_) {
         if (job.State != TState::Queued) continue;
         const std::int64_t bytes = job.Block.End - job.Block.Begin;
-        job.Read.Image.Slots.reserve(static_cast<std::size_t>(bytes / leastRecordBytes) *
-                                     slotCount);
+        job.Read.Image.Common.reserve(slotCount);
+        job.Read.Image.Varying.reserve(static_cast<std::size_t>(bytes / leastRecordBytes) *
+                                       slotCount);
     }
     thread_ = std::thread([this] { ReadAll(); });
 }

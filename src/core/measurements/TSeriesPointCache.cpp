@@ -11,14 +11,40 @@ bool TSeriesPointCache::ImageOf(const TMdb& table, TImage& image, const TMdbReco
     if (table.StoresTexts()) return false;
     image.SlotCount = table.SlotCount();
     image.RecordCount = 0;
-    image.Slots.clear();
+    image.Common.clear();
+    image.Varying.clear();
     const auto slotCount = static_cast<std::size_t>(image.SlotCount);
-    image.Slots.reserve(slotCount * static_cast<std::size_t>(table.RecordCount()));
+    const auto taken = [except](const TMdbRecord* r) { return r != except; };
+    // The range of slots in which any record differs from the first.
+    const std::uint32_t* first = nullptr;
+    std::size_t begin = slotCount;
+    std::size_t end = 0;
     for (const TMdbRecord* r = table.FirstRecord(); r != nullptr; r = r->Next) {
-        if (r == except) continue;
-        image.Slots.insert(image.Slots.end(), r->Slots(), r->Slots() + slotCount);
+        if (!taken(r)) continue;
         ++image.RecordCount;
+        const std::uint32_t* slots = r->Slots();
+        if (first == nullptr) {
+            first = slots;
+            continue;
+        }
+        std::size_t i = 0;
+        while (i < begin && slots[i] == first[i])
+            ++i;
+        begin = i;
+        std::size_t j = slotCount;
+        while (j > end && slots[j - 1] == first[j - 1])
+            --j;
+        end = j;
     }
+    if (first == nullptr) return true;
+    image.Common.assign(first, first + slotCount);
+    if (begin >= end) begin = end = 0;
+    image.VaryingBegin = begin;
+    image.VaryingEnd = end;
+    image.Varying.reserve((end - begin) * static_cast<std::size_t>(image.RecordCount));
+    for (const TMdbRecord* r = table.FirstRecord(); r != nullptr; r = r->Next)
+        if (taken(r))
+            image.Varying.insert(image.Varying.end(), r->Slots() + begin, r->Slots() + end);
     return true;
 }
 
@@ -60,9 +86,8 @@ bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
     const TImage& entry = it->second.Image;
     if (entry.SlotCount != table.SlotCount()) return false;
     const auto slotCount = static_cast<std::size_t>(entry.SlotCount);
-    const auto image = [&entry, slotCount](int i) {
-        return entry.Slots.data() + slotCount * static_cast<std::size_t>(i);
-    };
+    const std::size_t begin = entry.VaryingBegin;
+    const std::size_t width = entry.VaryingEnd - begin;
     if (entry.RecordCount > 0) {
         // The records the table has take the images in list order, which gives the same table
         // as new records would, with no more freeing and allocating than the counts differ by.
@@ -71,9 +96,14 @@ bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
             table.FreeRecord(table.FirstRecord(), true);
         for (; count < entry.RecordCount; ++count)
             table.NewRecord();
-        int i = 0;
-        for (TMdbRecord* record = table.FirstRecord(); record != nullptr; record = record->Next)
-            std::memcpy(record->Slots(), image(i++), slotCount * sizeof(std::uint32_t));
+        const std::uint32_t* varying = entry.Varying.data();
+        for (TMdbRecord* record = table.FirstRecord(); record != nullptr; record = record->Next) {
+            std::uint32_t* slots = record->Slots();
+            if (width < slotCount)
+                std::memcpy(slots, entry.Common.data(), slotCount * sizeof(std::uint32_t));
+            if (width > 0) std::memcpy(slots + begin, varying, width * sizeof(std::uint32_t));
+            varying += width;
+        }
         table.NoteDirectWrites();
     } else {
         table.FreeAllRecords();
@@ -85,7 +115,7 @@ bool TSeriesPointCache::Restore(std::int32_t seriesNo, TMdb& table) const {
 std::size_t TSeriesPointCache::SlotBytes() const {
     std::size_t bytes = 0;
     for (const auto& [seriesNo, entry] : series_)
-        bytes += entry.Image.Slots.size() * sizeof(std::uint32_t);
+        bytes += (entry.Image.Common.size() + entry.Image.Varying.size()) * sizeof(std::uint32_t);
     return bytes;
 }
 

@@ -24,11 +24,17 @@ struct TSeriesBase;
 // was computed from.
 class TSeriesPointCache {
 public:
-    // The slot images of a table's records, in list order.
+    // The slot images of a table's records, in list order, kept by what differs between
+    // them: most slots of a series' points (the series, the rig set-up, values not measured)
+    // are equal in every point. Outside [VaryingBegin, VaryingEnd) every record holds the
+    // slots of the first one (Common); inside, each record has its own.
     struct TImage {
         int SlotCount = 0;
         int RecordCount = 0;
-        std::vector<std::uint32_t> Slots; // RecordCount blocks of SlotCount slots
+        std::vector<std::uint32_t> Common; // SlotCount slots, empty without records
+        std::size_t VaryingBegin = 0;
+        std::size_t VaryingEnd = 0;
+        std::vector<std::uint32_t> Varying; // RecordCount blocks of VaryingEnd - VaryingBegin
     };
     // Makes `image` the image of the records of `table` (all but `except`), in the storage
     // it has. False for tables with text fields, whose slots hold handles.
