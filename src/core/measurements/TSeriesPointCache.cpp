@@ -27,14 +27,23 @@ bool TSeriesPointCache::ImageOf(const TMdb& table, TImage& image, const TMdbReco
             first = slots;
             continue;
         }
-        std::size_t i = 0;
-        while (i < begin && slots[i] == first[i])
-            ++i;
-        begin = i;
-        std::size_t j = slotCount;
-        while (j > end && slots[j - 1] == first[j - 1])
-            --j;
-        end = j;
+        // Mostly the range found so far holds: two block compares tell.
+        const auto equal = [slots, first](std::size_t from, std::size_t to) {
+            return std::memcmp(slots + from, first + from, (to - from) * sizeof(std::uint32_t)) ==
+                   0;
+        };
+        if (begin > 0 && !equal(0, begin)) {
+            std::size_t i = 0;
+            while (slots[i] == first[i])
+                ++i;
+            begin = i;
+        }
+        if (end < slotCount && !equal(end, slotCount)) {
+            std::size_t j = slotCount;
+            while (slots[j - 1] == first[j - 1])
+                --j;
+            end = j;
+        }
     }
     if (first == nullptr) return true;
     image.Common.assign(first, first + slotCount);

@@ -133,6 +133,47 @@ TEST_F(SeriesCatalogue, CachedPointsEqualFilePoints) {
     EXPECT_EQ(Image(cached), Image(fromFile));
 }
 
+// The cache keeps once what the points of a series share. Points that differ from the first
+// one in the first or the last slot, next to them, in the middle or not at all come back slot
+// for slot, in list order, over tables holding fewer and more records.
+TEST(PointCache, RestoresEverySlotOfEveryPoint) {
+    TMdbMw points;
+    for (int p = 0; p < 5; ++p)
+        points.NewRecord();
+    std::vector<TMdbRecord*> r; // list order
+    for (TMdbRecord* record = points.FirstRecord(); record != nullptr; record = record->Next)
+        r.push_back(record);
+    const auto last = static_cast<std::size_t>(points.SlotCount() - 1);
+    TSeriesPointCache cache;
+    std::vector<std::vector<std::uint32_t>> stored;
+    const auto store = [&](const TMdbRecord* except) {
+        ASSERT_TRUE(cache.Store(static_cast<std::int32_t>(stored.size() + 1), points, except));
+        std::vector<std::uint32_t> slots;
+        for (const TMdbRecord* record : r)
+            if (record != except)
+                slots.insert(slots.end(), record->Slots(), record->Slots() + last + 1);
+        stored.push_back(slots);
+    };
+    store(nullptr);
+    r[1]->Slots()[1] = 5;
+    r[3]->Slots()[0] = 7;
+    store(nullptr);
+    r[1]->Slots()[last - 1] = 6;
+    r[2]->Slots()[last] = 8;
+    store(nullptr);
+    r[2]->Slots()[40] = 9;
+    store(r[4]);
+    for (std::size_t p = 1; p < r.size(); ++p)
+        points.FreeRecord(r[p], true);
+    r.resize(1);
+    store(nullptr); // a single point
+    TMdbMw restored;
+    for (const std::int32_t seriesNo : {1, 4, 2, 5, 3, 4, 1}) {
+        ASSERT_TRUE(cache.Restore(seriesNo, restored));
+        EXPECT_EQ(Image(restored), stored[static_cast<std::size_t>(seriesNo - 1)]) << seriesNo;
+    }
+}
+
 TEST_F(SeriesCatalogue, PointsReadBehindTheTablesBackAreEvaluatedAgain) {
     TMdbMw& mw = catalogue.Mw();
     ASSERT_TRUE(mw.LoadSeries(2, -1, -1, -1));
