@@ -4,6 +4,7 @@
 #include "selection/TErgebnisZeile.h"
 #include "util/MiddlePivotSort.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <limits>
@@ -69,16 +70,23 @@ void SortResultRows(std::vector<TErgebnisZeile>& rows, const TAuswahlParam& requ
         items.push_back(key);
     }
     const auto high = static_cast<std::ptrdiff_t>(items.size()) - 1;
+    // Only the kept rows need their places.
+    const auto end = static_cast<std::ptrdiff_t>(std::min(keep, items.size()));
     if (request.SortKey == 6)
-        MiddlePivotSort(items, 0, high, [](const TRowKey& a, const TRowKey& b) {
-            return a.Text < b.Text; // char_traits<char> compares as unsigned bytes
-        });
+        MiddlePivotSort(
+            items, 0, high,
+            [](const TRowKey& a, const TRowKey& b) {
+                return a.Text < b.Text; // char_traits<char> compares as unsigned bytes
+            },
+            end);
     else if (request.SortKey == 1)
-        MiddlePivotSort(items, 0, high,
-                        [](const TRowKey& a, const TRowKey& b) { return b.Number < a.Number; });
+        MiddlePivotSort(
+            items, 0, high, [](const TRowKey& a, const TRowKey& b) { return b.Number < a.Number; },
+            end);
     else
-        MiddlePivotSort(items, 0, high,
-                        [](const TRowKey& a, const TRowKey& b) { return a.Number < b.Number; });
+        MiddlePivotSort(
+            items, 0, high, [](const TRowKey& a, const TRowKey& b) { return a.Number < b.Number; },
+            end);
 
     // The kept rows move into the scratch storage, which then becomes the rows.
     scratch.clear();
