@@ -290,6 +290,10 @@ std::shared_ptr<const TSeriesBase> TMdbMw::ComputeBase(bool complete) {
         ++count;
     }
     base->MeanDensity = static_cast<float>(count >= 2 ? densitySum / count : densitySum);
+    base->Flows.reserve(base->Points.size());
+    for (const TPointBase& b : base->Points)
+        base->Flows.push_back(
+            {b.Values.Flow, b.Values.PFa, b.Values.ShaftPower, b.Values.Speed, b.ModelTip});
     return base;
 }
 
@@ -380,18 +384,19 @@ void TMdbMw::EvaluateAll() {
 void TMdbMw::EvaluateFlows(bool powers) {
     const TSeriesBase& base = TakeBase(false);
     const TSeriesConversion& conversion = Conversion();
-    ForEachWithBase(FirstRecord(), base, [&](TMdbRecord* point, const auto& b) {
-        const auto factors = powers
-                                 ? conversion.FlowPressurePowerFactors(b.Values.Speed, b.ModelTip)
-                                 : conversion.FlowPressureFactors(b.Values.Speed, b.ModelTip);
+    auto b = base.Flows.begin();
+    for (TMdbRecord* point = FirstRecord(); point != nullptr && b != base.Flows.end();
+         point = point->Next, ++b) {
+        const auto factors = powers ? conversion.FlowPressurePowerFactors(b->Speed, b->ModelTip)
+                                    : conversion.FlowPressureFactors(b->Speed, b->ModelTip);
         point->Slots()[F_VC - 1] =
-            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b.Values.Flow, factors.Flow));
+            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->Flow, factors.Flow));
         point->Slots()[F_PFA - 1] =
-            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b.Values.PFa, factors.Pressure));
+            std::bit_cast<std::uint32_t>(TSeriesConversion::Scaled(b->PFa, factors.Pressure));
         if (powers)
             point->Slots()[F_PWE - 1] = std::bit_cast<std::uint32_t>(
-                TSeriesConversion::Scaled(b.Values.ShaftPower, factors.Power));
-    });
+                TSeriesConversion::Scaled(b->ShaftPower, factors.Power));
+    }
 }
 
 void TMdbMw::EvaluateAt(float flow) {

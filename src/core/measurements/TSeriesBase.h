@@ -42,6 +42,17 @@ struct TSeriesBase {
     bool Complete = false;          // every value of the points is evaluated
     std::vector<TPointBase> Points; // in the table's list order
 
+    // What a flow load reads of each point, in the order of Points: side by side, a series'
+    // points take a few cache lines, where the full points take a line or two each.
+    struct TFlowPoint {
+        float Flow = -1;
+        float PFa = -1;
+        float ShaftPower = -1;
+        float Speed = -1;
+        double ModelTip = 1;
+    };
+    std::vector<TFlowPoint> Flows;
+
     // Compared bit for bit, as the evaluation would see them.
     bool Fits(std::int32_t arrangement, float outletArea, float measuredD2, float phiArea,
               int family) const {
