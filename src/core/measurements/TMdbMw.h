@@ -161,8 +161,8 @@ private:
                             const char* const longCaptions[3], int levelDecimals);
     // Reads series number, arrangement, geometry and impeller type of a series record.
     void TakeSeries(const TMdbMessung& seriesTable, const TMdbRecord* series);
-    // The catalogue's record of series `seriesNo`: the one found last while the series table
-    // has not changed since (a search loads one series at many trial speeds).
+    // The catalogue's record of series `seriesNo`, looked up once while the series and
+    // impeller tables are unchanged (Known).
     const TMdbRecord* FindSeries(std::int32_t seriesNo);
     void ReadPoints(std::int32_t seriesNo);
     // Empties the table for a series that does not exist; returns false.

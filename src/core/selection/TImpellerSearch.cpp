@@ -67,6 +67,14 @@ std::string RowAngle(std::string_view angle) {
     return text;
 }
 
+// The calibration stored in an impeller or housing record.
+template <class Table>
+TCalibration StoredCalibration(const Table& table, const TMdbRecord* record) {
+    return {table.GetFloat(record, Table::F_CALVMIN), table.GetFloat(record, Table::F_CALVMAX),
+            table.GetFloat(record, Table::F_CALA0), table.GetFloat(record, Table::F_CALA1),
+            table.GetFloat(record, Table::F_CALA2)};
+}
+
 // The row values at the operating flow `flow`: the flow is located once on the view and
 // every curve read at that position, which gives what interpolating each one gives.
 void ReadRowValues(const TMdbMw& mw, double flow, TCandidateSolution& solution) {
@@ -290,25 +298,13 @@ void TImpellerSearch::ReadImpeller(const TMdbRecord* impeller, bool filtered,
 }
 
 void TImpellerSearch::ReadImpellerCalibration(TImpellerValues& values) const {
-    const TMdbLaufrad& impellers = catalogue_.Laufrad();
-    const TMdbRecord* impeller = values.Record;
-    values.Calibration = {impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMIN),
-                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALVMAX),
-                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALA0),
-                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALA1),
-                          impellers.GetFloat(impeller, TMdbLaufrad::F_CALA2)};
+    values.Calibration = StoredCalibration(catalogue_.Laufrad(), values.Record);
 }
 
 TImpellerSearch::THousingValues TImpellerSearch::ReadHousing(const TMdbRecord* housing) const {
     const TMdbGehaeuse& housings = catalogue_.Gehaeuse();
-    return {housing,
-            housings.Key(housing),
-            housings.GetText(housing, TMdbGehaeuse::F_OEFFWKL),
-            {housings.GetFloat(housing, TMdbGehaeuse::F_CALVMIN),
-             housings.GetFloat(housing, TMdbGehaeuse::F_CALVMAX),
-             housings.GetFloat(housing, TMdbGehaeuse::F_CALA0),
-             housings.GetFloat(housing, TMdbGehaeuse::F_CALA1),
-             housings.GetFloat(housing, TMdbGehaeuse::F_CALA2)}};
+    return {housing, housings.Key(housing), housings.GetText(housing, TMdbGehaeuse::F_OEFFWKL),
+            StoredCalibration(housings, housing)};
 }
 
 bool TImpellerSearch::HousingPasses(const TMdbRecord* housing) const {
